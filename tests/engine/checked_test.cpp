@@ -1,0 +1,56 @@
+#include "checked.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace tavrin;
+
+TEST(Checked, IndexOutsideDeclaredBoundsRaisesRangeError) {
+    CheckedArray<int, 1, 5> slots{};
+    slots[1] = 7;
+    slots[5] = 9;
+    EXPECT_EQ(slots.Items[0], 7);
+    EXPECT_EQ(slots.Items[4], 9);
+    EXPECT_THROW(slots[0], ERangeError);
+    EXPECT_THROW(slots[6], ERangeError);
+    EXPECT_THROW(slots[-1], ERangeError);
+}
+
+TEST(Checked, RangeErrorCarriesTheUsersText) {
+    try {
+        InRange<1, 6>(7);
+        FAIL() << "no error";
+    } catch (const ETavrinError& e) {
+        EXPECT_STREQ(e.what(), "Range check error");
+    }
+    EXPECT_EQ((InRange<1, 6>(6)), 6);
+    EXPECT_THROW((InRange<1, 6>(0)), ERangeError);
+}
+
+TEST(Checked, ArithmeticRaisesOverflowAtThe32BitBounds) {
+    EXPECT_EQ(CheckedAdd(INT_MAX - 1, 1), INT_MAX);
+    EXPECT_THROW(CheckedAdd(INT_MAX, 1), EIntOverflow);
+    EXPECT_THROW(CheckedSub(INT_MIN, 1), EIntOverflow);
+    EXPECT_EQ(CheckedSub(0, INT_MAX), -INT_MAX);
+    EXPECT_THROW(CheckedSub(0, INT_MIN), EIntOverflow);
+    EXPECT_EQ(CheckedMul(-100, 175), -17500);
+    EXPECT_THROW(CheckedMul(INT_MAX / 150 + 1, 150), EIntOverflow);
+    try {
+        CheckedAdd(INT_MAX, INT_MAX);
+    } catch (const ETavrinError& e) {
+        EXPECT_STREQ(e.what(), "Integer overflow");
+    }
+}
+
+TEST(Checked, InOutErrorTextFollowsItsCode) {
+    EXPECT_EQ(EInOutError(2).what(), std::string("File not found"));
+    EXPECT_EQ(EInOutError(3).what(), std::string("Invalid filename"));
+    EXPECT_EQ(EInOutError(4).what(), std::string("Too many open files"));
+    EXPECT_EQ(EInOutError(5).what(), std::string("File access denied"));
+    EXPECT_EQ(EInOutError(100).what(), std::string("Read beyond end of file"));
+    EXPECT_EQ(EInOutError(101).what(), std::string("Disk full"));
+    EXPECT_EQ(EInOutError(106).what(), std::string("Invalid numeric input"));
+    EXPECT_EQ(EInOutError(28).what(), std::string("I/O error 28"));
+    EXPECT_EQ(EInOutError(28).Code, 28);
+}
