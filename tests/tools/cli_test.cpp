@@ -3,7 +3,10 @@
 
 #include "cli.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,4 +99,32 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         EXPECT_TRUE(r.out.empty());
     }
     EXPECT_EQ(RunTool({"list", "--map", badRotation}).err, "tavrin-cli: Range check error\n");
+}
+
+TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {
+    char pattern[] = "/tmp/tavrin-cli-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const TResult one = RunTool({"generate", "--seed", "12345", "--save", dir + "/one.tvm"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    std::ifstream in(dir + "/one.tvm", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(bytes, Map12345 + "\r\n");
+
+    const TResult three =
+        RunTool({"generate", "--seed", "12345", "--count", "3", "--save", dir + "/m.tvm"});
+    ASSERT_EQ(three.status, 0) << three.err;
+    for (const char* name : {"/m1.tvm", "/m2.tvm", "/m3.tvm"})
+        EXPECT_TRUE(std::ifstream(dir + name).good()) << name;
+
+    EXPECT_EQ(RunTool({"list", "--file", dir + "/m1.tvm"}).out,
+              RunTool({"list", "--map", Map12345}).out);
+    EXPECT_EQ(RunTool({"route", "--file", dir + "/one.tvm", "11", "1", "11", "6"}).out,
+              "MarchLand 1\nMarchLand 6\n");
+
+    const TResult missing = RunTool({"list", "--file", dir + "/none.tvm"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "tavrin-cli: " + dir + "/none.tvm: File not found\n");
+    EXPECT_EQ(RunTool({"list", "--file", dir + "/one.tvm", "--map", Map12345}).status, 2);
+    std::system(("rm -rf '" + dir + "'").c_str());
 }

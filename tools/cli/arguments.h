@@ -15,6 +15,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A failure that is not a misuse: shown without the usage text.
+class EFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Runs `action`; an input/output error becomes an EFailure naming `path`.
+template <typename Action> auto WithPath(const std::string& path, Action&& action) {
+    try {
+        return action();
+    } catch (const std::exception& e) {
+        throw EFailure(path + ": " + e.what());
+    }
+}
+
 // The arguments of one command: options (--name value, or --flag) and the
 // positional words, in order.
 class TArguments {

@@ -4,6 +4,7 @@
 #include "arguments.h"
 #include "errors.h"
 #include "listing.h"
+#include "map_file.h"
 #include "map_state.h"
 #include "map_string.h"
 #include "random.h"
@@ -15,9 +16,9 @@ namespace tavrin::cli {
 namespace {
 
 constexpr const char* Usage =
-    "usage: tavrin-cli generate [--seed N] [--count K] [--stats]\n"
-    "       tavrin-cli list --map MAPSTRING\n"
-    "       tavrin-cli route --map MAPSTRING FROM FROMCLEARING TO TOCLEARING\n";
+    "usage: tavrin-cli generate [--seed N] [--count K] [--stats] [--save FILE]\n"
+    "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
+    "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n";
 
 // Engine messages go to stderr; the command goes on, as in the window.
 class TStreamMessages : public IMessageSink {
@@ -38,17 +39,33 @@ struct TSession {
     TStreamMessages messages;
 };
 
-// Sets the tiles from a map string with every Placed flag set, as after a
+// Sets the tiles from a map string, given on the command line or read from a
+// map file as Load Map reads it, with every Placed flag set, as after a
 // Create Map followed by a Load Map.
 void LoadMap(TMapState& state, const TArguments& args) {
     const auto map = args.Option("--map");
-    if (!map)
-        throw EUsage("--map MAPSTRING is required");
-    if (map->size() != MapStringLength)
-        throw EUsage(MapStringNotValidMessage(*map));
+    const auto file = args.Option("--file");
+    if (map.has_value() == file.has_value())
+        throw EUsage("give either --map MAPSTRING or --file FILE");
+    const std::string text = map ? *map : WithPath(*file, [&] { return ReadMapFileLine(*file); });
+    if (text.size() != MapStringLength)
+        throw EUsage(MapStringNotValidMessage(text));
     for (int t = 1; t <= TileCount; ++t)
         state.Tiles[t].Placed = true;
-    ReadMapString(state, *map);
+    ReadMapString(state, text);
+}
+
+// FILE for one map; for several, FILE with the map's number before its
+// extension (maps.tvm: maps1.tvm, maps2.tvm, ...).
+std::string NumberedPath(const std::string& path, std::int64_t number, std::int64_t count) {
+    if (count == 1)
+        return path;
+    const auto slash = path.rfind('/');
+    const auto dot = path.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && dot > 0 && (slash == std::string::npos || dot > slash + 1);
+    const std::size_t at = hasExtension ? dot : path.size();
+    return path.substr(0, at) + std::to_string(number) + path.substr(at);
 }
 
 int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
@@ -64,6 +81,10 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     for (std::int64_t i = 1; i <= count; ++i) {
         const TCreateMapStats stats = CreateMap(state);
         out << MakeMapString(state) << '\n';
+        if (const auto save = args.Option("--save")) {
+            const std::string path = NumberedPath(*save, i, count);
+            WithPath(path, [&] { SaveMapFile(state, path); });
+        }
         if (args.Flag("--stats"))
             err << "map " << i << ": " << stats.Attempts << " attempts, " << stats.Passes
                 << " passes\n";
@@ -110,11 +131,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             throw EUsage("no command given");
         const std::string& command = args[0];
         if (command == "generate")
-            return Generate(TArguments(args, 1, {"--seed", "--count"}, {"--stats"}), out, err);
+            return Generate(TArguments(args, 1, {"--seed", "--count", "--save"}, {"--stats"}), out,
+                            err);
         if (command == "list")
-            return List(TArguments(args, 1, {"--map"}, {}), out, err);
+            return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
-            return Route(TArguments(args, 1, {"--map"}, {}), out, err);
+            return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;
@@ -122,6 +144,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         throw EUsage("unknown command '" + command + "'");
     } catch (const EUsage& e) {
         err << "tavrin-cli: " << e.what() << '\n' << Usage;
+        return 2;
+    } catch (const EFailure& e) {
+        err << "tavrin-cli: " << e.what() << '\n';
         return 2;
     } catch (const ETavrinError& e) {
         err << "tavrin-cli: " << e.what() << '\n';
