@@ -168,8 +168,8 @@ constexpr auto ParsedRoads = [] {
     std::array<TClearingRoads, std::size(ClearingRows)> parsed{};
     for (std::size_t i = 0; i < parsed.size(); ++i) {
         parsed[i].A = ParseRoads(ClearingRows[i].RoadsA);
-        parsed[i].B = ClearingRows[i].RoadsB == "same" ? parsed[i].A
-                                                       : ParseRoads(ClearingRows[i].RoadsB);
+        parsed[i].B =
+            ClearingRows[i].RoadsB == "same" ? parsed[i].A : ParseRoads(ClearingRows[i].RoadsB);
     }
     return parsed;
 }();

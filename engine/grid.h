@@ -25,7 +25,9 @@ inline constexpr CheckedArray<std::uint8_t, 1, 6> OppositeEdge{{4, 5, 6, 1, 2, 3
 // clang-format on
 
 // Odd by the lowest bit of the two's-complement value: -1 is odd, -2 even.
-constexpr bool IsOddColumn(std::int32_t col) { return (static_cast<std::uint32_t>(col) & 1u) != 0; }
+constexpr bool IsOddColumn(std::int32_t col) {
+    return (static_cast<std::uint32_t>(col) & 1u) != 0;
+}
 
 std::int32_t NeighbourCol(std::int32_t col, std::int32_t row, int edge);
 std::int32_t NeighbourRow(std::int32_t col, std::int32_t row, int edge);

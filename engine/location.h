@@ -17,6 +17,8 @@ static_assert(sizeof(TLocation) == 2);
 
 inline constexpr TLocation NoLocation{0, 0};
 
-constexpr bool SameLocation(TLocation a, TLocation b) { return a == b; }
+constexpr bool SameLocation(TLocation a, TLocation b) {
+    return a == b;
+}
 
 } // namespace tavrin

@@ -46,6 +46,8 @@ void InitTiles(TMapState& state, std::uint32_t seed) {
     FillCharacters(state);
 }
 
-void InitTiles(TMapState& state) { InitTiles(state, ClockSeed()); }
+void InitTiles(TMapState& state) {
+    InitTiles(state, ClockSeed());
+}
 
 } // namespace tavrin

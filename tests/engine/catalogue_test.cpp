@@ -4,9 +4,8 @@
 #include "grid.h"
 #include "map_state.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 #include <set>
 #include <string>
@@ -24,10 +23,26 @@ std::unique_ptr<TMapState> FreshState() {
 // The edges of the catalogue's tile table where Exits must be true.
 const std::set<int> ExpectedExits[TileCount + 1] = {
     {},
-    {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6},
-    {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6}, {1, 2, 3, 5, 6},
-    {1, 2, 3, 4, 5, 6}, {1, 2, 6}, {3, 5, 6}, {1, 2, 4, 6}, {1, 2, 3, 5, 6},
-    {2, 3, 5, 6}, {1}, {1, 2, 3, 5, 6}, {1, 2, 3, 6}, {1, 3, 5},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 4, 5, 6},
+    {1, 2, 6},
+    {3, 5, 6},
+    {1, 2, 4, 6},
+    {1, 2, 3, 5, 6},
+    {2, 3, 5, 6},
+    {1},
+    {1, 2, 3, 5, 6},
+    {1, 2, 3, 6},
+    {1, 3, 5},
 };
 
 int RoadCount(const TRoadSet& roads) {
@@ -149,8 +164,8 @@ TEST(Catalogue, SpotChecksOfSlotsCategoriesAndGrades) {
     EXPECT_EQ(RoadCount(f.RoadsB), 5);
     EXPECT_EQ(f.RoadsB[5].Edge, 2);
     EXPECT_EQ(state->Tiles[17].Clearings[1].Grade, 7);
-    EXPECT_EQ(std::memcmp(&state->Tiles[1].Clearings[1].RoadsA, &state->Tiles[1].Clearings[1].RoadsB,
-                          sizeof(TRoadSet)),
+    EXPECT_EQ(std::memcmp(&state->Tiles[1].Clearings[1].RoadsA,
+                          &state->Tiles[1].Clearings[1].RoadsB, sizeof(TRoadSet)),
               0);
 }
 

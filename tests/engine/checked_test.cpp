@@ -1,8 +1,7 @@
 #include "checked.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 
 using namespace tavrin;
 

@@ -3,9 +3,8 @@
 #include "grid.h"
 #include "map_state.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <memory>
 #include <utility>
 

@@ -4,7 +4,6 @@
 #include "random.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using tavrin::TRandom;

@@ -1,0 +1,99 @@
+// tavrin-cli as a user runs it: outputs, and one clear line with status 2 for
+// anything wrong.
+
+#include "cli.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using tavrin::cli::RunCli;
+
+namespace {
+
+struct TResult {
+    int status;
+    std::string out, err;
+};
+
+TResult RunTool(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string Map12345 = "cafdchffifdhedhcdeececcffefgdeddfdeegehebicbfdbhcejbeegcieae";
+
+} // namespace
+
+TEST(CliGenerate, SeedAndCountPrintOneMapStringPerLine) {
+    const TResult r = RunTool({"generate", "--seed", "12345", "--count", "3", "--stats"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, Map12345 + "\n"
+                                "bfheeidffdgeedjefifdgcbhbchcciddecdfceedceebiecgffjdefegjbee\n"
+                                "ececdhcfefcgceggcebdgbgefdjcbiddfdfidgfdcgdeeedeeejbfgebicce\n");
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "map 1: 8 attempts, 7 passes");
+    const TResult clock = RunTool({"generate"});
+    EXPECT_EQ(clock.status, 0);
+    EXPECT_EQ(clock.out.size(), 61u);
+}
+
+TEST(CliList, TwentyLinesFromAMapString) {
+    const TResult r = RunTool({"list", "--map", Map12345});
+    EXPECT_EQ(r.status, 0);
+    std::istringstream lines(r.out);
+    std::string line;
+    int n = 0;
+    while (std::getline(lines, line)) {
+        ++n;
+        if (n == 11) {
+            EXPECT_EQ(line, "March Land: 0/0/2");
+        }
+    }
+    EXPECT_EQ(n, 20);
+}
+
+TEST(CliRoute, TilesByNumberOrToken) {
+    const TResult same = RunTool({"route", "--map", Map12345, "MarchLand", "1", "11", "1"});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "MarchLand 1\n");
+    const TResult inner = RunTool({"route", "--map", Map12345, "11", "1", "MarchLand", "6"});
+    EXPECT_EQ(inner.out, "MarchLand 1\nMarchLand 6\n");
+    const TResult none = RunTool({"route", "--map", Map12345, "AshenHollow", "3", "11", "1"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "Clearings not connected!\n");
+    // An accepted map reaches every clearing of Tor from the start.
+    const TResult far = RunTool({"route", "--map", Map12345, "11", "1", "Tor", "4"});
+    EXPECT_EQ(far.status, 0);
+    EXPECT_EQ(far.out.substr(0, 12), "MarchLand 1\n");
+    EXPECT_EQ(far.out.substr(far.out.size() - 6), "Tor 4\n");
+}
+
+TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
+    std::string badRotation = Map12345;
+    badRotation[14] = 'k';
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"fly"},
+        {"generate", "--seed"},
+        {"generate", "--seed", "-1"},
+        {"generate", "--seed", "12x"},
+        {"generate", "--count", "0"},
+        {"generate", "--colour", "red"},
+        {"list"},
+        {"list", "--map", "short"},
+        {"list", "--map", badRotation},
+        {"route", "--map", Map12345, "11", "1", "11"},
+        {"route", "--map", Map12345, "Nowhere", "1", "11", "1"},
+        {"route", "--map", Map12345, "21", "1", "11", "1"},
+        {"route", "--map", Map12345, "11", "7", "11", "1"},
+    };
+    for (const auto& args : cases) {
+        const TResult r = RunTool(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(r.err.rfind("tavrin-cli: ", 0), 0u) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_EQ(RunTool({"list", "--map", badRotation}).err, "tavrin-cli: Range check error\n");
+}

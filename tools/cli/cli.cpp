@@ -1,0 +1,132 @@
+#include "cli.h"
+
+#include "acceptance.h"
+#include "arguments.h"
+#include "errors.h"
+#include "listing.h"
+#include "map_state.h"
+#include "map_string.h"
+#include "random.h"
+
+#include <memory>
+#include <ostream>
+
+namespace tavrin::cli {
+namespace {
+
+constexpr const char* Usage =
+    "usage: tavrin-cli generate [--seed N] [--count K] [--stats]\n"
+    "       tavrin-cli list --map MAPSTRING\n"
+    "       tavrin-cli route --map MAPSTRING FROM FROMCLEARING TO TOCLEARING\n";
+
+// Engine messages go to stderr; the command goes on, as in the window.
+class TStreamMessages : public IMessageSink {
+public:
+    explicit TStreamMessages(std::ostream& err) : err_(err) {}
+    void ShowMessage(std::string_view text) override { err_ << text << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
+struct TSession {
+    explicit TSession(std::ostream& err) : messages(err) {
+        InitTiles(*state);
+        state->Messages = &messages;
+    }
+    std::unique_ptr<TMapState> state = std::make_unique<TMapState>();
+    TStreamMessages messages;
+};
+
+// Sets the tiles from a map string with every Placed flag set, as after a
+// Create Map followed by a Load Map.
+void LoadMap(TMapState& state, const TArguments& args) {
+    const auto map = args.Option("--map");
+    if (!map)
+        throw EUsage("--map MAPSTRING is required");
+    if (map->size() != MapStringLength)
+        throw EUsage(MapStringNotValidMessage(*map));
+    for (int t = 1; t <= TileCount; ++t)
+        state.Tiles[t].Placed = true;
+    ReadMapString(state, *map);
+}
+
+int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
+    if (!args.Positional().empty())
+        throw EUsage("generate takes no word '" + args.Positional().front() + "'");
+    TSession session(err);
+    TMapState& state = *session.state;
+    if (const auto seed = args.Option("--seed"))
+        state.Random.Seed =
+            static_cast<std::uint32_t>(ParseNumber(*seed, 0, 0xffffffffLL, "--seed"));
+    const auto countText = args.Option("--count");
+    const std::int64_t count = countText ? ParseNumber(*countText, 1, 1000000, "--count") : 1;
+    for (std::int64_t i = 1; i <= count; ++i) {
+        const TCreateMapStats stats = CreateMap(state);
+        out << MakeMapString(state) << '\n';
+        if (args.Flag("--stats"))
+            err << "map " << i << ": " << stats.Attempts << " attempts, " << stats.Passes
+                << " passes\n";
+    }
+    return 0;
+}
+
+int List(const TArguments& args, std::ostream& out, std::ostream& err) {
+    if (!args.Positional().empty())
+        throw EUsage("list takes no word '" + args.Positional().front() + "'");
+    TSession session(err);
+    LoadMap(*session.state, args);
+    for (const std::string& line : TileListing(*session.state))
+        out << line << '\n';
+    return 0;
+}
+
+int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
+    const auto& words = args.Positional();
+    if (words.size() != 4)
+        throw EUsage("route needs FROM FROMCLEARING TO TOCLEARING");
+    const TLocation from{ParseTile(words[0]),
+                         static_cast<std::uint8_t>(ParseNumber(words[1], 0, 6, "FROMCLEARING"))};
+    const TLocation to{ParseTile(words[2]),
+                       static_cast<std::uint8_t>(ParseNumber(words[3], 0, 6, "TOCLEARING"))};
+    TSession session(err);
+    LoadMap(*session.state, args);
+    TRoute route;
+    FindShortestPath(*session.state, from, to, route);
+    if (!route.Live) {
+        out << NotConnectedText << '\n';
+        return 0;
+    }
+    for (int k = 1; k <= route.Count; ++k)
+        out << LocationText(route.Locations[k]) << '\n';
+    return 0;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        if (args.empty())
+            throw EUsage("no command given");
+        const std::string& command = args[0];
+        if (command == "generate")
+            return Generate(TArguments(args, 1, {"--seed", "--count"}, {"--stats"}), out, err);
+        if (command == "list")
+            return List(TArguments(args, 1, {"--map"}, {}), out, err);
+        if (command == "route")
+            return Route(TArguments(args, 1, {"--map"}, {}), out, err);
+        if (command == "--help" || command == "-h" || command == "help") {
+            out << Usage;
+            return 0;
+        }
+        throw EUsage("unknown command '" + command + "'");
+    } catch (const EUsage& e) {
+        err << "tavrin-cli: " << e.what() << '\n' << Usage;
+        return 2;
+    } catch (const ETavrinError& e) {
+        err << "tavrin-cli: " << e.what() << '\n';
+        return 2;
+    }
+}
+
+} // namespace tavrin::cli

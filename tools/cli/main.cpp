@@ -1,0 +1,8 @@
+#include "cli.h"
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    return tavrin::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                               std::cerr);
+}
