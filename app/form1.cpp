@@ -21,6 +21,7 @@
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
+#include <exception>
 #include <new>
 
 namespace {
@@ -211,10 +212,10 @@ void TForm1::createWidgets() {
 }
 
 void TForm1::setTabOrders() {
-    const QWidget* order[] = {Memo1,          ScrollBox1,   btnCreateMap, btnSaveMap, btnExit,
+    QWidget* const order[] = {Memo1,          ScrollBox1,   btnCreateMap, btnSaveMap, btnExit,
                               edFromClearing, edToClearing, btnFindPath,  cbFromTile, cbToTile};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void TForm1::FormCreate() {
@@ -242,6 +243,9 @@ void TForm1::RunCommand(void (TForm1::*handler)()) {
         Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     } catch (const std::bad_alloc&) {
         Dialogs.ShowError(this, ErrorBoxText(QStringLiteral("Out of memory")));
+    } catch (const std::exception& error) {
+        // Not expected from the engine; shown rather than ending the program.
+        Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     }
 }
 
