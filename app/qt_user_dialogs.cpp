@@ -26,15 +26,15 @@ void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
     box.exec();
 }
 
-QString RunFileDialog(QWidget* parent, const TFileDialog& spec) {
-    QFileDialog dialog(parent, spec.Title);
-    dialog.setAcceptMode(spec.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+QString RunFileDialog(QWidget* parent, const TFileDialog& request) {
+    QFileDialog dialog(parent, request.Title);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(QtNameFilters(spec.Filter));
-    dialog.setDefaultSuffix(spec.DefaultExt);
-    if (!spec.FileName.isEmpty())
-        dialog.selectFile(spec.FileName);
+    dialog.setNameFilters(QtNameFilters(request.Filter));
+    dialog.setDefaultSuffix(request.DefaultExt);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
