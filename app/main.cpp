@@ -2,10 +2,11 @@
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed.
 
+#include "form1.h"
 #include "map_state.h"
+#include "qt_user_dialogs.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 namespace {
 
@@ -25,11 +26,12 @@ const bool CatalogueReady = [] {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tavrin Map Generator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrin Map Generator"));
+    // The name, not the display name: Qt would append a display name to
+    // every window caption, and the main window has a caption of its own.
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tavrin Map Generator"));
-    window.showMaximized();
+    TQtUserDialogs dialogs;
+    TForm1 Form1(Engine(), dialogs);
+    Form1.showMaximized();
     return app.exec();
 }

@@ -1,0 +1,132 @@
+#include "map_picture.h"
+
+#include "bmp_file.h"
+#include "catalogue.h"
+#include "checked.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <algorithm>
+#include <new>
+
+namespace tavrin {
+
+std::int32_t TileX(std::int32_t column) {
+    return CheckedMul(column, ColumnStep);
+}
+
+std::int32_t TileY(std::int32_t column, std::int32_t row) {
+    // The lowest bit of the two's-complement value: column −1 is odd.
+    const bool odd = (static_cast<std::uint32_t>(column) & 1u) != 0;
+    return CheckedAdd(CheckedMul(row, RowStep), odd ? OddColumnDrop : 0);
+}
+
+std::int32_t TLayoutBox::Width() const {
+    return CheckedSub(MaxX, MinX);
+}
+std::int32_t TLayoutBox::Height() const {
+    return CheckedSub(MaxY, MinY);
+}
+std::int32_t TLayoutBox::OffsetX() const {
+    return CheckedSub(0, MinX);
+}
+std::int32_t TLayoutBox::OffsetY() const {
+    return CheckedSub(0, MinY);
+}
+
+TLayoutBox LayoutBox(const TMapState& state) {
+    TLayoutBox box;
+    for (int i = 1; i <= TileCount; ++i) {
+        const TTile& tile = state.Tiles[i];
+        const std::int32_t x = TileX(tile.Col);
+        const std::int32_t y = TileY(tile.Col, tile.Row);
+        box.MinX = std::min(box.MinX, x);
+        box.MinY = std::min(box.MinY, y);
+        box.MaxX = std::max(box.MaxX, CheckedAdd(x, TileBoxSide));
+        box.MaxY = std::max(box.MaxY, CheckedAdd(y, TileBoxSide));
+    }
+    return box;
+}
+
+QSize PictureSize(const TLayoutBox& box) {
+    return {std::min(box.Width(), MaxPictureSide), std::min(box.Height(), MaxPictureSide)};
+}
+
+QImage KeyedTile(const QImage& tile) {
+    const QImage rgb = tile.convertToFormat(QImage::Format_RGB32);
+    QImage keyed(rgb.size(), QImage::Format_ARGB32);
+    if (rgb.isNull() || keyed.isNull())
+        throw std::bad_alloc();
+    const QRgb key = rgb.pixel(0, rgb.height() - 1) & RGB_MASK;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            out[x] = (in[x] & RGB_MASK) == key ? 0u : in[x] | ~RGB_MASK;
+    }
+    return keyed;
+}
+
+QString TileBitmapName(int tile, int rotation, const QString& extension) {
+    const std::string_view token = TileFileNames[tile];
+    return QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())) +
+           QString::number(rotation) + extension;
+}
+
+TMapPicture::TMapPicture(TMapState& state) : State(state) {}
+
+void TMapPicture::DrawMap() {
+    // Everything that can overflow is computed before anything is changed.
+    const TLayoutBox box = LayoutBox(State);
+    const std::int32_t offsetX = box.OffsetX();
+    const std::int32_t offsetY = box.OffsetY();
+    const QSize size = PictureSize(box);
+
+    State.OffsetX = offsetX;
+    State.OffsetY = offsetY;
+    State.MapPresent = true;
+    Picture = QImage(size, QImage::Format_RGB32);
+    if (Picture.isNull())
+        throw std::bad_alloc();
+    Picture.fill(Qt::white);
+
+    // No event processing between tiles: a command started meanwhile could
+    // change the tiles or start a drawing of its own on this picture.
+    for (int i = 1; i <= TileCount; ++i) {
+        const TTile& tile = State.Tiles[i];
+        DrawTile(tile.Col, tile.Row, QStringLiteral(".bmp"), tile.Rotation,
+                 static_cast<std::uint8_t>(i));
+    }
+}
+
+void TMapPicture::DrawTile(std::int32_t column, std::int32_t row, const QString& extension,
+                           std::uint8_t rotation, std::uint8_t tile) {
+    const std::int32_t x = CheckedAdd(TileX(column), State.OffsetX);
+    const std::int32_t y = CheckedAdd(TileY(column, row), State.OffsetY);
+    DrawTileBitmap(x, y, extension, rotation, tile);
+}
+
+void TMapPicture::DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& extension,
+                                 std::uint8_t rotation, std::uint8_t tile) {
+    QString path = TileFolder;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    path += TileBitmapName(tile, rotation, extension);
+
+    if (!QFileInfo(path).isFile()) {
+        State.ShowMessage(("File not found: " + path).toStdString());
+        return;
+    }
+    const QImage bitmap = KeyedTile(ReadBmpFile(path));
+
+    // Only the part that lies on the picture is painted; positions far
+    // outside it are never handed to the painter.
+    const qint64 right = qint64{x} + bitmap.width();
+    const qint64 bottom = qint64{y} + bitmap.height();
+    if (x >= Picture.width() || y >= Picture.height() || right <= 0 || bottom <= 0)
+        return;
+    QPainter painter(&Picture);
+    painter.drawImage(QPoint(x, y), bitmap);
+}
+
+} // namespace tavrin

@@ -1,0 +1,91 @@
+#pragma once
+// The map picture: the 20 tile bitmaps laid out on the hex grid's pixel
+// positions, in tile order, each keyed on the colour of its bottom-left pixel.
+// The window and the command-line renderer both draw through this class, so
+// they produce the same picture from the same map.
+//
+// Pixel positions are signed 32-bit with every sum and product checked
+// ("Integer overflow"). The picture takes the size of the map's layout box,
+// clipped at MaxPictureSide a side.
+
+#include "map_state.h"
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+namespace tavrin {
+
+inline constexpr std::int32_t ColumnStep = 150; // pixels from one column to the next
+inline constexpr std::int32_t RowStep = 175;    // pixels from one row to the next
+inline constexpr std::int32_t OddColumnDrop = 88;
+inline constexpr std::int32_t TileBoxSide = 200; // room a tile takes in the layout box
+inline constexpr int MaxPictureSide = 8192;
+
+// Pixel position of a grid cell before the offsets: column × 150, and
+// row × 175 plus 88 in odd columns (negative ones too).
+std::int32_t TileX(std::int32_t column);
+std::int32_t TileY(std::int32_t column, std::int32_t row);
+
+// The smallest box holding the pixel origin and a 200 × 200 square at the
+// position of every tile.
+struct TLayoutBox {
+    std::int32_t MinX = 0;
+    std::int32_t MinY = 0;
+    std::int32_t MaxX = 0;
+    std::int32_t MaxY = 0;
+
+    std::int32_t Width() const;
+    std::int32_t Height() const;
+    std::int32_t OffsetX() const; // added to every tile's x: −MinX
+    std::int32_t OffsetY() const;
+    friend bool operator==(const TLayoutBox&, const TLayoutBox&) = default;
+};
+
+TLayoutBox LayoutBox(const TMapState& state);
+
+// The picture's size for a layout box: the box's, at most MaxPictureSide.
+QSize PictureSize(const TLayoutBox& box);
+
+// A copy of `tile` in which every pixel of the bottom-left pixel's colour is
+// fully transparent and every other one opaque (any alpha of the file is
+// ignored, as it is for the key).
+QImage KeyedTile(const QImage& tile);
+
+// The tile bitmap's file name: token, rotation in decimal, extension.
+QString TileBitmapName(int tile, int rotation, const QString& extension);
+
+class TMapPicture {
+public:
+    // Messages ("File not found: ...") go to the state's message sink.
+    explicit TMapPicture(TMapState& state);
+
+    // The folder the tile bitmaps are read from.
+    void SetTileFolder(const QString& folder) { TileFolder = folder; }
+    const QString& GetTileFolder() const { return TileFolder; }
+
+    // Computes the layout box, sets OffsetX, OffsetY and MapPresent, starts a
+    // white picture of the box's size and draws tiles 1..20 in order. Errors
+    // end the drawing with the tiles drawn so far in the picture.
+    void DrawMap();
+
+    // Draws one tile at its cell's pixel position plus the offsets.
+    void DrawTile(std::int32_t column, std::int32_t row, const QString& extension,
+                  std::uint8_t rotation, std::uint8_t tile);
+
+    // Loads the tile's bitmap from the tile folder and draws it keyed, at its
+    // own size, with its top-left corner at (x, y). A missing file shows
+    // "File not found: " and its full path and draws nothing.
+    void DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& extension,
+                        std::uint8_t rotation, std::uint8_t tile);
+
+    const QImage& Image() const { return Picture; }
+
+private:
+    TMapState& State;
+    QString TileFolder;
+    QImage Picture;
+};
+
+} // namespace tavrin

@@ -1,0 +1,74 @@
+#include "qt_user_dialogs.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
+    // Route answers end their lines with CR LF; a label wants plain LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(icon, QString::fromLatin1(ApplicationTitle), shown, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    // Shown first so that its final size is known, then centred on the screen
+    // rather than on the window.
+    box.show();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = box.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        box.move(frame.topLeft());
+    }
+    box.exec();
+}
+
+QString RunFileDialog(QWidget* parent, const TFileDialog& request) {
+    QFileDialog dialog(parent, request.Title);
+    dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(QtNameFilters(request.Filter));
+    dialog.setDefaultSuffix(request.DefaultExt);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text) {
+    RunBox(QMessageBox::NoIcon, parent, text);
+}
+
+void TQtUserDialogs::ShowError(QWidget* parent, const QString& text) {
+    RunBox(QMessageBox::Critical, parent, text);
+}
+
+QString TQtUserDialogs::GetOpenFileName(QWidget* parent, const TFileDialog& dialog) {
+    return RunFileDialog(parent, dialog);
+}
+
+QString TQtUserDialogs::GetSaveFileName(QWidget* parent, const TFileDialog& dialog) {
+    return RunFileDialog(parent, dialog);
+}
+
+QStringList QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patterns == QLatin1String("*.*"))
+            patterns = QStringLiteral("*");
+        // Qt reads the patterns from the last parentheses and, with the
+        // details hidden, shows what stands before them.
+        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters;
+}

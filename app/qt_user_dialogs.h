@@ -1,0 +1,19 @@
+#pragma once
+// The user dialogs of the running program: QMessageBox and QFileDialog.
+
+#include "user_dialogs.h"
+
+#include <QStringList>
+
+class TQtUserDialogs : public IUserDialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowError(QWidget* parent, const QString& text) override;
+    QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) override;
+    QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) override;
+};
+
+// Qt name filters for a "description|pattern|..." filter. Each keeps its
+// description as the text the user sees (the dialog hides the pattern Qt
+// adds); "*.*" matches every file, also names without a dot.
+QStringList QtNameFilters(const QString& filter);

@@ -1,0 +1,36 @@
+#pragma once
+// The window's modal boxes and file dialogs, behind an interface so that
+// tests can answer them without a user: the program uses TQtUserDialogs, the
+// tests a fake that records what was shown and returns prepared answers.
+
+#include <QString>
+
+class QWidget;
+
+// Heads every message box and names the program.
+inline constexpr const char* ApplicationTitle = "Tavrin Map Generator";
+
+// One file dialog of the window and the name last chosen in it.
+struct TFileDialog {
+    QString Title;
+    QString Filter; // description|pattern pairs, the first pair selected
+    QString DefaultExt;
+    bool Save = false;  // a save dialog asks before overwriting; an open one wants an existing file
+    QString FileName{}; // kept while the program runs, offered the next time
+};
+
+class IUserDialogs {
+public:
+    virtual ~IUserDialogs() = default;
+
+    // A message of the program: titled with the application title, OK
+    // button, no icon, centred on the screen. Returns once it is closed.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+
+    // An error that ended a command: as ShowMessage but with an error icon.
+    virtual void ShowError(QWidget* parent, const QString& text) = 0;
+
+    // The chosen file's full name, or an empty string when cancelled.
+    virtual QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) = 0;
+};
