@@ -6,10 +6,12 @@
 #include "checked.h"
 #include "error_text.h"
 #include "listing.h"
+#include "map_file.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,10 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QVBoxLayout>
+#include <cmath>
 #include <exception>
 #include <new>
 
@@ -51,6 +53,15 @@ QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const
     action->setShortcut(shortcut);
     owner->addAction(action);
     return action;
+}
+
+// A clearing input's value, truncated toward zero; outside 0..6 it is a range
+// error (checked before the conversion, so no value can overflow it).
+std::uint8_t ClearingValue(double value) {
+    const double whole = std::trunc(value);
+    if (!(whole >= 0 && whole <= 6))
+        throw tavrin::ERangeError();
+    return static_cast<std::uint8_t>(whole);
 }
 
 template <typename T> T* Named(T* object, const char* name) {
@@ -185,13 +196,15 @@ void TForm1::createWidgets() {
         list->setMaxVisibleItems(tavrin::TileCount);
     }
 
-    edFromClearing = Named(new QSpinBox(Panel1), "edFromClearing");
+    edFromClearing = Named(new tavrin::TRxSpinEdit(Panel1), "edFromClearing");
     edFromClearing->setGeometry(200, 40, 41, 21);
-    edToClearing = Named(new QSpinBox(Panel1), "edToClearing");
+    edToClearing = Named(new tavrin::TRxSpinEdit(Panel1), "edToClearing");
     edToClearing->setGeometry(200, 64, 41, 21);
-    for (QSpinBox* clearing : {edFromClearing, edToClearing}) {
-        clearing->setRange(1, 6);
+    for (tavrin::TRxSpinEdit* clearing : {edFromClearing, edToClearing}) {
+        clearing->setMinValue(1);
+        clearing->setMaxValue(6);
         clearing->setValue(1);
+        clearing->setMaxLength(1);
     }
 
     btnFindPath =
@@ -260,8 +273,18 @@ void TForm1::A_ExitExecute() {
     close();
 }
 
+// Reads the first line of the chosen file into the tiles, then lists and draws
+// them. A line of the wrong length has its message shown and ends the load
+// there: nothing is listed or drawn and MapPresent keeps its value, so Save
+// Map can never write a map that was not made or read. A bad rotation raises
+// before any tile is written.
 void TForm1::A_LoadMapExecute() {
-    // Reading map files comes with the map file commands.
+    if (!Execute(OpenDialog1))
+        return;
+    if (!tavrin::LoadMapFile(State, LocalPath(OpenDialog1.FileName)))
+        return;
+    ListTiles();
+    DrawMap();
 }
 
 void TForm1::A_SaveMapExecute() {
@@ -269,7 +292,9 @@ void TForm1::A_SaveMapExecute() {
         Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
         return;
     }
-    // Writing map files comes with the map file commands.
+    if (!Execute(SaveDialog1))
+        return;
+    tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
 }
 
 void TForm1::A_SaveBmpExecute() {
@@ -285,9 +310,9 @@ void TForm1::A_SaveBmpExecute() {
 void TForm1::btnFindPathClick() {
     const std::uint8_t fromTile =
         tavrin::InRange<1, tavrin::TileCount>(cbFromTile->currentIndex() + 1);
-    const std::uint8_t fromClearing = tavrin::InRange<0, 6>(edFromClearing->value());
+    const std::uint8_t fromClearing = ClearingValue(edFromClearing->value());
     const std::uint8_t toTile = tavrin::InRange<1, tavrin::TileCount>(cbToTile->currentIndex() + 1);
-    const std::uint8_t toClearing = tavrin::InRange<0, 6>(edToClearing->value());
+    const std::uint8_t toClearing = ClearingValue(edToClearing->value());
     const std::string answer =
         tavrin::RouteQuery(State, {fromTile, fromClearing}, {toTile, toClearing});
     Dialogs.ShowMessage(this, EngineText(answer));
@@ -325,6 +350,10 @@ bool TForm1::Execute(TFileDialog& dialog) {
         return false;
     dialog.FileName = name;
     return true;
+}
+
+std::string TForm1::LocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
 }
 
 bool TForm1::FocusInMemo() const {

@@ -11,6 +11,7 @@
 
 #include "map_picture.h"
 #include "map_state.h"
+#include "rx_spin_edit.h"
 #include "user_dialogs.h"
 
 #include <QMainWindow>
@@ -24,7 +25,6 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
-class QSpinBox;
 class QSplitter;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
@@ -77,6 +77,7 @@ private:
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
     bool FocusInMemo() const;
+    static std::string LocalPath(const QString& fileName);
 
     tavrin::TMapState& State;
     IUserDialogs& Dialogs;
@@ -103,8 +104,8 @@ private:
     QLabel* Label2 = nullptr;
     QComboBox* cbFromTile = nullptr;
     QComboBox* cbToTile = nullptr;
-    QSpinBox* edFromClearing = nullptr;
-    QSpinBox* edToClearing = nullptr;
+    tavrin::TRxSpinEdit* edFromClearing = nullptr;
+    tavrin::TRxSpinEdit* edToClearing = nullptr;
     QPushButton* btnFindPath = nullptr;
 
     TFileDialog OpenDialog1;

@@ -5,7 +5,10 @@
 #include "error_text.h"
 #include "fake_user_dialogs.h"
 #include "form1.h"
+#include "map_file.h"
+#include "map_string.h"
 #include "qt_user_dialogs.h"
+#include "rx_spin_edit.h"
 #include "test_bitmaps.h"
 
 #include <QApplication>
@@ -14,7 +17,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -66,8 +68,13 @@ private slots:
             QCOMPARE(list->itemText(0), QStringLiteral("AshenHollow"));
             QCOMPARE(list->currentText(), QStringLiteral("MarchLand"));
         }
-        QCOMPARE(Child<QSpinBox>("edFromClearing")->value(), 1);
-        QCOMPARE(Child<QSpinBox>("edToClearing")->value(), 1);
+        for (const char* name : {"edFromClearing", "edToClearing"}) {
+            auto* clearing = Child<tavrin::TRxSpinEdit>(name);
+            QCOMPARE(clearing->text(), QStringLiteral("1"));
+            QCOMPARE(clearing->minValue(), 1.0);
+            QCOMPARE(clearing->maxValue(), 6.0);
+            QCOMPARE(clearing->maxLength(), 1);
+        }
         QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
         QVERIFY(Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
         QVERIFY(Child<QLabel>("Image1")->pixmap().isNull());
@@ -110,9 +117,9 @@ private slots:
         QFETCH(QString, answer);
         CreateMap();
         Child<QComboBox>("cbFromTile")->setCurrentIndex(fromTile - 1);
-        Child<QSpinBox>("edFromClearing")->setValue(fromClearing);
+        Child<tavrin::TRxSpinEdit>("edFromClearing")->setValue(fromClearing);
         Child<QComboBox>("cbToTile")->setCurrentIndex(toTile - 1);
-        Child<QSpinBox>("edToClearing")->setValue(toClearing);
+        Child<tavrin::TRxSpinEdit>("edToClearing")->setValue(toClearing);
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         QCOMPARE(Dialogs->Messages, QStringList{answer});
     }
@@ -125,6 +132,19 @@ private slots:
         QCOMPARE(Dialogs->Errors, QStringList{"Range check error."});
         QVERIFY(Dialogs->Messages.isEmpty());
         QVERIFY(Form->isVisible());
+    }
+
+    // A lone minus sign stays in the field and is read as clearing 1.
+    void routeQueryReadsALoneMinusAsOne() {
+        CreateMap();
+        auto* to = Child<tavrin::TRxSpinEdit>("edToClearing");
+        to->setFocus();
+        to->selectAll();
+        QTest::keyClick(to, Qt::Key_Minus);
+        Child<QComboBox>("cbFromTile")->setFocus();
+        QCOMPARE(to->text(), QStringLiteral("-"));
+        QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
+        QCOMPARE(Dialogs->Messages, QStringList{"MarchLand 1\r\n"});
     }
 
     void saveBeforeAnyMap_data() {
@@ -228,6 +248,128 @@ private slots:
         else
             QCOMPARE(Dialogs->Messages, messages);
         QVERIFY(Form->isVisible());
+    }
+
+    // A saved map file is the map string and CR LF, and loads back into a new
+    // run as the same tiles and the same picture.
+    void saveMapThenLoadInANewRun() {
+        const auto writeTiles = [this] {
+            for (int r = 1; r <= 6; ++r)
+                QVERIFY(WriteTile(TileDir->filePath("MarchLand" + QString::number(r) + ".bmp"),
+                                  TileImage(30, 30 + r, Qt::red, Qt::blue)));
+        };
+        writeTiles();
+        CreateMap();
+        QTemporaryDir mapDir;
+        const QString path = mapDir.filePath("map.tvm");
+        Dialogs->Answer = path;
+        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Dialogs->FileDialogs.size(), 1);
+        QCOMPARE(Dialogs->FileDialogs[0].Filter,
+                 QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*"));
+        QCOMPARE(Dialogs->FileDialogs[0].DefaultExt, QStringLiteral("tvm"));
+        QVERIFY(Dialogs->FileDialogs[0].Save);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 62);
+        QCOMPARE(bytes.toStdString(), tavrin::MakeMapString(*State) + "\r\n");
+        const QImage picture = Form->MapImage();
+        const QString listing = Child<QPlainTextEdit>("Memo1")->toPlainText();
+
+        cleanup();
+        init();
+        writeTiles();
+        Dialogs->Answer = path;
+        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(Dialogs->FileDialogs.size(), 1);
+        QVERIFY(!Dialogs->FileDialogs[0].Save);
+        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText(), listing);
+        QVERIFY(Dialogs->Errors.isEmpty());
+        QVERIFY(State->MapPresent);
+        // Loading right after start draws the map but enables no route query.
+        QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
+        QVERIFY(Form->MapImage() == picture);
+    }
+
+    // A line of the wrong length is reported and the load ends there: no
+    // listing, no drawing, MapPresent unchanged.
+    void loadMapOfTheWrongLength() {
+        const QString path = TileDir->filePath("short.tvm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ddgdd\r\nsecond line");
+        file.close();
+        Dialogs->Answer = path;
+        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(Dialogs->Messages, QStringList{"Internal Error: mapstring not valid=ddgdd"});
+        QVERIFY(!State->MapPresent);
+        QVERIFY(Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(Form->MapImage().isNull());
+        // So Save Map still has no map to write.
+        Dialogs->Messages.clear();
+        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Dialogs->Messages, QStringList{"There is no map in memory"});
+    }
+
+    // A bad rotation character is a range error that changes no tile and
+    // keeps the picture on screen.
+    void loadMapWithABadRotation() {
+        CreateMap();
+        const std::string before = tavrin::MakeMapString(*State);
+        const QImage picture = Form->MapImage();
+        const QString listing = Child<QPlainTextEdit>("Memo1")->toPlainText();
+        std::string text(60, 'd');
+        for (int t = 1; t <= 20; ++t)
+            text[3 * t - 1] = 'e';
+        text[14] = static_cast<char>(107);
+        const QString path = TileDir->filePath("bad.tvm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), 60);
+        file.close();
+        Dialogs->Answer = path;
+        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(Dialogs->Errors, QStringList{"Range check error."});
+        QCOMPARE(tavrin::MakeMapString(*State), before);
+        QVERIFY(Form->MapImage() == picture);
+        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText(), listing);
+    }
+
+    // A map away from the origin is drawn where the string puts it.
+    void loadMapAwayFromTheOrigin() {
+        QVERIFY(
+            WriteTile(TileDir->filePath("AshenHollow1.bmp"), TileImage(10, 10, Qt::red, Qt::blue)));
+        std::string text;
+        for (int t = 1; t <= 20; ++t) {
+            text += static_cast<char>(100 + 2 + (t == 1 ? 1 : 0)); // columns 2 and 3
+            text += static_cast<char>(100 + t);                    // rows 1..20
+            text += 'e';
+        }
+        const QString path = TileDir->filePath("far.tvm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), 60);
+        file.close();
+        Dialogs->Answer = path;
+        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(Dialogs->Errors.isEmpty());
+        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText().split('\n')[0],
+                 QStringLiteral("Ashen Hollow: 3/1/1"));
+        // Column 3 is odd: x = 450, y = 175 + 88.
+        QCOMPARE(Form->MapImage().pixelColor(455, 268), QColor(Qt::red));
+        QCOMPARE(State->OffsetX, 0);
+    }
+
+    void loadOrSaveErrorsShowTheirText() {
+        Dialogs->Answer = TileDir->filePath("missing.tvm");
+        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
+        CreateMap();
+        Dialogs->Errors.clear();
+        Dialogs->Answer = QStringLiteral("/dev/full");
+        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(Dialogs->Errors, QStringList{"Disk full."});
     }
 
     void errorBoxText_data() {
