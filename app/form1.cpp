@@ -89,6 +89,10 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QWidget* parent)
     createMenus();
     createWidgets();
     setTabOrders();
+    // The painted title bar: a gradient from the window-text colour to the
+    // caption colour, with the window's caption.
+    RxGradientCaption1 = Named(new TRxGradientCaption(this), "RxGradientCaption1");
+    RxGradientCaption1->setFormCaption(windowTitle());
     move(199, 108);
     resize(810, 583 + menuBar()->sizeHint().height());
     FormCreate();

@@ -11,6 +11,7 @@
 
 #include "map_picture.h"
 #include "map_state.h"
+#include "rx_gradient_caption.h"
 #include "rx_spin_edit.h"
 #include "user_dialogs.h"
 
@@ -107,6 +108,8 @@ private:
     tavrin::TRxSpinEdit* edFromClearing = nullptr;
     tavrin::TRxSpinEdit* edToClearing = nullptr;
     QPushButton* btnFindPath = nullptr;
+
+    TRxGradientCaption* RxGradientCaption1 = nullptr;
 
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;

@@ -2,6 +2,7 @@
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed.
 
+#include "app_icon.h"
 #include "form1.h"
 #include "map_state.h"
 #include "qt_user_dialogs.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
     // The name, not the display name: Qt would append a display name to
     // every window caption, and the main window has a caption of its own.
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setWindowIcon(AppIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("tavrin-map-generator"));
 
     TQtUserDialogs dialogs;
     TForm1 Form1(Engine(), dialogs);
