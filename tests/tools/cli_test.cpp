@@ -3,6 +3,7 @@
 
 #include "cli.h"
 
+#include <QImage>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -126,5 +127,44 @@ TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "tavrin-cli: " + dir + "/none.tvm: File not found\n");
     EXPECT_EQ(RunTool({"list", "--file", dir + "/one.tvm", "--map", Map12345}).status, 2);
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+// A generated map rendered with the built tile bitmaps: the picture has the
+// size of the map's layout box, and no pixel of the key colour is left
+// anywhere (inside the hexes the tiles cover it, outside it stays white).
+TEST(CliRender, GeneratedMapHasNoKeyColourLeft) {
+    char pattern[] = "/tmp/tavrin-render-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    for (const char* name : {"/map.png", "/map.bmp"}) {
+        const TResult r =
+            RunTool({"render", "--map", Map12345, "--out", dir + name, "--tiles", TILE_DIR});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        QImage image(QString::fromStdString(dir + name));
+        ASSERT_FALSE(image.isNull());
+        image = image.convertToFormat(QImage::Format_RGB32);
+        long key = 0, white = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y) & 0xffffff;
+                key += c == 0xff00ff;
+                white += c == 0xffffff;
+            }
+        EXPECT_EQ(key, 0) << name;
+        EXPECT_LT(white, image.width() * image.height() / 2) << name;
+    }
+    EXPECT_TRUE(
+        QImage(QString::fromStdString(dir + "/map.png")).convertToFormat(QImage::Format_RGB32) ==
+        QImage(QString::fromStdString(dir + "/map.bmp")).convertToFormat(QImage::Format_RGB32));
+
+    // Missing bitmaps are reported one by one and the picture is still made.
+    const TResult bare =
+        RunTool({"render", "--map", Map12345, "--out", dir + "/bare.bmp", "--tiles", dir});
+    EXPECT_EQ(bare.status, 0);
+    EXPECT_EQ(bare.err.rfind("File not found: " + dir + "/AshenHollow", 0), 0u) << bare.err;
+    EXPECT_EQ(RunTool({"render", "--map", Map12345, "--out", dir + "/map.gif"}).status, 2);
+    EXPECT_EQ(RunTool({"render", "--map", Map12345}).status, 2);
     std::system(("rm -rf '" + dir + "'").c_str());
 }

@@ -8,6 +8,7 @@
 #include "map_state.h"
 #include "map_string.h"
 #include "random.h"
+#include "render.h"
 
 #include <memory>
 #include <ostream>
@@ -18,7 +19,9 @@ namespace {
 constexpr const char* Usage =
     "usage: tavrin-cli generate [--seed N] [--count K] [--stats] [--save FILE]\n"
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
-    "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n";
+    "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
+    "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.bmp|FILE.png "
+    "[--tiles DIR]\n";
 
 // Engine messages go to stderr; the command goes on, as in the window.
 class TStreamMessages : public IMessageSink {
@@ -123,6 +126,18 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
+int Render(const TArguments& args, std::ostream& err) {
+    if (!args.Positional().empty())
+        throw EUsage("render takes no word '" + args.Positional().front() + "'");
+    const auto outPath = args.Option("--out");
+    if (!outPath)
+        throw EUsage("--out FILE is required");
+    TSession session(err);
+    LoadMap(*session.state, args);
+    RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath);
+    return 0;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -137,6 +152,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
             return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
+        if (command == "render")
+            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;
