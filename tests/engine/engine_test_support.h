@@ -8,8 +8,18 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavrin::test {
+
+// Keeps the engine's messages for the test to read.
+class RecordingSink : public IMessageSink {
+public:
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> messages;
+};
 
 inline std::unique_ptr<TMapState> FreshState(std::uint32_t seed = 1) {
     auto state = std::make_unique<TMapState>();

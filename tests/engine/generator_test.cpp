@@ -29,12 +29,6 @@ std::vector<std::tuple<int, int, int>> Entries(const TCandidates& c) {
     return out;
 }
 
-class RecordingSink : public IMessageSink {
-public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
-};
-
 } // namespace
 
 TEST(PickFreeTile, WrapsFromTwentyToOne) {

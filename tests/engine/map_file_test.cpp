@@ -23,12 +23,6 @@ using namespace tavrin::test;
 
 namespace {
 
-class RecordingSink : public IMessageSink {
-public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
-};
-
 class MapFileTest : public ::testing::Test {
 protected:
     void SetUp() override {

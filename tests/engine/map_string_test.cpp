@@ -11,16 +11,6 @@
 using namespace tavrin;
 using namespace tavrin::test;
 
-namespace {
-
-class RecordingSink : public IMessageSink {
-public:
-    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
-    std::vector<std::string> messages;
-};
-
-} // namespace
-
 TEST(MapString, EncodesEachTileAsThreeBiasedCodes) {
     auto state = FreshState();
     for (int t = 1; t <= TileCount; ++t)
