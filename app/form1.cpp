@@ -291,24 +291,23 @@ void TForm1::A_LoadMapExecute() {
     DrawMap();
 }
 
-void TForm1::A_SaveMapExecute() {
+// Both saves need a drawn map; without one they say so and open no dialog.
+bool TForm1::AskSaveName(TFileDialog& dialog) {
     if (!State.MapPresent) {
         Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-        return;
+        return false;
     }
-    if (!Execute(SaveDialog1))
-        return;
-    tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
+    return Execute(dialog);
+}
+
+void TForm1::A_SaveMapExecute() {
+    if (AskSaveName(SaveDialog1))
+        tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
 }
 
 void TForm1::A_SaveBmpExecute() {
-    if (!State.MapPresent) {
-        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-        return;
-    }
-    if (!Execute(SaveDialog2))
-        return;
-    tavrin::SaveBmpFile(SaveDialog2.FileName, Picture.Image());
+    if (AskSaveName(SaveDialog2))
+        tavrin::SaveBmpFile(SaveDialog2.FileName, Picture.Image());
 }
 
 void TForm1::btnFindPathClick() {

@@ -77,6 +77,7 @@ private:
     void RunCommand(void (TForm1::*handler)());
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
+    bool AskSaveName(TFileDialog& dialog);
     bool FocusInMemo() const;
     static std::string LocalPath(const QString& fileName);
 
