@@ -1,9 +1,12 @@
 #include "qt_user_dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSpacerItem>
 
 namespace {
 
@@ -14,6 +17,17 @@ void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
     QMessageBox box(icon, QString::fromLatin1(ApplicationTitle), shown, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    // A plain OK button, whatever icons the style would give it.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setIcon(QIcon());
+    // Wide enough for the title bar to show the whole title: a one-line
+    // answer such as "MarchLand 1" would otherwise make a box so narrow that
+    // the window manager cuts the title short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     // Shown first so that its final size is known, then centred on the screen
     // rather than on the window.
     box.show();
