@@ -36,10 +36,24 @@ class TestForm1 : public QObject {
         return child;
     }
 
+    void Ctrl(Qt::Key key) { QTest::keyClick(Form.get(), key, Qt::ControlModifier); }
+    QString Memo() { return Child<QPlainTextEdit>("Memo1")->toPlainText(); }
+
     void CreateMap() {
-        QTest::keyClick(Form.get(), Qt::Key_M, Qt::ControlModifier);
+        Ctrl(Qt::Key_M);
         QVERIFY(State->MapPresent);
         Dialogs->Messages.clear();
+    }
+
+    // Writes a map file and loads it through Load Map.
+    void LoadMapFile(const QByteArray& bytes) {
+        const QString path = TileDir->filePath("load.tvm");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        Dialogs->Answer = path;
+        Ctrl(Qt::Key_L);
     }
 
 private slots:
@@ -76,15 +90,15 @@ private slots:
             QCOMPARE(clearing->maxLength(), 1);
         }
         QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
-        QVERIFY(Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(Memo().isEmpty());
         QVERIFY(Child<QLabel>("Image1")->pixmap().isNull());
         QVERIFY(!State->MapPresent);
         QVERIFY(Form->isMaximized());
     }
 
     void createMapListsAndDraws() {
-        QTest::keyClick(Form.get(), Qt::Key_M, Qt::ControlModifier);
-        const QStringList lines = Child<QPlainTextEdit>("Memo1")->toPlainText().split('\n');
+        Ctrl(Qt::Key_M);
+        const QStringList lines = Memo().split('\n');
         QCOMPARE(lines.size(), 20);
         QVERIFY(lines[10].startsWith(QStringLiteral("March Land: 0/0/")));
         QVERIFY(Child<QPushButton>("btnFindPath")->isEnabled());
@@ -98,28 +112,35 @@ private slots:
         QVERIFY(Dialogs->Errors.isEmpty());
     }
 
+    // The clearings are set as the fields' text: a lone minus reads as 1.
     void routeQuery_data() {
         QTest::addColumn<int>("fromTile");
-        QTest::addColumn<int>("fromClearing");
+        QTest::addColumn<QString>("fromClearing");
         QTest::addColumn<int>("toTile");
-        QTest::addColumn<int>("toClearing");
+        QTest::addColumn<QString>("toClearing");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("as at start") << 11 << 1 << 11 << 1 << "MarchLand 1\r\n";
-        QTest::newRow("within tile 11") << 11 << 1 << 11 << 6 << "MarchLand 1\r\nMarchLand 6\r\n";
-        QTest::newRow("missing clearing to itself") << 1 << 3 << 1 << 3 << "AshenHollow 3\r\n";
-        QTest::newRow("missing clearing") << 1 << 3 << 11 << 1 << "Clearings not connected!";
+        QTest::newRow("as at start") << 11 << "1" << 11 << "1"
+                                     << "MarchLand 1\r\n";
+        QTest::newRow("within tile 11") << 11 << "1" << 11 << "6"
+                                        << "MarchLand 1\r\nMarchLand 6\r\n";
+        QTest::newRow("lone minus is 1") << 11 << "1" << 11 << "-"
+                                         << "MarchLand 1\r\n";
+        QTest::newRow("missing clearing to itself") << 1 << "3" << 1 << "3"
+                                                    << "AshenHollow 3\r\n";
+        QTest::newRow("missing clearing") << 1 << "3" << 11 << "1"
+                                          << "Clearings not connected!";
     }
     void routeQuery() {
         QFETCH(int, fromTile);
-        QFETCH(int, fromClearing);
+        QFETCH(QString, fromClearing);
         QFETCH(int, toTile);
-        QFETCH(int, toClearing);
+        QFETCH(QString, toClearing);
         QFETCH(QString, answer);
         CreateMap();
         Child<QComboBox>("cbFromTile")->setCurrentIndex(fromTile - 1);
-        Child<tavrin::TRxSpinEdit>("edFromClearing")->setValue(fromClearing);
+        Child<tavrin::TRxSpinEdit>("edFromClearing")->setText(fromClearing);
         Child<QComboBox>("cbToTile")->setCurrentIndex(toTile - 1);
-        Child<tavrin::TRxSpinEdit>("edToClearing")->setValue(toClearing);
+        Child<tavrin::TRxSpinEdit>("edToClearing")->setText(toClearing);
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         QCOMPARE(Dialogs->Messages, QStringList{answer});
     }
@@ -134,19 +155,6 @@ private slots:
         QVERIFY(Form->isVisible());
     }
 
-    // A lone minus sign stays in the field and is read as clearing 1.
-    void routeQueryReadsALoneMinusAsOne() {
-        CreateMap();
-        auto* to = Child<tavrin::TRxSpinEdit>("edToClearing");
-        to->setFocus();
-        to->selectAll();
-        QTest::keyClick(to, Qt::Key_Minus);
-        Child<QComboBox>("cbFromTile")->setFocus();
-        QCOMPARE(to->text(), QStringLiteral("-"));
-        QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
-        QCOMPARE(Dialogs->Messages, QStringList{"MarchLand 1\r\n"});
-    }
-
     void saveBeforeAnyMap_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Ctrl+B") << int(Qt::Key_B);
@@ -154,7 +162,7 @@ private slots:
     }
     void saveBeforeAnyMap() {
         QFETCH(int, key);
-        QTest::keyClick(Form.get(), Qt::Key(key), Qt::ControlModifier);
+        Ctrl(Qt::Key(key));
         QCOMPARE(Dialogs->Messages, QStringList{"There is no map in memory"});
         QVERIFY(Dialogs->FileDialogs.isEmpty());
     }
@@ -177,12 +185,12 @@ private slots:
         // The dialog offers the last name; cancelling writes nothing.
         QVERIFY(QFile::remove(Dialogs->Answer));
         Dialogs->Answer.clear();
-        QTest::keyClick(Form.get(), Qt::Key_B, Qt::ControlModifier);
+        Ctrl(Qt::Key_B);
         QCOMPARE(Dialogs->FileDialogs[1].FileName, TileDir->filePath("map.bmp"));
         QVERIFY(!QFile::exists(TileDir->filePath("map.bmp")));
 
         Dialogs->Answer = QStringLiteral("/no/such/folder/map.bmp");
-        QTest::keyClick(Form.get(), Qt::Key_B, Qt::ControlModifier);
+        Ctrl(Qt::Key_B);
         QCOMPARE(Dialogs->Errors, QStringList{"Invalid filename."});
     }
 
@@ -192,7 +200,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("BM but nothing else");
         }
-        QTest::keyClick(Form.get(), Qt::Key_M, Qt::ControlModifier);
+        Ctrl(Qt::Key_M);
         QCOMPARE(Dialogs->Errors, QStringList{"Bitmap image is not valid."});
         QVERIFY(Dialogs->Messages.isEmpty());
         QVERIFY(State->MapPresent);
@@ -200,54 +208,46 @@ private slots:
         QVERIFY(!Child<QLabel>("Image1")->pixmap().isNull());
     }
 
-    void exitKeys_data() {
+    // Esc and Alt+F4 close the window, Enter runs Create Map; a focused
+    // button takes Enter itself, and the memo keeps both keys.
+    void keys_data() {
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("Alt+F4") << "cbFromTile" << int(Qt::Key_F4) << int(Qt::AltModifier) << true;
-        QTest::newRow("Esc") << "cbFromTile" << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("Esc in a clearing") << "edToClearing" << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("Esc on a button") << "btnCreateMap" << int(Qt::Key_Escape) << 0 << true;
-        QTest::newRow("Esc in the memo") << "Memo1" << int(Qt::Key_Escape) << 0 << false;
-    }
-    void exitKeys() {
-        QFETCH(QString, focus);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(bool, closes);
-        auto* target = Child<QWidget>(focus.toLatin1().constData());
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(Form->isVisible(), !closes);
-    }
-
-    // Enter runs Create Map unless a button has the focus, which it presses,
-    // or the memo has it.
-    void enterKey_data() {
-        QTest::addColumn<QString>("focus");
         QTest::addColumn<bool>("creates");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("tile list") << "cbFromTile" << true << QStringList();
-        QTest::newRow("clearing") << "edFromClearing" << true << QStringList();
-        QTest::newRow("Create Map button") << "btnCreateMap" << true << QStringList();
-        QTest::newRow("Save picture button")
-            << "btnSaveMap" << false << QStringList{"There is no map in memory"};
-        QTest::newRow("memo") << "Memo1" << false << QStringList();
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, const char* focus, const char* keys, bool closes,
+                            bool creates, const char* message = "") {
+            QTest::newRow(name) << focus << keys << closes << creates << message;
+        };
+        row("Alt+F4", "cbFromTile", "Alt+F4", true, false);
+        row("Esc", "cbFromTile", "Esc", true, false);
+        row("Esc in a clearing", "edToClearing", "Esc", true, false);
+        row("Esc on a button", "btnCreateMap", "Esc", true, false);
+        row("Esc in the memo", "Memo1", "Esc", false, false);
+        row("Enter in a tile list", "cbFromTile", "Return", false, true);
+        row("Enter in a clearing", "edFromClearing", "Return", false, true);
+        row("Enter on Create Map", "btnCreateMap", "Return", false, true);
+        row("Enter on Save picture", "btnSaveMap", "Return", false, false,
+            "There is no map in memory");
+        row("Enter in the memo", "Memo1", "Return", false, false);
     }
-    void enterKey() {
+    void keys() {
         QFETCH(QString, focus);
+        QFETCH(QString, keys);
+        QFETCH(bool, closes);
         QFETCH(bool, creates);
-        QFETCH(QStringList, messages);
+        QFETCH(QString, message);
         auto* target = Child<QWidget>(focus.toLatin1().constData());
         target->setFocus();
-        QTest::keyClick(target, Qt::Key_Return);
+        const QKeyCombination key = QKeySequence::fromString(keys)[0];
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QCOMPARE(Form->isVisible(), !closes);
         QCOMPARE(State->MapPresent, creates);
         if (creates)
             QCOMPARE(Dialogs->Messages.size(), 20); // one "File not found: " per tile
         else
-            QCOMPARE(Dialogs->Messages, messages);
-        QVERIFY(Form->isVisible());
+            QCOMPARE(Dialogs->Messages, message.isEmpty() ? QStringList() : QStringList{message});
     }
 
     // A saved map file is the map string and CR LF, and loads back into a new
@@ -263,7 +263,7 @@ private slots:
         QTemporaryDir mapDir;
         const QString path = mapDir.filePath("map.tvm");
         Dialogs->Answer = path;
-        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+        Ctrl(Qt::Key_S);
         QCOMPARE(Dialogs->FileDialogs.size(), 1);
         QCOMPARE(Dialogs->FileDialogs[0].Filter,
                  QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*"));
@@ -272,19 +272,18 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.size(), 62);
         QCOMPARE(bytes.toStdString(), tavrin::MakeMapString(*State) + "\r\n");
         const QImage picture = Form->MapImage();
-        const QString listing = Child<QPlainTextEdit>("Memo1")->toPlainText();
+        const QString listing = Memo();
 
         cleanup();
         init();
         writeTiles();
         Dialogs->Answer = path;
-        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        Ctrl(Qt::Key_L);
         QCOMPARE(Dialogs->FileDialogs.size(), 1);
         QVERIFY(!Dialogs->FileDialogs[0].Save);
-        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText(), listing);
+        QCOMPARE(Memo(), listing);
         QVERIFY(Dialogs->Errors.isEmpty());
         QVERIFY(State->MapPresent);
         // Loading right after start draws the map but enables no route query.
@@ -295,21 +294,11 @@ private slots:
     // A line of the wrong length is reported and the load ends there: no
     // listing, no drawing, MapPresent unchanged.
     void loadMapOfTheWrongLength() {
-        const QString path = TileDir->filePath("short.tvm");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("ddgdd\r\nsecond line");
-        file.close();
-        Dialogs->Answer = path;
-        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        LoadMapFile("ddgdd\r\nsecond line");
         QCOMPARE(Dialogs->Messages, QStringList{"Internal Error: mapstring not valid=ddgdd"});
         QVERIFY(!State->MapPresent);
-        QVERIFY(Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(Memo().isEmpty());
         QVERIFY(Form->MapImage().isNull());
-        // So Save Map still has no map to write.
-        Dialogs->Messages.clear();
-        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(Dialogs->Messages, QStringList{"There is no map in memory"});
     }
 
     // A bad rotation character is a range error that changes no tile and
@@ -318,44 +307,31 @@ private slots:
         CreateMap();
         const std::string before = tavrin::MakeMapString(*State);
         const QImage picture = Form->MapImage();
-        const QString listing = Child<QPlainTextEdit>("Memo1")->toPlainText();
-        std::string text(60, 'd');
+        const QString listing = Memo();
+        QByteArray text(60, 'd');
         for (int t = 1; t <= 20; ++t)
             text[3 * t - 1] = 'e';
         text[14] = static_cast<char>(107);
-        const QString path = TileDir->filePath("bad.tvm");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), 60);
-        file.close();
-        Dialogs->Answer = path;
-        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        LoadMapFile(text);
         QCOMPARE(Dialogs->Errors, QStringList{"Range check error."});
         QCOMPARE(tavrin::MakeMapString(*State), before);
         QVERIFY(Form->MapImage() == picture);
-        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText(), listing);
+        QCOMPARE(Memo(), listing);
     }
 
     // A map away from the origin is drawn where the string puts it.
     void loadMapAwayFromTheOrigin() {
         QVERIFY(
             WriteTile(TileDir->filePath("AshenHollow1.bmp"), TileImage(10, 10, Qt::red, Qt::blue)));
-        std::string text;
+        QByteArray text;
         for (int t = 1; t <= 20; ++t) {
             text += static_cast<char>(100 + 2 + (t == 1 ? 1 : 0)); // columns 2 and 3
             text += static_cast<char>(100 + t);                    // rows 1..20
             text += 'e';
         }
-        const QString path = TileDir->filePath("far.tvm");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), 60);
-        file.close();
-        Dialogs->Answer = path;
-        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        LoadMapFile(text);
         QVERIFY(Dialogs->Errors.isEmpty());
-        QCOMPARE(Child<QPlainTextEdit>("Memo1")->toPlainText().split('\n')[0],
-                 QStringLiteral("Ashen Hollow: 3/1/1"));
+        QCOMPARE(Memo().split('\n')[0], QStringLiteral("Ashen Hollow: 3/1/1"));
         // Column 3 is odd: x = 450, y = 175 + 88.
         QCOMPARE(Form->MapImage().pixelColor(455, 268), QColor(Qt::red));
         QCOMPARE(State->OffsetX, 0);
@@ -363,37 +339,24 @@ private slots:
 
     void loadOrSaveErrorsShowTheirText() {
         Dialogs->Answer = TileDir->filePath("missing.tvm");
-        QTest::keyClick(Form.get(), Qt::Key_L, Qt::ControlModifier);
+        Ctrl(Qt::Key_L);
         QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
         CreateMap();
         Dialogs->Errors.clear();
         Dialogs->Answer = QStringLiteral("/dev/full");
-        QTest::keyClick(Form.get(), Qt::Key_S, Qt::ControlModifier);
+        Ctrl(Qt::Key_S);
         QCOMPARE(Dialogs->Errors, QStringList{"Disk full."});
     }
 
-    void errorBoxText_data() {
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "Range check error"
-                                << "Range check error.";
-        QTest::newRow("digit") << "I/O error 7"
-                               << "I/O error 7.";
-        QTest::newRow("slash, code 47") << "a/"
-                                        << "a/.";
-        QTest::newRow("full stop") << "Done."
-                                   << "Done.";
-        QTest::newRow("hyphen, code 45") << "a-"
-                                         << "a-";
-        QTest::newRow("blank") << "a "
-                               << "a ";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
+    // A full stop is added after any last character above it: '/' is 47, '-' 45.
     void errorBoxText() {
-        QFETCH(QString, message);
-        QFETCH(QString, shown);
-        QCOMPARE(ErrorBoxText(message), shown);
+        const std::pair<QString, QString> cases[] = {{"Range check error", "Range check error."},
+                                                     {"a/", "a/."},
+                                                     {"Done.", "Done."},
+                                                     {"a-", "a-"},
+                                                     {"", ""}};
+        for (const auto& [message, shown] : cases)
+            QCOMPARE(ErrorBoxText(message), shown);
     }
 
     void dialogFilters() {

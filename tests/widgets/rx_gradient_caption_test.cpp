@@ -17,6 +17,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(TFillDirection)
+Q_DECLARE_METATYPE(TCaptionButtons)
 
 namespace {
 
@@ -49,6 +50,12 @@ struct DemoWindow {
         return strip()->findChild<QToolButton*>(QLatin1String(name));
     }
     QImage grabStrip() const { return strip()->grab().toImage(); }
+    // The caption is out of the way and the window, still shown, has its
+    // platform title bar back.
+    bool usesPlatformTitleBar() const {
+        return !window.windowFlags().testFlag(Qt::FramelessWindowHint) && !strip()->isVisible() &&
+               window.isVisible();
+    }
 };
 
 bool ShowActive(QWidget& window) {
@@ -64,437 +71,350 @@ class TRxGradientCaptionTest : public QObject {
 
 private slots:
     // ---- gradient fill ----
-    void bandCount_data();
-    void bandCount();
-    void bandComponent_data();
-    void bandComponent();
-    void bandsAndRemainder_data();
-    void bandsAndRemainder();
-    void bandsCoverTheRectangleExactly();
-    void reversedDirectionsSwapColours_data();
-    void reversedDirectionsSwapColours();
+
+    // Bands and remainder of one rectangle: how many bands, where the first one
+    // and the remainder lie, the colours at both ends, and that together they
+    // cover the rectangle exactly once.
+    void gradientFill_data() {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<TFillDirection>("direction");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<QRect>("firstBand");
+        QTest::addColumn<QRect>("remainder");
+        using enum TFillDirection;
+        QTest::newRow("fewer pixels than steps") << QRect(0, 0, 10, 5) << 64 << fdLeftToRight << 10
+                                                 << QRect(0, 0, 1, 5) << QRect(10, 0, 0, 5);
+        QTest::newRow("more pixels than steps, remainder")
+            << QRect(0, 0, 100, 10) << 64 << fdLeftToRight << 64 << QRect(0, 0, 1, 10)
+            << QRect(64, 0, 36, 10);
+        QTest::newRow("offset rectangle") << QRect(-50, 5, 250, 8) << 64 << fdLeftToRight << 64
+                                          << QRect(-50, 5, 3, 8) << QRect(142, 5, 58, 8);
+        QTest::newRow("exact division") << QRect(0, 0, 128, 4) << 64 << fdLeftToRight << 64
+                                        << QRect(0, 0, 2, 4) << QRect(128, 0, 0, 4);
+        QTest::newRow("single band") << QRect(3, 0, 77, 4) << 1 << fdLeftToRight << 1
+                                     << QRect(3, 0, 77, 4) << QRect(80, 0, 0, 4);
+        QTest::newRow("zero steps") << QRect(0, 0, 100, 5) << 0 << fdLeftToRight << 1
+                                    << QRect(0, 0, 100, 5) << QRect(100, 0, 0, 5);
+        QTest::newRow("negative steps") << QRect(0, 0, 100, 5) << -7 << fdLeftToRight << 1
+                                        << QRect(0, 0, 100, 5) << QRect(100, 0, 0, 5);
+        QTest::newRow("right to left") << QRect(0, 0, 200, 10) << 64 << fdRightToLeft << 64
+                                       << QRect(0, 0, 3, 10) << QRect(192, 0, 8, 10);
+        QTest::newRow("top to bottom") << QRect(0, 0, 200, 10) << 64 << fdTopToBottom << 10
+                                       << QRect(0, 0, 200, 1) << QRect(0, 10, 200, 0);
+        QTest::newRow("bottom to top") << QRect(0, 0, 200, 10) << 64 << fdBottomToTop << 10
+                                       << QRect(0, 0, 200, 1) << QRect(0, 10, 200, 0);
+    }
+    void gradientFill() {
+        QFETCH(QRect, rect);
+        QFETCH(int, steps);
+        QFETCH(TFillDirection, direction);
+        QFETCH(int, bands);
+        QFETCH(QRect, firstBand);
+        QFETCH(QRect, remainder);
+        // The reversed directions put the start colour at the far edge.
+        const bool swapped = direction == TFillDirection::fdRightToLeft ||
+                             direction == TFillDirection::fdBottomToTop;
+        const QColor start(10, 20, 30);
+        const QColor end(210, 120, 30);
+        const TGradientFill fill = GradientFill(rect, start, end, steps, direction);
+        QCOMPARE(int(fill.bands.size()), bands);
+        QCOMPARE(fill.bands.front().rect, firstBand);
+        QCOMPARE(fill.remainder.rect, remainder);
+        const QColor near = swapped ? end : start;
+        const QColor far = swapped ? start : end;
+        QCOMPARE(fill.bands.front().colour, near);
+        QCOMPARE(fill.bands.back().colour, bands == 1 ? near : far);
+        QCOMPARE(fill.remainder.colour, far);
+
+        QRegion covered(fill.remainder.rect);
+        int area = fill.remainder.rect.width() * fill.remainder.rect.height();
+        for (const TGradientBand& band : fill.bands) {
+            covered += band.rect;
+            area += band.rect.width() * band.rect.height();
+        }
+        QVERIFY(covered == QRegion(rect));
+        QCOMPARE(area, rect.width() * rect.height());
+    }
+
+    void bandComponent_data() {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("value");
+        QTest::newRow("first band is the start") << 30 << 200 << 0 << 64 << 30;
+        QTest::newRow("last band is the end") << 30 << 200 << 63 << 64 << 200;
+        QTest::newRow("middle band") << 0 << 255 << 32 << 64 << 130; // 129.52
+        QTest::newRow("rising half rounds up") << 0 << 1 << 1 << 3 << 1;
+        QTest::newRow("falling half rounds away from zero") << 1 << 0 << 1 << 3 << 0;
+        QTest::newRow("falling below half rounds to nearest") << 255 << 0 << 1 << 64 << 251;
+        QTest::newRow("single band is the start") << 10 << 200 << 0 << 1 << 10;
+    }
+    void bandComponent() {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(int, k);
+        QFETCH(int, count);
+        QFETCH(int, value);
+        QCOMPARE(GradientBandComponent(start, end, k, count), value);
+    }
 
     // ---- text and geometry ----
-    void shortenCaption_data();
-    void shortenCaption();
-    void shortenWithFontMetricsFits();
-    void keptCaptionParts_data();
-    void keptCaptionParts();
-    void captionRect_data();
-    void captionRect();
-    void frameEdges_data();
-    void frameEdges();
+
+    void shortenCaption_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fits") << "Tavrin" << 6 << "Tavrin";
+        QTest::newRow("needs cutting") << "Tavrin Map" << 8 << "Tavri...";
+        QTest::newRow("first try drops two characters") << "abcdeW" << 9 << "abcd...";
+        QTest::newRow("only dots fit") << "Tavrin" << 3 << "...";
+        QTest::newRow("not even dots fit") << "Tavrin" << 1 << "...";
+        QTest::newRow("empty text") << "" << 0 << "";
+        // "a", a surrogate pair, "bcd": a cut after the high surrogate is skipped.
+        QTest::newRow("keeps surrogate pairs whole")
+            << QStringLiteral("a\U0001F600bcd") << 5 << "a...";
+    }
+    void shortenCaption() {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, shown);
+        QCOMPARE(ShortenCaption(text, width, TestWidth), shown);
+    }
+
+    void shortenWithFontMetricsFits() {
+        const QFontMetrics metrics(QApplication::font());
+        const QString text = QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel");
+        const int width = metrics.horizontalAdvance(text) / 2;
+        const QString shown = ShortenCaption(text, width, metrics);
+        QVERIFY(shown.size() > 3 && shown.endsWith(QLatin1String("...")));
+        QVERIFY(metrics.horizontalAdvance(shown) <= width);
+    }
+
+    void keptCaptionParts_data() {
+        QTest::addColumn<bool>("fromLeft");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<std::vector<bool>>("kept");
+        QTest::newRow("all fit") << true << 100 << std::vector<bool>{true, true, true};
+        QTest::newRow("drop from the left") << true << 70 << std::vector<bool>{false, true, true};
+        QTest::newRow("drop from the right") << false << 70 << std::vector<bool>{true, true, false};
+        QTest::newRow("form caption alone") << true << 5 << std::vector<bool>{false, false, false};
+    }
+    void keptCaptionParts() {
+        QFETCH(bool, fromLeft);
+        QFETCH(int, width);
+        QFETCH(std::vector<bool>, kept);
+        QCOMPARE(KeptCaptionParts({20, 20, 20}, 30, width, fromLeft), kept);
+    }
+
+    // Window 800 wide, frame 4, caption 20 high, buttons 18 wide.
+    void captionRect_data() {
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<TCaptionButtons>("buttons");
+        QTest::addColumn<int>("width");
+        QTest::newRow("main window loses three")
+            << 800 << TCaptionButtons{true, true, true, false} << 738;
+        QTest::newRow("close only") << 800 << TCaptionButtons{true, false, false, false} << 774;
+        QTest::newRow("minimise alone takes two")
+            << 800 << TCaptionButtons{true, true, false, false} << 738;
+        QTest::newRow("help without min and max")
+            << 800 << TCaptionButtons{true, false, false, true} << 756;
+        QTest::newRow("help ignored beside max")
+            << 800 << TCaptionButtons{true, false, true, true} << 738;
+        QTest::newRow("no buttons") << 800 << TCaptionButtons{false, false, false, false} << 792;
+        QTest::newRow("narrower than its buttons")
+            << 40 << TCaptionButtons{true, true, true, false} << 0;
+    }
+    void captionRect() {
+        QFETCH(int, windowWidth);
+        QFETCH(TCaptionButtons, buttons);
+        QFETCH(int, width);
+        QCOMPARE(CaptionRect(windowWidth, 4, 20, 18, buttons), QRect(4, 4, width, 19));
+    }
+
+    void frameEdges_data() {
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<Qt::Edges>("edges");
+        QTest::newRow("left") << QPoint(0, 50) << 4 << Qt::Edges(Qt::LeftEdge);
+        QTest::newRow("right") << QPoint(199, 50) << 4 << Qt::Edges(Qt::RightEdge);
+        QTest::newRow("top") << QPoint(100, 3) << 4 << Qt::Edges(Qt::TopEdge);
+        QTest::newRow("bottom") << QPoint(100, 99) << 4 << Qt::Edges(Qt::BottomEdge);
+        QTest::newRow("top left corner") << QPoint(2, 2) << 4 << (Qt::LeftEdge | Qt::TopEdge);
+        QTest::newRow("near corner along bottom")
+            << QPoint(10, 98) << 4 << (Qt::LeftEdge | Qt::BottomEdge);
+        QTest::newRow("inside") << QPoint(100, 50) << 4 << Qt::Edges();
+        QTest::newRow("maximised has no frame") << QPoint(0, 0) << 0 << Qt::Edges();
+        QTest::newRow("outside") << QPoint(-1, 50) << 4 << Qt::Edges();
+    }
+    void frameEdges() {
+        QFETCH(QPoint, pos);
+        QFETCH(int, frame);
+        QFETCH(Qt::Edges, edges);
+        QCOMPARE(FrameEdgesAt(QSize(200, 100), pos, frame, 16), edges);
+    }
 
     // ---- the painted title bar ----
-    void defaultsAndFontSwitch();
-    void stripSitsAboveTheMenuBar();
-    void captionLosesThreeButtonWidths();
-    void activeAndInactivePaintDifferentEndColours();
-    void buttonsAndDoubleClickDriveTheWindow();
-    void altF4Closes();
-    void refusedMoveGivesBackThePlatformTitleBar();
-    void activeSwitchesTheCaptionOffAndOn();
-    void rightClickShowsThePopupMenu();
-    void withoutAWindowNothingIsAttached();
-};
 
-// ---- gradient fill ----------------------------------------------------------
-
-void TRxGradientCaptionTest::bandCount_data() {
-    QTest::addColumn<int>("extent");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<int>("bands");
-    QTest::newRow("extent below steps") << 10 << 64 << 10;
-    QTest::newRow("extent above steps") << 640 << 64 << 64;
-    QTest::newRow("empty extent") << 0 << 64 << 1;
-    QTest::newRow("zero steps") << 100 << 0 << 1;
-    QTest::newRow("negative steps") << 100 << -7 << 1;
-}
-
-void TRxGradientCaptionTest::bandCount() {
-    QFETCH(int, extent);
-    QFETCH(int, steps);
-    QFETCH(int, bands);
-    QCOMPARE(GradientBandCount(extent, steps), bands);
-    QCOMPARE(int(GradientFill(QRect(0, 0, extent, 5), Qt::black, Qt::white, steps,
-                              TFillDirection::fdLeftToRight)
-                     .bands.size()),
-             bands);
-}
-
-void TRxGradientCaptionTest::bandComponent_data() {
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("end");
-    QTest::addColumn<int>("k");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("value");
-    QTest::newRow("first band is the start") << 30 << 200 << 0 << 64 << 30;
-    QTest::newRow("last band is the end") << 30 << 200 << 63 << 64 << 200;
-    QTest::newRow("middle band") << 0 << 255 << 32 << 64 << 130; // 129.52
-    QTest::newRow("rising half rounds up") << 0 << 1 << 1 << 3 << 1;
-    QTest::newRow("falling half rounds away from zero") << 1 << 0 << 1 << 3 << 0;
-    QTest::newRow("falling below half rounds to nearest") << 255 << 0 << 1 << 64 << 251; // -4.05
-    QTest::newRow("single band is the start") << 10 << 200 << 0 << 1 << 10;
-}
-
-void TRxGradientCaptionTest::bandComponent() {
-    QFETCH(int, start);
-    QFETCH(int, end);
-    QFETCH(int, k);
-    QFETCH(int, count);
-    QFETCH(int, value);
-    QCOMPARE(GradientBandComponent(start, end, k, count), value);
-}
-
-void TRxGradientCaptionTest::bandsAndRemainder_data() {
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<int>("steps");
-    QTest::addColumn<int>("bandWidth");
-    QTest::addColumn<QRect>("remainder");
-    QTest::newRow("one pixel bands") << QRect(0, 0, 100, 10) << 64 << 1 << QRect(64, 0, 36, 10);
-    QTest::newRow("offset rectangle") << QRect(-50, 5, 250, 8) << 64 << 3 << QRect(142, 5, 58, 8);
-    QTest::newRow("exact division") << QRect(0, 0, 128, 4) << 64 << 2 << QRect(128, 0, 0, 4);
-    QTest::newRow("single band") << QRect(3, 0, 77, 4) << 1 << 77 << QRect(80, 0, 0, 4);
-}
-
-void TRxGradientCaptionTest::bandsAndRemainder() {
-    QFETCH(QRect, rect);
-    QFETCH(int, steps);
-    QFETCH(int, bandWidth);
-    QFETCH(QRect, remainder);
-    const QColor start(10, 20, 30);
-    const QColor end(210, 120, 30);
-    const TGradientFill fill = GradientFill(rect, start, end, steps, TFillDirection::fdLeftToRight);
-    QCOMPARE(fill.bands.front().rect, QRect(rect.left(), rect.top(), bandWidth, rect.height()));
-    QCOMPARE(fill.bands.front().colour, start);
-    QCOMPARE(fill.bands.back().colour, steps == 1 ? start : end);
-    QCOMPARE(fill.remainder.rect, remainder);
-    QCOMPARE(fill.remainder.colour, end);
-}
-
-// Law: bands and remainder tile the rectangle edge to edge, whatever its size.
-void TRxGradientCaptionTest::bandsCoverTheRectangleExactly() {
-    for (const int width : {1, 2, 63, 64, 65, 99, 640, 1279}) {
-        for (const int steps : {1, 2, 64, 255}) {
-            const TGradientFill fill = GradientFill(QRect(7, 1, width, 3), Qt::black, Qt::white,
-                                                    steps, TFillDirection::fdLeftToRight);
-            int x = 7;
-            for (const TGradientBand& band : fill.bands) {
-                QCOMPARE(band.rect.left(), x);
-                x += band.rect.width();
-            }
-            QCOMPARE(fill.remainder.rect.left(), x);
-            QCOMPARE(x + fill.remainder.rect.width(), 7 + width);
-        }
+    void fontSwitch() {
+        DemoWindow demo;
+        TRxGradientCaption& c = *demo.caption;
+        QCOMPARE(c.gradientSteps(), 64);
+        const QFont systemFont = c.font();
+        QFont big = systemFont;
+        big.setPointSize(systemFont.pointSize() + 10);
+        c.setFont(big);
+        QVERIFY(!c.defaultFont());
+        QVERIFY(c.captionHeight() > QFontMetrics(systemFont).height() + 8);
+        c.setDefaultFont(true);
+        QCOMPARE(c.font(), systemFont);
     }
-}
 
-void TRxGradientCaptionTest::reversedDirectionsSwapColours_data() {
-    QTest::addColumn<TFillDirection>("direction");
-    QTest::addColumn<bool>("swapped");
-    QTest::addColumn<QRect>("firstBand");
-    QTest::newRow("left to right") << TFillDirection::fdLeftToRight << false << QRect(0, 0, 3, 10);
-    QTest::newRow("right to left") << TFillDirection::fdRightToLeft << true << QRect(0, 0, 3, 10);
-    QTest::newRow("top to bottom") << TFillDirection::fdTopToBottom << false << QRect(0, 0, 200, 1);
-    QTest::newRow("bottom to top") << TFillDirection::fdBottomToTop << true << QRect(0, 0, 200, 1);
-}
+    // The strip sits above the menu bar, which still opens its menu, and the
+    // caption loses the widths of the three visible buttons.
+    void stripAndButtonsLayout() {
+        DemoWindow demo;
+        QVERIFY(ShowActive(demo.window));
+        QVERIFY(demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(demo.strip()->isVisible());
+        QMenuBar* menuBar = demo.window.menuBar();
+        QCOMPARE(demo.strip()->geometry().top(), 4);
+        QVERIFY(menuBar->geometry().top() > demo.strip()->geometry().bottom());
+        QVERIFY(demo.window.centralWidget()->geometry().top() > menuBar->geometry().bottom());
 
-void TRxGradientCaptionTest::reversedDirectionsSwapColours() {
-    QFETCH(TFillDirection, direction);
-    QFETCH(bool, swapped);
-    QFETCH(QRect, firstBand);
-    const QColor start(Qt::red);
-    const QColor end(Qt::blue);
-    const TGradientFill fill = GradientFill(QRect(0, 0, 200, 10), start, end, 64, direction);
-    QCOMPARE(fill.bands.front().rect, firstBand);
-    QCOMPARE(fill.bands.front().colour, swapped ? end : start);
-    QCOMPARE(fill.bands.back().colour, swapped ? start : end);
-    QCOMPARE(fill.remainder.colour, swapped ? start : end);
-}
+        const QRect caption = demo.caption->captionRect();
+        QCOMPARE(caption.width(), demo.strip()->width() - 3 * demo.caption->buttonWidth());
+        for (const char* name : {"close", "maximize", "minimize"})
+            QVERIFY2(demo.button(name)->isVisible(), name);
+        QVERIFY(!demo.button("help")->isVisible());
+        QVERIFY(demo.button("minimize")->geometry().left() >= caption.right());
 
-// ---- text and geometry ------------------------------------------------------
+        const QRect title = menuBar->actionGeometry(demo.fileMenu->menuAction());
+        QTest::mouseClick(menuBar, Qt::LeftButton, {}, title.center());
+        QTRY_VERIFY(demo.fileMenu->isVisible());
+        demo.fileMenu->close();
+    }
+    void activeAndInactivePaintDifferentEndColours() {
+        DemoWindow demo;
+        const QPalette palette = demo.window.palette();
+        const QColor activeEnd = palette.color(QPalette::Active, QPalette::Highlight);
+        const QColor inactiveEnd = palette.color(QPalette::Inactive, QPalette::Mid);
+        QVERIFY(activeEnd != inactiveEnd);
+        QVERIFY(ShowActive(demo.window));
+        QVERIFY(demo.caption->isWindowActive());
 
-void TRxGradientCaptionTest::shortenCaption_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("fits") << "Tavrin" << 6 << "Tavrin";
-    QTest::newRow("needs cutting") << "Tavrin Map" << 8 << "Tavri...";
-    QTest::newRow("first try drops two characters") << "abcdeW" << 9 << "abcd...";
-    QTest::newRow("only dots fit") << "Tavrin" << 3 << "...";
-    QTest::newRow("not even dots fit") << "Tavrin" << 1 << "...";
-    QTest::newRow("empty text") << "" << 0 << "";
-    // "a", a surrogate pair, "bcd": a cut after the high surrogate is skipped.
-    QTest::newRow("keeps surrogate pairs whole") << QStringLiteral("a\U0001F600bcd") << 5 << "a...";
-}
+        const QRect caption = demo.caption->captionRect();
+        const QPoint right(caption.right(), caption.top() + 1);
+        const QPoint left(caption.left(), caption.top() + 1);
+        QImage image = demo.grabStrip();
+        QCOMPARE(image.pixelColor(right).rgb(), activeEnd.rgb());
+        // The gradient starts left of the caption, so its left edge is already blended.
+        const QColor start = demo.caption->startColor();
+        QVERIFY(image.pixelColor(left).rgb() != start.rgb());
+        QVERIFY(image.pixelColor(left).rgb() != activeEnd.rgb());
 
-void TRxGradientCaptionTest::shortenCaption() {
-    QFETCH(QString, text);
-    QFETCH(int, width);
-    QFETCH(QString, shown);
-    QCOMPARE(ShortenCaption(text, width, TestWidth), shown);
-}
+        QWidget other;
+        QVERIFY(ShowActive(other));
+        QTRY_VERIFY(!demo.caption->isWindowActive());
+        image = demo.grabStrip();
+        QCOMPARE(image.pixelColor(right).rgb(), inactiveEnd.rgb());
+        QCOMPARE(image.pixelColor(left).rgb(),
+                 inactiveEnd.rgb()); // no gradient while inactive by default
 
-void TRxGradientCaptionTest::shortenWithFontMetricsFits() {
-    const QFontMetrics metrics(QApplication::font());
-    const QString text = QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel");
-    const int width = metrics.horizontalAdvance(text) / 2;
-    const QString shown = ShortenCaption(text, width, metrics);
-    QVERIFY(shown.endsWith(QLatin1String("...")));
-    QVERIFY(shown.size() > 3);
-    QVERIFY(metrics.horizontalAdvance(shown) <= width);
-}
+        demo.caption->setGradientInactive(true);
+        image = demo.grabStrip();
+        QCOMPARE(image.pixelColor(right).rgb(), inactiveEnd.rgb());
+        QVERIFY(image.pixelColor(left).rgb() != inactiveEnd.rgb());
+    }
 
-void TRxGradientCaptionTest::keptCaptionParts_data() {
-    QTest::addColumn<bool>("fromLeft");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<std::vector<bool>>("kept");
-    QTest::newRow("all fit") << true << 100 << std::vector<bool>{true, true, true};
-    QTest::newRow("drop from the left") << true << 70 << std::vector<bool>{false, true, true};
-    QTest::newRow("drop from the right") << false << 70 << std::vector<bool>{true, true, false};
-    QTest::newRow("form caption alone") << true << 5 << std::vector<bool>{false, false, false};
-}
+    void buttonsDoubleClickAndAltF4DriveTheWindow() {
+        DemoWindow demo;
+        QVERIFY(ShowActive(demo.window));
+        QTest::mouseClick(demo.button("maximize"), Qt::LeftButton);
+        QTRY_VERIFY(demo.window.isMaximized());
+        QCOMPARE(demo.strip()->geometry().topLeft(), QPoint(0, 0)); // no resize frame now
+        QTest::mouseClick(demo.button("maximize"), Qt::LeftButton);
+        QTRY_VERIFY(!demo.window.isMaximized());
+        QCOMPARE(demo.strip()->geometry().topLeft(), QPoint(4, 4));
 
-void TRxGradientCaptionTest::keptCaptionParts() {
-    QFETCH(bool, fromLeft);
-    QFETCH(int, width);
-    QFETCH(std::vector<bool>, kept);
-    QCOMPARE(KeptCaptionParts({20, 20, 20}, 30, width, fromLeft), kept);
-}
+        QTest::mouseDClick(demo.strip(), Qt::LeftButton, {}, QPoint(30, 5));
+        QTRY_VERIFY(demo.window.isMaximized());
+        QTest::mouseDClick(demo.strip(), Qt::LeftButton, {}, QPoint(30, 5));
+        QTRY_VERIFY(!demo.window.isMaximized());
 
-void TRxGradientCaptionTest::captionRect_data() {
-    QTest::addColumn<int>("windowWidth");
-    QTest::addColumn<bool>("systemMenu");
-    QTest::addColumn<bool>("minimize");
-    QTest::addColumn<bool>("maximize");
-    QTest::addColumn<bool>("help");
-    QTest::addColumn<int>("width");
-    // Window 800 wide, frame 4, caption 20 high, buttons 18 wide.
-    QTest::newRow("main window loses three") << 800 << true << true << true << false << 738;
-    QTest::newRow("close only") << 800 << true << false << false << false << 774;
-    QTest::newRow("minimise alone takes two") << 800 << true << true << false << false << 738;
-    QTest::newRow("help without min and max") << 800 << true << false << false << true << 756;
-    QTest::newRow("help ignored beside max") << 800 << true << false << true << true << 738;
-    QTest::newRow("no buttons") << 800 << false << false << false << false << 792;
-    QTest::newRow("narrower than its buttons") << 40 << true << true << true << false << 0;
-}
+        QTest::mouseClick(demo.button("minimize"), Qt::LeftButton);
+        QTRY_VERIFY(demo.window.windowState().testFlag(Qt::WindowMinimized));
+        demo.window.showNormal();
 
-void TRxGradientCaptionTest::captionRect() {
-    QFETCH(int, windowWidth);
-    QFETCH(bool, systemMenu);
-    QFETCH(bool, minimize);
-    QFETCH(bool, maximize);
-    QFETCH(bool, help);
-    QFETCH(int, width);
-    const QRect rect =
-        CaptionRect(windowWidth, 4, 20, 18, TCaptionButtons{systemMenu, minimize, maximize, help});
-    QCOMPARE(rect, QRect(4, 4, width, 19));
-}
+        QTest::mouseClick(demo.button("close"), Qt::LeftButton);
+        QTRY_VERIFY(!demo.window.isVisible());
 
-void TRxGradientCaptionTest::frameEdges_data() {
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<int>("frame");
-    QTest::addColumn<Qt::Edges>("edges");
-    QTest::newRow("left") << QPoint(0, 50) << 4 << Qt::Edges(Qt::LeftEdge);
-    QTest::newRow("right") << QPoint(199, 50) << 4 << Qt::Edges(Qt::RightEdge);
-    QTest::newRow("top") << QPoint(100, 3) << 4 << Qt::Edges(Qt::TopEdge);
-    QTest::newRow("bottom") << QPoint(100, 99) << 4 << Qt::Edges(Qt::BottomEdge);
-    QTest::newRow("top left corner") << QPoint(2, 2) << 4 << (Qt::LeftEdge | Qt::TopEdge);
-    QTest::newRow("near corner along bottom")
-        << QPoint(10, 98) << 4 << (Qt::LeftEdge | Qt::BottomEdge);
-    QTest::newRow("inside") << QPoint(100, 50) << 4 << Qt::Edges();
-    QTest::newRow("maximised has no frame") << QPoint(0, 0) << 0 << Qt::Edges();
-    QTest::newRow("outside") << QPoint(-1, 50) << 4 << Qt::Edges();
-}
+        // Alt+F4 closes too: the label ignores the key, so it reaches the window.
+        QVERIFY(ShowActive(demo.window));
+        QTest::keyClick(demo.window.centralWidget(), Qt::Key_F4, Qt::AltModifier);
+        QTRY_VERIFY(!demo.window.isVisible());
+    }
 
-void TRxGradientCaptionTest::frameEdges() {
-    QFETCH(QPoint, pos);
-    QFETCH(int, frame);
-    QFETCH(Qt::Edges, edges);
-    QCOMPARE(FrameEdgesAt(QSize(200, 100), pos, frame, 16), edges);
-}
+    // The offscreen platform, like X11 without a window manager, refuses
+    // startSystemMove: the window must not be left without a way to move it.
+    void refusedMoveGivesBackThePlatformTitleBar() {
+        DemoWindow demo;
+        QVERIFY(ShowActive(demo.window));
+        QVERIFY(demo.caption->isInEffect());
+        QTest::mousePress(demo.strip(), Qt::LeftButton, {}, QPoint(40, 5));
+        QTest::mouseMove(demo.strip(), QPoint(80, 10));
+        QTest::mouseRelease(demo.strip(), Qt::LeftButton, {}, QPoint(80, 10));
+        QTRY_VERIFY(demo.usesPlatformTitleBar());
+        QVERIFY(!demo.caption->isInEffect());
+        QCOMPARE(demo.window.contentsMargins(), QMargins()); // the demo window's own
+    }
 
-// ---- the painted title bar --------------------------------------------------
+    void activeSwitchesTheCaptionOffAndOn() {
+        DemoWindow demo;
+        QVERIFY(ShowActive(demo.window));
+        QSignalSpy activated(demo.caption, &TRxGradientCaption::OnActivate);
+        QSignalSpy deactivated(demo.caption, &TRxGradientCaption::OnDeactivate);
 
-void TRxGradientCaptionTest::defaultsAndFontSwitch() {
-    DemoWindow demo;
-    TRxGradientCaption& c = *demo.caption;
-    QVERIFY(c.isActive());
-    QVERIFY(c.captions().isEmpty());
-    QVERIFY(c.defaultFont());
-    QVERIFY(c.gradientActive());
-    QVERIFY(!c.gradientInactive());
-    QCOMPARE(c.gradientSteps(), 64);
-    QCOMPARE(c.hideDirection(), TRxGradientCaption::hdLeftToRight);
-    QCOMPARE(c.popupMenu(), nullptr);
-    QCOMPARE(c.startColor(), demo.window.palette().color(QPalette::WindowText));
+        demo.caption->setActive(false);
+        demo.caption->setActive(false);
+        QCOMPARE(deactivated.count(), 1);
+        QVERIFY(demo.usesPlatformTitleBar());
 
-    const QFont systemFont = c.font();
-    QFont big = systemFont;
-    big.setPointSize(systemFont.pointSize() + 10);
-    c.setFont(big);
-    QVERIFY(!c.defaultFont());
-    QVERIFY(c.captionHeight() > QFontMetrics(systemFont).height() + 8);
-    c.setDefaultFont(true);
-    QCOMPARE(c.font(), systemFont);
-}
+        demo.caption->setActive(true);
+        QCOMPARE(activated.count(), 1);
+        QVERIFY(demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(demo.strip()->isVisible());
+    }
 
-void TRxGradientCaptionTest::stripSitsAboveTheMenuBar() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    QVERIFY(demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(demo.strip()->isVisible());
-    QMenuBar* menuBar = demo.window.menuBar();
-    QCOMPARE(demo.strip()->geometry().top(), 4);
-    QVERIFY(menuBar->geometry().top() > demo.strip()->geometry().bottom());
-    QVERIFY(demo.window.centralWidget()->geometry().top() > menuBar->geometry().bottom());
+    void rightClickShowsThePopupMenu() {
+        DemoWindow demo;
+        QVERIFY(ShowActive(demo.window));
+        auto menu = std::make_unique<QMenu>();
+        menu->addAction(QStringLiteral("Restore"));
+        demo.caption->setPopupMenu(menu.get());
+        QTest::mouseClick(demo.strip(), Qt::RightButton, {}, QPoint(40, 5));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
 
-    // The menu bar still takes clicks and opens its menu.
-    const QRect title = menuBar->actionGeometry(demo.fileMenu->menuAction());
-    QTest::mouseClick(menuBar, Qt::LeftButton, {}, title.center());
-    QTRY_VERIFY(demo.fileMenu->isVisible());
-    demo.fileMenu->close();
-}
+        menu.reset(); // a destroyed menu is forgotten, and a right click does nothing
+        QCOMPARE(demo.caption->popupMenu(), nullptr);
+        QTest::mouseClick(demo.strip(), Qt::RightButton, {}, QPoint(40, 5));
+    }
 
-void TRxGradientCaptionTest::captionLosesThreeButtonWidths() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    const QRect caption = demo.caption->captionRect();
-    QCOMPARE(caption.width(), demo.strip()->width() - 3 * demo.caption->buttonWidth());
-    QCOMPARE(caption.height(), demo.strip()->height() - 1);
-    QVERIFY(demo.button("close")->isVisible());
-    QVERIFY(demo.button("maximize")->isVisible());
-    QVERIFY(demo.button("minimize")->isVisible());
-    QVERIFY(!demo.button("help")->isVisible());
-    QVERIFY(demo.button("minimize")->geometry().left() >= caption.right());
-}
-
-void TRxGradientCaptionTest::activeAndInactivePaintDifferentEndColours() {
-    DemoWindow demo;
-    const QPalette palette = demo.window.palette();
-    const QColor activeEnd = palette.color(QPalette::Active, QPalette::Highlight);
-    const QColor inactiveEnd = palette.color(QPalette::Inactive, QPalette::Mid);
-    QVERIFY(activeEnd != inactiveEnd);
-    QVERIFY(ShowActive(demo.window));
-    QVERIFY(demo.caption->isWindowActive());
-
-    const QRect caption = demo.caption->captionRect();
-    const QPoint right(caption.right(), caption.top() + 1);
-    const QPoint left(caption.left(), caption.top() + 1);
-    QImage image = demo.grabStrip();
-    QCOMPARE(image.pixelColor(right).rgb(), activeEnd.rgb());
-    // The gradient starts left of the caption, so its left edge is already blended.
-    const QColor start = demo.caption->startColor();
-    QVERIFY(image.pixelColor(left).rgb() != start.rgb());
-    QVERIFY(image.pixelColor(left).rgb() != activeEnd.rgb());
-
-    QWidget other;
-    QVERIFY(ShowActive(other));
-    QTRY_VERIFY(!demo.caption->isWindowActive());
-    image = demo.grabStrip();
-    QCOMPARE(image.pixelColor(right).rgb(), inactiveEnd.rgb());
-    QCOMPARE(image.pixelColor(left).rgb(),
-             inactiveEnd.rgb()); // no gradient while inactive by default
-
-    demo.caption->setGradientInactive(true);
-    image = demo.grabStrip();
-    QCOMPARE(image.pixelColor(right).rgb(), inactiveEnd.rgb());
-    QVERIFY(image.pixelColor(left).rgb() != inactiveEnd.rgb());
-}
-
-void TRxGradientCaptionTest::buttonsAndDoubleClickDriveTheWindow() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    QTest::mouseClick(demo.button("maximize"), Qt::LeftButton);
-    QTRY_VERIFY(demo.window.isMaximized());
-    QCOMPARE(demo.strip()->geometry().topLeft(), QPoint(0, 0)); // no resize frame now
-    QTest::mouseClick(demo.button("maximize"), Qt::LeftButton);
-    QTRY_VERIFY(!demo.window.isMaximized());
-    QCOMPARE(demo.strip()->geometry().topLeft(), QPoint(4, 4));
-
-    QTest::mouseDClick(demo.strip(), Qt::LeftButton, {}, QPoint(30, 5));
-    QTRY_VERIFY(demo.window.isMaximized());
-    QTest::mouseDClick(demo.strip(), Qt::LeftButton, {}, QPoint(30, 5));
-    QTRY_VERIFY(!demo.window.isMaximized());
-
-    QTest::mouseClick(demo.button("minimize"), Qt::LeftButton);
-    QTRY_VERIFY(demo.window.windowState().testFlag(Qt::WindowMinimized));
-    demo.window.showNormal();
-
-    QTest::mouseClick(demo.button("close"), Qt::LeftButton);
-    QTRY_VERIFY(!demo.window.isVisible());
-}
-
-void TRxGradientCaptionTest::altF4Closes() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    // The label ignores the key, so it reaches the window.
-    QTest::keyClick(demo.window.centralWidget(), Qt::Key_F4, Qt::AltModifier);
-    QTRY_VERIFY(!demo.window.isVisible());
-}
-
-// The offscreen platform, like X11 without a window manager, refuses
-// startSystemMove: the window must not be left without a way to move it.
-void TRxGradientCaptionTest::refusedMoveGivesBackThePlatformTitleBar() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    QVERIFY(demo.caption->isInEffect());
-    QTest::mousePress(demo.strip(), Qt::LeftButton, {}, QPoint(40, 5));
-    QTest::mouseMove(demo.strip(), QPoint(80, 10));
-    QTest::mouseRelease(demo.strip(), Qt::LeftButton, {}, QPoint(80, 10));
-    QTRY_VERIFY(!demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(!demo.caption->isInEffect());
-    QVERIFY(!demo.strip()->isVisible());
-    QVERIFY(demo.window.isVisible());
-    QCOMPARE(demo.window.contentsMargins(), QMargins()); // the demo window's own
-}
-
-void TRxGradientCaptionTest::activeSwitchesTheCaptionOffAndOn() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    QSignalSpy activated(demo.caption, &TRxGradientCaption::OnActivate);
-    QSignalSpy deactivated(demo.caption, &TRxGradientCaption::OnDeactivate);
-
-    demo.caption->setActive(false);
-    demo.caption->setActive(false);
-    QCOMPARE(deactivated.count(), 1);
-    QVERIFY(!demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(!demo.strip()->isVisible());
-    QVERIFY(demo.window.isVisible());
-
-    demo.caption->setActive(true);
-    QCOMPARE(activated.count(), 1);
-    QVERIFY(demo.window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(demo.strip()->isVisible());
-}
-
-void TRxGradientCaptionTest::rightClickShowsThePopupMenu() {
-    DemoWindow demo;
-    QVERIFY(ShowActive(demo.window));
-    auto menu = std::make_unique<QMenu>();
-    menu->addAction(QStringLiteral("Restore"));
-    demo.caption->setPopupMenu(menu.get());
-    QTest::mouseClick(demo.strip(), Qt::RightButton, {}, QPoint(40, 5));
-    QTRY_VERIFY(menu->isVisible());
-    menu->close();
-
-    menu.reset(); // a destroyed menu is forgotten, and a right click does nothing
-    QCOMPARE(demo.caption->popupMenu(), nullptr);
-    QTest::mouseClick(demo.strip(), Qt::RightButton, {}, QPoint(40, 5));
-}
-
-void TRxGradientCaptionTest::withoutAWindowNothingIsAttached() {
-    TRxGradientCaption caption(nullptr);
-    QVERIFY(!caption.isInEffect());
-    QCOMPARE(caption.captionStrip(), nullptr);
-    QVERIFY(caption.captionRect().isEmpty());
-    caption.setFormCaption(QStringLiteral("x"));
-    caption.setActive(false);
-    caption.setActive(true);
-    QImage image(50, 20, QImage::Format_RGB32);
-    QPainter painter(&image);
-    caption.paintCaption(painter, image.rect());
-}
+    void withoutAWindowNothingIsAttached() {
+        TRxGradientCaption caption(nullptr);
+        QVERIFY(!caption.isInEffect());
+        QCOMPARE(caption.captionStrip(), nullptr);
+        QVERIFY(caption.captionRect().isEmpty());
+        caption.setFormCaption(QStringLiteral("x"));
+        caption.setActive(false);
+        caption.setActive(true);
+        QImage image(50, 20, QImage::Format_RGB32);
+        QPainter painter(&image);
+        caption.paintCaption(painter, image.rect());
+    }
+};
 
 QTEST_MAIN(TRxGradientCaptionTest)
 #include "rx_gradient_caption_test.moc"
