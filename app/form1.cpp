@@ -71,8 +71,9 @@ template <typename T> T* Named(T* object, const char* name) {
 
 } // namespace
 
-TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), State(state), Dialogs(dialogs), Picture(state) {
+TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
+               QWidget* parent)
+    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(QCoreApplication::applicationDirPath());

@@ -26,6 +26,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
+class QSettings;
 class QSplitter;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
@@ -34,9 +35,12 @@ class TForm1 : public QMainWindow, public tavrin::IMessageSink {
     Q_OBJECT
 
 public:
-    // `state` and `dialogs` outlive the window. Tile bitmaps are read from
-    // the executable's folder until SetTileFolder says otherwise.
-    TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QWidget* parent = nullptr);
+    // `state`, `dialogs` and `settings` outlive the window. What the window
+    // remembers between runs lives in `settings` (the program passes the
+    // user's, tests a temporary file). Tile bitmaps are read from the
+    // executable's folder until SetTileFolder says otherwise.
+    TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
+           QWidget* parent = nullptr);
     ~TForm1() override;
 
     void SetTileFolder(const QString& folder) { Picture.SetTileFolder(folder); }
@@ -83,6 +87,7 @@ private:
 
     tavrin::TMapState& State;
     IUserDialogs& Dialogs;
+    QSettings& Settings;
     tavrin::TMapPicture Picture;
 
     QAction* A_CreateMap = nullptr;

@@ -8,6 +8,7 @@
 #include "qt_user_dialogs.h"
 
 #include <QApplication>
+#include <QSettings>
 
 namespace {
 
@@ -34,7 +35,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin-map-generator"));
 
     TQtUserDialogs dialogs;
-    TForm1 Form1(Engine(), dialogs);
+    // What the window remembers between runs, in the user's settings.
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
+                       QStringLiteral("tavrin-map-generator"));
+    TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -26,6 +27,7 @@ class TestForm1 : public QObject {
 
     std::unique_ptr<tavrin::TMapState> State;
     std::unique_ptr<TFakeUserDialogs> Dialogs;
+    std::unique_ptr<QSettings> Settings;
     std::unique_ptr<TForm1> Form;
     std::unique_ptr<QTemporaryDir> TileDir; // holds no bitmaps unless a test writes some
 
@@ -62,13 +64,17 @@ private slots:
         tavrin::InitTiles(*State, 12345);
         Dialogs = std::make_unique<TFakeUserDialogs>();
         TileDir = std::make_unique<QTemporaryDir>();
-        Form = std::make_unique<TForm1>(*State, *Dialogs);
+        // Never the user's settings: a file in the test's own folder.
+        Settings =
+            std::make_unique<QSettings>(TileDir->filePath("settings.ini"), QSettings::IniFormat);
+        Form = std::make_unique<TForm1>(*State, *Dialogs, *Settings);
         Form->SetTileFolder(TileDir->path());
         Form->show();
         QVERIFY(QTest::qWaitForWindowActive(Form.get()));
     }
     void cleanup() {
         Form.reset();
+        Settings.reset();
         Dialogs.reset();
         State.reset();
         TileDir.reset();
