@@ -3,8 +3,7 @@
 // report messages and errors.
 
 #include "error_text.h"
-#include "fake_user_dialogs.h"
-#include "form1.h"
+#include "form_test.h"
 #include "map_file.h"
 #include "map_string.h"
 #include "qt_user_dialogs.h"
@@ -17,68 +16,15 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <memory>
 
-class TestForm1 : public QObject {
+class TestForm1 : public TFormTest {
     Q_OBJECT
 
-    std::unique_ptr<tavrin::TMapState> State;
-    std::unique_ptr<TFakeUserDialogs> Dialogs;
-    std::unique_ptr<QSettings> Settings;
-    std::unique_ptr<TForm1> Form;
-    std::unique_ptr<QTemporaryDir> TileDir; // holds no bitmaps unless a test writes some
-
-    template <typename T> T* Child(const char* name) {
-        T* child = Form->findChild<T*>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
-    }
-
-    void Ctrl(Qt::Key key) { QTest::keyClick(Form.get(), key, Qt::ControlModifier); }
-    QString Memo() { return Child<QPlainTextEdit>("Memo1")->toPlainText(); }
-
-    void CreateMap() {
-        Ctrl(Qt::Key_M);
-        QVERIFY(State->MapPresent);
-        Dialogs->Messages.clear();
-    }
-
-    // Writes a map file and loads it through Load Map.
-    void LoadMapFile(const QByteArray& bytes) {
-        const QString path = TileDir->filePath("load.tvm");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        Dialogs->Answer = path;
-        Ctrl(Qt::Key_L);
-    }
-
 private slots:
-    void init() {
-        State = std::make_unique<tavrin::TMapState>();
-        tavrin::InitTiles(*State, 12345);
-        Dialogs = std::make_unique<TFakeUserDialogs>();
-        TileDir = std::make_unique<QTemporaryDir>();
-        // Never the user's settings: a file in the test's own folder.
-        Settings =
-            std::make_unique<QSettings>(TileDir->filePath("settings.ini"), QSettings::IniFormat);
-        Form = std::make_unique<TForm1>(*State, *Dialogs, *Settings);
-        Form->SetTileFolder(TileDir->path());
-        Form->show();
-        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
-    }
-    void cleanup() {
-        Form.reset();
-        Settings.reset();
-        Dialogs.reset();
-        State.reset();
-        TileDir.reset();
-    }
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
 
     void startUpState() {
         QCOMPARE(Form->windowTitle(), QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
