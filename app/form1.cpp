@@ -7,6 +7,7 @@
 #include "error_text.h"
 #include "listing.h"
 #include "map_file.h"
+#include "map_string.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStringDecoder>
 #include <QVBoxLayout>
 #include <cmath>
@@ -73,7 +75,8 @@ template <typename T> T* Named(T* object, const char* name) {
 
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
-    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state) {
+    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
+      Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(QCoreApplication::applicationDirPath());
@@ -90,12 +93,14 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     createMenus();
     createWidgets();
     setTabOrders();
+    // A map file dropped on the window is loaded.
+    setAcceptDrops(true);
     // The painted title bar: a gradient from the window-text colour to the
     // caption colour, with the window's caption.
     RxGradientCaption1 = Named(new TRxGradientCaption(this), "RxGradientCaption1");
     RxGradientCaption1->setFormCaption(windowTitle());
     move(199, 108);
-    resize(810, 583 + menuBar()->sizeHint().height());
+    resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     FormCreate();
 }
 
@@ -125,17 +130,53 @@ void TForm1::createActions() {
             [this] { RunCommand(&TForm1::A_SaveMapExecute); });
     connect(A_SaveBmp, &QAction::triggered, this,
             [this] { RunCommand(&TForm1::A_SaveBmpExecute); });
+
+    A_CopyMapCode =
+        MakeAction(this, "A_CopyMapCode", "&Copy Map Code", "Copy the map code to the clipboard",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    A_PasteMapCode =
+        MakeAction(this, "A_PasteMapCode", "&Paste Map Code", "Load the map code on the clipboard",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    A_CreateMapFromSeed = MakeAction(this, "A_CreateMapFromSeed", "Create Map from &Seed...",
+                                     "Create the first map of a seed",
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    A_Back = MakeAction(this, "A_Back", "&Back", "Show the map before this one",
+                        QKeySequence(Qt::ALT | Qt::Key_Left));
+    A_Forward = MakeAction(this, "A_Forward", "&Forward", "Show the map after this one",
+                           QKeySequence(Qt::ALT | Qt::Key_Right));
+    // Back and Forward are enabled while there is a map to step to.
+    A_Back->setEnabled(false);
+    A_Forward->setEnabled(false);
+
+    connect(A_CopyMapCode, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_CopyMapCodeExecute); });
+    connect(A_PasteMapCode, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_PasteMapCodeExecute); });
+    connect(A_CreateMapFromSeed, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_CreateMapFromSeedExecute); });
+    connect(A_Back, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_BackExecute); });
+    connect(A_Forward, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_ForwardExecute); });
 }
 
 void TForm1::createMenus() {
     File1 = Named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
     File1->addAction(A_LoadMap);
+    RecentMaps1 = Named(File1->addMenu(QStringLiteral("&Recent Maps")), "RecentMaps1");
+    UpdateRecentMenu();
     File1->addAction(A_SaveMap);
     File1->addAction(A_SaveBmp);
     File1->addSeparator()->setObjectName(QStringLiteral("N1"));
     File1->addAction(A_Exit);
+    Edit1 = Named(menuBar()->addMenu(QStringLiteral("&Edit")), "Edit1");
+    Edit1->addAction(A_CopyMapCode);
+    Edit1->addAction(A_PasteMapCode);
     Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");
     Map1->addAction(A_CreateMap);
+    Map1->addAction(A_CreateMapFromSeed);
+    Map1->addSeparator();
+    Map1->addAction(A_Back);
+    Map1->addAction(A_Forward);
 }
 
 void TForm1::createWidgets() {
@@ -227,6 +268,10 @@ void TForm1::createWidgets() {
     }
     connect(btnFindPath, &QPushButton::clicked, this,
             [this] { RunCommand(&TForm1::btnFindPathClick); });
+
+    // The status bar names the map shown by its seed, when it has one.
+    lblSeed = Named(new QLabel(statusBar()), "lblSeed");
+    statusBar()->addPermanentWidget(lblSeed);
 }
 
 void TForm1::setTabOrders() {
@@ -255,8 +300,12 @@ void TForm1::ShowMessage(std::string_view text) {
 }
 
 void TForm1::RunCommand(void (TForm1::*handler)()) {
+    RunCommand([this, handler] { (this->*handler)(); });
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
     try {
-        (this->*handler)();
+        command();
     } catch (const tavrin::ETavrinError& error) {
         Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     } catch (const std::bad_alloc&) {
@@ -268,28 +317,44 @@ void TForm1::RunCommand(void (TForm1::*handler)()) {
 }
 
 void TForm1::A_CreateMapExecute() {
-    tavrin::CreateMap(State);
-    ListTiles();
-    DrawMap();
-    btnFindPath->setEnabled(true);
+    MakeNextMapOfSequence();
 }
 
 void TForm1::A_ExitExecute() {
     close();
 }
 
-// Reads the first line of the chosen file into the tiles, then lists and draws
-// them. A line of the wrong length has its message shown and ends the load
-// there: nothing is listed or drawn and MapPresent keeps its value, so Save
-// Map can never write a map that was not made or read. A bad rotation raises
-// before any tile is written.
 void TForm1::A_LoadMapExecute() {
-    if (!Execute(OpenDialog1))
+    if (Execute(OpenDialog1))
+        LoadMapPath(OpenDialog1.FileName);
+}
+
+// Reads the file's first line and loads it; a file whose map is shown joins
+// the recent maps.
+void TForm1::LoadMapPath(const QString& path) {
+    if (!LoadMapLine(tavrin::ReadMapFileLine(LocalPath(path))))
         return;
-    if (!tavrin::LoadMapFile(State, LocalPath(OpenDialog1.FileName)))
-        return;
-    ListTiles();
-    DrawMap();
+    Recent.Add(path);
+    UpdateRecentMenu();
+}
+
+// Writes the line into the tiles, then lists and draws them. A line of the
+// wrong length has its message shown and ends the load there: nothing is
+// listed or drawn and MapPresent keeps its value, so Save Map can never write
+// a map that was not made or read. A bad rotation raises before any tile is
+// written.
+//
+// Routes follow roads across an edge only between placed tiles, and nothing
+// but Create Map places tiles: a map loaded before any was created could not
+// be queried. A loaded map is complete, so every tile of it is placed, as
+// after a Create Map, and "Find shortest path" is enabled for it.
+bool TForm1::LoadMapLine(std::string_view line) {
+    if (!tavrin::ReadMapString(State, line))
+        return false;
+    for (int t = 1; t <= tavrin::TileCount; ++t)
+        State.Tiles[t].Placed = true;
+    ShowNewMap(std::nullopt);
+    return true;
 }
 
 // Both saves need a drawn map; without one they say so and open no dialog.
@@ -302,8 +367,11 @@ bool TForm1::AskSaveName(TFileDialog& dialog) {
 }
 
 void TForm1::A_SaveMapExecute() {
-    if (AskSaveName(SaveDialog1))
-        tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
+    if (!AskSaveName(SaveDialog1))
+        return;
+    tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
+    Recent.Add(SaveDialog1.FileName);
+    UpdateRecentMenu();
 }
 
 void TForm1::A_SaveBmpExecute() {
@@ -347,12 +415,16 @@ void TForm1::ShowPicture() {
     Image1->resize(image.size());
 }
 
+// A dialog that has chosen no file in this run opens in the folder that any
+// of them used last, in this run or an earlier one.
 bool TForm1::Execute(TFileDialog& dialog) {
+    dialog.Folder = Recent.LastFolder();
     const QString name =
         dialog.Save ? Dialogs.GetSaveFileName(this, dialog) : Dialogs.GetOpenFileName(this, dialog);
     if (name.isEmpty())
         return false;
     dialog.FileName = name;
+    Recent.SetLastFolderOf(name);
     return true;
 }
 

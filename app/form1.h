@@ -1,25 +1,37 @@
 #pragma once
 // The program's one window: the tile listing at the left, the map picture in
 // a scroll box at the right, and a panel at the bottom with the command
-// buttons and the route query. Five actions carry the commands; the menus and
-// the buttons trigger them.
+// buttons and the route query. Actions carry the commands; the menus and the
+// buttons trigger them.
+//
+// Every map the window shows (created, loaded, pasted, made from a seed) goes
+// into the session's history, which Back and Forward step through; the map
+// shown is the map the tiles hold, so the listing, the picture, the route
+// query, Save Map and Copy Map Code all work on it.
 //
 // Every command runs to its end through RunCommand, which is the one place
 // where an error that ends a command is caught and shown in the error box.
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "map_history.h"
 #include "map_picture.h"
+#include "map_seed.h"
 #include "map_state.h"
+#include "recent_maps.h"
 #include "rx_gradient_caption.h"
 #include "rx_spin_edit.h"
 #include "user_dialogs.h"
 
 #include <QMainWindow>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 class QAction;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -59,6 +71,22 @@ public:
     void A_SaveBmpExecute();
     void btnFindPathClick();
 
+    // The commands that share, revisit and reopen maps.
+    void A_CopyMapCodeExecute();
+    void A_PasteMapCodeExecute();
+    void A_CreateMapFromSeedExecute();
+    void A_BackExecute();
+    void A_ForwardExecute();
+    void OpenRecentMap(const QString& path);
+
+    // The map file given when the program was started, loaded as Load Map
+    // loads the chosen file; errors are shown the same way.
+    void LoadStartFile(const QString& path);
+
+    // "Seed N, map k" for the map shown, empty when the map was not made in
+    // this session (loaded or pasted).
+    QString SeedText() const;
+
     // Replaces the memo's lines with the 20 lines of the tile listing.
     void ListTiles();
 
@@ -68,6 +96,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -79,6 +109,20 @@ private:
     void FormActivate();
 
     void RunCommand(void (TForm1::*handler)());
+    void RunCommand(const std::function<void()>& command);
+
+    // The one way a map is loaded (Load Map, Paste Map Code, a recent file, a
+    // dropped file, the start file). False when the line had the wrong length
+    // (its message shown, nothing changed); a bad rotation raises before any
+    // tile is written.
+    bool LoadMapLine(std::string_view line);
+    void LoadMapPath(const QString& path);
+
+    void MakeNextMapOfSequence();
+    void ShowNewMap(std::optional<TSeedPosition> position);
+    void ShowHistoryMap(const THistoryEntry& entry);
+    void ShowCurrentMap();
+    void UpdateRecentMenu();
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
     bool AskSaveName(TFileDialog& dialog);
@@ -95,8 +139,16 @@ private:
     QAction* A_LoadMap = nullptr;
     QAction* A_SaveMap = nullptr;
     QAction* A_SaveBmp = nullptr;
+    QAction* A_CopyMapCode = nullptr;
+    QAction* A_PasteMapCode = nullptr;
+    QAction* A_CreateMapFromSeed = nullptr;
+    QAction* A_Back = nullptr;
+    QAction* A_Forward = nullptr;
     QMenu* File1 = nullptr;
+    QMenu* RecentMaps1 = nullptr;
+    QMenu* Edit1 = nullptr;
     QMenu* Map1 = nullptr;
+    QLabel* lblSeed = nullptr;
 
     QPlainTextEdit* Memo1 = nullptr;
     QSplitter* Splitter1 = nullptr;
@@ -120,4 +172,11 @@ private:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog SaveDialog2;
+
+    TMapHistory History;
+    TRecentMaps Recent;
+    // The seed Create Map's sequence started from and the maps made from it
+    // since; none once a failed Create Map has left the generator's state
+    // unknown.
+    std::optional<TSeedPosition> Sequence;
 };

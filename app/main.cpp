@@ -1,6 +1,8 @@
 // Start-up: the tile catalogue is filled and the random generator seeded
 // before the application object exists; then the application takes its title
-// and the main window is shown maximised until it is closed.
+// and the main window is shown maximised until it is closed. A map file given
+// as the first argument (`tavrin-map-generator FILE.tvm`, as a file manager
+// starts it) is loaded once the window is up.
 
 #include "app_icon.h"
 #include "form1.h"
@@ -9,6 +11,7 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -40,5 +43,9 @@ int main(int argc, char* argv[]) {
                        QStringLiteral("tavrin-map-generator"));
     TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        QTimer::singleShot(0, &Form1, [&Form1, path = arguments[1]] { Form1.LoadStartFile(path); });
     return app.exec();
 }

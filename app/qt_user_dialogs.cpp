@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSpacerItem>
@@ -49,6 +50,8 @@ QString RunFileDialog(QWidget* parent, const TFileDialog& request) {
     dialog.setDefaultSuffix(request.DefaultExt);
     if (!request.FileName.isEmpty())
         dialog.selectFile(request.FileName);
+    else if (!request.Folder.isEmpty())
+        dialog.setDirectory(request.Folder);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
@@ -70,6 +73,16 @@ QString TQtUserDialogs::GetOpenFileName(QWidget* parent, const TFileDialog& dial
 
 QString TQtUserDialogs::GetSaveFileName(QWidget* parent, const TFileDialog& dialog) {
     return RunFileDialog(parent, dialog);
+}
+
+bool TQtUserDialogs::InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
+                                QString& value) {
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &accepted);
+    if (accepted)
+        value = text;
+    return accepted;
 }
 
 QStringList QtNameFilters(const QString& filter) {

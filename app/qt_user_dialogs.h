@@ -11,6 +11,8 @@ public:
     void ShowError(QWidget* parent, const QString& text) override;
     QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) override;
     QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) override;
+    bool InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
+                    QString& value) override;
 };
 
 // Qt name filters for a "description|pattern|..." filter. Each keeps its

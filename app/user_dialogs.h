@@ -17,6 +17,7 @@ struct TFileDialog {
     QString DefaultExt;
     bool Save = false;  // a save dialog asks before overwriting; an open one wants an existing file
     QString FileName{}; // kept while the program runs, offered the next time
+    QString Folder{};   // where the dialog opens while it has no FileName
 };
 
 class IUserDialogs {
@@ -33,4 +34,9 @@ public:
     // The chosen file's full name, or an empty string when cancelled.
     virtual QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) = 0;
+
+    // Asks for one line of text, offering `value`; true with the text in
+    // `value` when the user accepts, false (and `value` untouched) when not.
+    virtual bool InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
+                            QString& value) = 0;
 };

@@ -238,8 +238,8 @@ private slots:
         QCOMPARE(Memo(), listing);
         QVERIFY(Dialogs->Errors.isEmpty());
         QVERIFY(State->MapPresent);
-        // Loading right after start draws the map but enables no route query.
-        QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
+        // A loaded map can be queried, also right after start.
+        QVERIFY(Child<QPushButton>("btnFindPath")->isEnabled());
         QVERIFY(Form->MapImage() == picture);
     }
 

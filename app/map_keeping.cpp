@@ -1,0 +1,184 @@
+// The window's commands that share, revisit and reopen maps: the map code on
+// the clipboard, the maps of a seed, Back and Forward through the session's
+// maps, the recent map files, and map files given at start or dropped on the
+// window. Every map shown goes through ShowNewMap or ShowHistoryMap, which
+// end as Create Map and Load Map do: the listing, then the drawing.
+
+#include "acceptance.h"
+#include "form1.h"
+#include "map_code.h"
+#include "map_string.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+
+namespace {
+
+// The first local .tvm file among dropped URLs; empty when there is none.
+QString DroppedMapPath(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() &&
+            QFileInfo(path).suffix().compare(QStringLiteral("tvm"), Qt::CaseInsensitive) == 0)
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+void TForm1::A_CopyMapCodeExecute() {
+    if (!State.MapPresent) {
+        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
+        return;
+    }
+    QGuiApplication::clipboard()->setText(MapCodeText(tavrin::MakeMapString(State)));
+}
+
+// The clipboard's text is loaded as Load Map loads a file's line. A character
+// that no byte can hold makes a code that is not valid, answered as a line of
+// the wrong length is.
+void TForm1::A_PasteMapCodeExecute() {
+    const QString code = TrimmedMapCode(QGuiApplication::clipboard()->text());
+    const std::optional<std::string> line = MapCodeLine(code);
+    if (!line) {
+        Dialogs.ShowMessage(this, MapCodeNotValidText(code));
+        return;
+    }
+    LoadMapLine(*line);
+}
+
+// Sets the random generator to the seed given and makes its first map; the
+// following Create Maps go on with that seed's sequence.
+void TForm1::A_CreateMapFromSeedExecute() {
+    QString entry = Sequence ? QString::number(Sequence->Seed) : QString();
+    if (!Dialogs.InputQuery(this, QStringLiteral("Create Map from Seed"),
+                            QStringLiteral("Seed (0 to 4294967295):"), entry))
+        return;
+    const std::optional<std::uint32_t> seed = ParseSeed(entry.toStdString());
+    if (!seed) {
+        Dialogs.ShowMessage(this, QString::fromLatin1(SeedRangeText));
+        return;
+    }
+    State.Random.Seed = *seed;
+    Sequence = TSeedPosition{*seed, 0};
+    MakeNextMapOfSequence();
+}
+
+// Create Map: the next map of the generator's sequence. A Create Map that
+// fails part-way leaves the generator somewhere in its sequence that no
+// number names, so the maps after it have no seed text.
+void TForm1::MakeNextMapOfSequence() {
+    try {
+        tavrin::CreateMap(State);
+    } catch (...) {
+        Sequence.reset();
+        throw;
+    }
+    if (Sequence)
+        ++Sequence->Map;
+    ShowNewMap(Sequence);
+}
+
+void TForm1::A_BackExecute() {
+    if (History.CanGoBack())
+        ShowHistoryMap(History.Back());
+}
+
+void TForm1::A_ForwardExecute() {
+    if (History.CanGoForward())
+        ShowHistoryMap(History.Forward());
+}
+
+// The tiles hold a new map: it becomes the history's current map (dropping
+// the maps ahead) and is shown.
+void TForm1::ShowNewMap(std::optional<TSeedPosition> position) {
+    History.Add({tavrin::MakeMapString(State), position});
+    ShowCurrentMap();
+}
+
+// A map of the history becomes the tiles' map again, every tile placed, as
+// every map of the history was when it was shown.
+void TForm1::ShowHistoryMap(const THistoryEntry& entry) {
+    if (!tavrin::ReadMapString(State, entry.MapString))
+        return;
+    for (int t = 1; t <= tavrin::TileCount; ++t)
+        State.Tiles[t].Placed = true;
+    ShowCurrentMap();
+}
+
+void TForm1::ShowCurrentMap() {
+    lblSeed->setText(SeedText());
+    A_Back->setEnabled(History.CanGoBack());
+    A_Forward->setEnabled(History.CanGoForward());
+    ListTiles();
+    DrawMap();
+    btnFindPath->setEnabled(true);
+}
+
+QString TForm1::SeedText() const {
+    const THistoryEntry* current = History.Current();
+    if (!current || !current->Position)
+        return {};
+    return QString::fromStdString(::SeedText(*current->Position));
+}
+
+// A recent map that cannot be read any more (moved, deleted, no longer
+// readable) is answered with the file's error and leaves the list.
+void TForm1::OpenRecentMap(const QString& path) {
+    try {
+        LoadMapPath(path);
+    } catch (const tavrin::EInOutError&) {
+        Recent.Remove(path);
+        UpdateRecentMenu();
+        throw;
+    }
+}
+
+void TForm1::LoadStartFile(const QString& path) {
+    RunCommand([this, &path] { LoadMapPath(path); });
+}
+
+// The menu is rebuilt after every change. The old items are deleted later,
+// not at once: the item that was chosen may be the one whose command is
+// rebuilding the menu.
+void TForm1::UpdateRecentMenu() {
+    for (QAction* item : RecentMaps1->actions()) {
+        RecentMaps1->removeAction(item);
+        item->deleteLater();
+    }
+    const QStringList files = Recent.Files();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(files[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = RecentMaps1->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        item->setStatusTip(files[i]);
+        connect(item, &QAction::triggered, this,
+                [this, path = files[i]] { RunCommand([this, path] { OpenRecentMap(path); }); });
+    }
+    RecentMaps1->setEnabled(!files.isEmpty());
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedMapPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    const QString path = DroppedMapPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    RunCommand([this, &path] { LoadMapPath(path); });
+}

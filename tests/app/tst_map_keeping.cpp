@@ -1,0 +1,328 @@
+// Sharing, revisiting and reopening maps in the window: the map code on the
+// clipboard, the maps of a seed, Back and Forward, the recent map files, and
+// map files given at start or dropped on the window.
+
+#include "acceptance.h"
+#include "form_test.h"
+#include "listing.h"
+#include "map_seed.h"
+#include "map_string.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+#include <vector>
+
+namespace {
+
+// The first `count` maps of a seed, as `tavrin-cli generate --seed N` prints them.
+std::vector<std::string> SeedMaps(std::uint32_t seed, int count) {
+    tavrin::TMapState state;
+    tavrin::InitTiles(state, seed);
+    std::vector<std::string> maps;
+    for (int k = 0; k < count; ++k) {
+        tavrin::CreateMap(state);
+        maps.push_back(tavrin::MakeMapString(state));
+    }
+    return maps;
+}
+
+const QKeySequence CopyKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+const QKeySequence PasteKey(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+const QKeySequence SeedKey(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
+const QKeySequence BackKey(Qt::ALT | Qt::Key_Left);
+const QKeySequence ForwardKey(Qt::ALT | Qt::Key_Right);
+
+} // namespace
+
+class TestMapKeeping : public TFormTest {
+    Q_OBJECT
+
+    void Press(const QKeySequence& keys) { QTest::keySequence(Form.get(), keys); }
+    std::string Shown() { return tavrin::MakeMapString(*State); }
+    QString WriteMap(const QString& name, const std::string& line) {
+        const QString path = TileDir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(path));
+        file.write(QByteArray::fromStdString(line + "\r\n"));
+        return path;
+    }
+    void Paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        Press(PasteKey);
+    }
+    QStringList RecentFiles() {
+        QStringList files;
+        for (const QAction* item : Child<QMenu>("RecentMaps1")->actions())
+            files << item->statusTip();
+        return files;
+    }
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
+    // The code of one map, pasted over another, shows the first again; a code
+    // holding characters above 127 goes both ways one byte per character.
+    void copyThenPasteAnotherMap() {
+        CreateMap();
+        const std::string first = Shown();
+        const QString listing = Memo();
+        Press(CopyKey);
+        const QString code = QGuiApplication::clipboard()->text();
+        QCOMPARE(code, QString::fromLatin1(first.c_str()));
+        CreateMap();
+        QVERIFY(Shown() != first);
+        Paste(QStringLiteral("\r\n ") + code + QStringLiteral("\t\n"));
+        QCOMPARE(Shown(), first);
+        QCOMPARE(Memo(), listing);
+        QCOMPARE(Form->SeedText(), QString());
+        QVERIFY(Dialogs->Errors.isEmpty());
+
+        QString wide = code;
+        wide[0] = QChar(200); // column 100
+        wide[1] = QChar(255); // row 155
+        Paste(wide);
+        QCOMPARE(State->Tiles[1].Col, 100);
+        QCOMPARE(State->Tiles[1].Row, 155);
+        Press(CopyKey);
+        QCOMPARE(QGuiApplication::clipboard()->text(), wide);
+    }
+
+    void copyWithoutAMap() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        Press(CopyKey);
+        QCOMPARE(Dialogs->Messages, QStringList{NoMapText});
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    }
+
+    void badCodeKeepsTheMap_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("error");
+        const QString valid = QString::fromLatin1(SeedMaps(1, 1)[0].c_str());
+        QString badRotation = valid;
+        badRotation[14] = QLatin1Char('k');
+        QString wideCharacter = valid;
+        wideCharacter[59] = QChar(0x20AC);
+        const QString notValid = QStringLiteral("Internal Error: mapstring not valid=");
+        QTest::newRow("too short") << "ddgdd" << notValid + "ddgdd"
+                                   << "";
+        QTest::newRow("empty") << "" << notValid << "";
+        QTest::newRow("two lines") << valid + "\nddd" << notValid + valid + "\nddd"
+                                   << "";
+        QTest::newRow("character above 255") << wideCharacter << notValid + wideCharacter << "";
+        QTest::newRow("bad rotation") << badRotation << ""
+                                      << "Range check error.";
+    }
+    void badCodeKeepsTheMap() {
+        QFETCH(QString, code);
+        QFETCH(QString, message);
+        QFETCH(QString, error);
+        CreateMap();
+        const std::string before = Shown();
+        const QString listing = Memo();
+        const QImage picture = Form->MapImage();
+        Paste(code);
+        QCOMPARE(Dialogs->Messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(Dialogs->Errors, error.isEmpty() ? QStringList() : QStringList{error});
+        QCOMPARE(Shown(), before);
+        QCOMPARE(Memo(), listing);
+        QVERIFY(Form->MapImage() == picture);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
+        QVERIFY(!Form->findChild<QAction*>("A_Back")->isEnabled());
+    }
+
+    // The window starts on seed 12345: its first map is map 1 of that seed.
+    // A seed entered makes that seed's maps, one per Create Map; a bad entry
+    // is answered and changes nothing.
+    void seedEntry_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<qint64>("seed"); // -1: not a seed
+        QTest::newRow("seed") << "777" << qint64(777);
+        QTest::newRow("largest, blanks around") << " 4294967295 " << qint64(4294967295);
+        QTest::newRow("zero, leading zeros") << "000" << qint64(0);
+        QTest::newRow("negative") << "-1" << qint64(-1);
+        QTest::newRow("too large") << "4294967296" << qint64(-1);
+        QTest::newRow("sign") << "+5" << qint64(-1);
+        QTest::newRow("letters") << "12a" << qint64(-1);
+        QTest::newRow("empty") << "" << qint64(-1);
+    }
+    void seedEntry() {
+        QFETCH(QString, entry);
+        QFETCH(qint64, seed);
+        CreateMap();
+        QCOMPARE(Shown(), SeedMaps(12345, 1)[0]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
+        QCOMPARE(Child<QLabel>("lblSeed")->text(), Form->SeedText());
+
+        Dialogs->Entry = entry;
+        Press(SeedKey);
+        QCOMPARE(Dialogs->Queries, QStringList{"Seed (0 to 4294967295):"});
+        QCOMPARE(Dialogs->Messages.contains(SeedRangeText), seed < 0);
+        const std::uint32_t used = seed < 0 ? 12345 : static_cast<std::uint32_t>(seed);
+        const std::vector<std::string> maps = SeedMaps(used, 2);
+        QCOMPARE(Shown(), maps[0]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed %1, map 1").arg(used));
+        Ctrl(Qt::Key_M);
+        QCOMPARE(Shown(), maps[1]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed %1, map 2").arg(used));
+    }
+
+    // Back and Forward show earlier maps as they were, and the map shown is
+    // what Copy Map Code and Save Map take; a map made after going back drops
+    // the maps ahead, and continues the seed's sequence.
+    void backAndForward() {
+        const std::vector<std::string> maps = SeedMaps(12345, 4);
+        for (int k = 0; k < 3; ++k)
+            CreateMap();
+        const QString third = Memo();
+        Press(BackKey);
+        Press(BackKey);
+        QCOMPARE(Shown(), maps[0]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
+        QVERIFY(!Form->findChild<QAction*>("A_Back")->isEnabled());
+        Press(CopyKey);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(maps[0].c_str()));
+        Dialogs->Answer = TileDir->filePath("back.tvm");
+        Ctrl(Qt::Key_S);
+        QFile saved(Dialogs->Answer);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().toStdString(), maps[0] + "\r\n");
+
+        Press(ForwardKey);
+        QCOMPARE(Shown(), maps[1]);
+        QVERIFY(Memo() != third);
+        CreateMap();
+        QCOMPARE(Shown(), maps[3]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 4"));
+        QVERIFY(!Form->findChild<QAction*>("A_Forward")->isEnabled());
+        Press(ForwardKey);
+        QCOMPARE(Shown(), maps[3]);
+
+        // A loaded map has no seed; going back names the made one again.
+        LoadMapFile(QByteArray::fromStdString(SeedMaps(99, 1)[0]));
+        QCOMPARE(Form->SeedText(), QString());
+        Press(BackKey);
+        QCOMPARE(Shown(), maps[3]);
+        Press(BackKey);
+        QCOMPARE(Shown(), maps[1]);
+        Press(BackKey);
+        QCOMPARE(Shown(), maps[0]);
+        QVERIFY(Dialogs->Errors.isEmpty());
+    }
+
+    // However a map is loaded right after start, its routes can be queried:
+    // every tile of it is placed.
+    void routeQueryAfterALoad_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"Load Map", "Paste Map Code", "start file", "dropped file"})
+            QTest::newRow(how) << how;
+    }
+    void routeQueryAfterALoad() {
+        QFETCH(QString, how);
+        tavrin::TMapState made;
+        tavrin::InitTiles(made, 2024);
+        tavrin::CreateMap(made);
+        const std::string map = tavrin::MakeMapString(made);
+        // A route that crosses tile edges: tile 11 to the first clearing
+        // elsewhere that a road reaches.
+        std::string route;
+        int toTile = 0;
+        for (toTile = 1; route.empty(); ++toTile) {
+            const std::string answer = tavrin::RouteQuery(made, {11, 1}, {std::uint8_t(toTile), 1});
+            if (toTile != 11 && answer != tavrin::NotConnectedText)
+                route = answer;
+        }
+        --toTile;
+
+        const QString path = WriteMap(QStringLiteral("start.tvm"), map);
+        if (how == "Load Map") {
+            Dialogs->Answer = path;
+            Ctrl(Qt::Key_L);
+        } else if (how == "Paste Map Code") {
+            Paste(QString::fromLatin1(map.c_str()));
+        } else if (how == "start file") {
+            Form->LoadStartFile(path);
+        } else {
+            QMimeData data;
+            data.setUrls(
+                {QUrl::fromLocalFile(TileDir->filePath("notes.txt")), QUrl::fromLocalFile(path)});
+            // The window takes the drop only once it has accepted the drag.
+            QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(Form.get(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
+                            Qt::NoModifier);
+            QCoreApplication::sendEvent(Form.get(), &drop);
+        }
+        QCOMPARE(Shown(), map);
+        QVERIFY(State->MapPresent);
+        auto* find = Child<QPushButton>("btnFindPath");
+        QVERIFY(find->isEnabled());
+        Dialogs->Messages.clear();
+        Child<QComboBox>("cbToTile")->setCurrentIndex(toTile - 1);
+        QTest::mouseClick(find, Qt::LeftButton);
+        QCOMPARE(Dialogs->Messages, QStringList{QString::fromLatin1(route.c_str())});
+    }
+
+    void startFileThatCannotBeRead() {
+        Form->LoadStartFile(TileDir->filePath("missing.tvm"));
+        QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
+        QVERIFY(Memo().isEmpty());
+        QVERIFY(!State->MapPresent);
+        QVERIFY(RecentFiles().isEmpty());
+    }
+
+    // The last 8 map files opened or saved, newest first, kept in the
+    // settings; one that has gone is answered with its error and leaves the
+    // list. The file dialogs open where the last one chose a file.
+    void recentMaps() {
+        QVERIFY(!Child<QMenu>("RecentMaps1")->isEnabled());
+        CreateMap();
+        QStringList paths;
+        for (int n = 1; n <= 10; ++n) {
+            paths << TileDir->filePath(QStringLiteral("m%1.tvm").arg(n));
+            Dialogs->Answer = paths.last();
+            Ctrl(Qt::Key_S);
+        }
+        QCOMPARE(Dialogs->FileDialogs[0].Folder, QString());
+        QCOMPARE(Dialogs->FileDialogs[1].Folder, TileDir->path());
+        const auto newestFirst = [&](std::initializer_list<int> numbers) {
+            QStringList files;
+            for (int n : numbers)
+                files << paths[n - 1];
+            return files;
+        };
+        QCOMPARE(RecentFiles(), newestFirst({10, 9, 8, 7, 6, 5, 4, 3}));
+
+        Dialogs->Answer = paths[4];
+        Ctrl(Qt::Key_L);
+        QCOMPARE(RecentFiles(), newestFirst({5, 10, 9, 8, 7, 6, 4, 3}));
+        QCOMPARE(Child<QMenu>("RecentMaps1")->actions()[0]->text(),
+                 QStringLiteral("&1 ") + paths[4]);
+
+        const std::string shown = Shown();
+        QVERIFY(QFile::remove(paths[9]));
+        Child<QMenu>("RecentMaps1")->actions()[1]->trigger();
+        QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
+        QCOMPARE(Shown(), shown);
+        QCOMPARE(RecentFiles(), newestFirst({5, 9, 8, 7, 6, 4, 3}));
+
+        // Another run with the same settings lists the same files.
+        TForm1 next(*State, *Dialogs, *Settings);
+        QCOMPARE(next.findChild<QMenu*>("RecentMaps1")->actions().size(), 7);
+    }
+};
+
+QTEST_MAIN(TestMapKeeping)
+#include "tst_map_keeping.moc"
