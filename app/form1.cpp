@@ -168,7 +168,8 @@ void TForm1::createMenus() {
     File1->addAction(A_SaveBmp);
     File1->addSeparator()->setObjectName(QStringLiteral("N1"));
     File1->addAction(A_Exit);
-    Edit1 = Named(menuBar()->addMenu(QStringLiteral("&Edit")), "Edit1");
+    // Alt+E stays the Exit button's access key.
+    Edit1 = Named(menuBar()->addMenu(QStringLiteral("E&dit")), "Edit1");
     Edit1->addAction(A_CopyMapCode);
     Edit1->addAction(A_PasteMapCode);
     Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");

@@ -26,7 +26,10 @@ void TRecentMaps::Add(const QString& path) {
 void TRecentMaps::Remove(const QString& path) {
     QStringList files = Files();
     files.removeAll(path);
-    Settings.setValue(FilesKey, files);
+    if (files.isEmpty())
+        Settings.remove(FilesKey);
+    else
+        Settings.setValue(FilesKey, files);
 }
 
 QString TRecentMaps::LastFolder() const {
