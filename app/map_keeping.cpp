@@ -180,5 +180,9 @@ void TForm1::dropEvent(QDropEvent* event) {
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    RunCommand([this, &path] { LoadMapPath(path); });
+    // Loaded once the drop has ended: a message box must not hold the
+    // program the file came from in the middle of its drag.
+    QMetaObject::invokeMethod(
+        this, [this, path] { RunCommand([this, &path] { LoadMapPath(path); }); },
+        Qt::QueuedConnection);
 }

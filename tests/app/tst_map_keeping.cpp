@@ -264,6 +264,7 @@ private slots:
             QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
                             Qt::NoModifier);
             QCoreApplication::sendEvent(Form.get(), &drop);
+            QCoreApplication::processEvents();
         }
         QCOMPARE(Shown(), map);
         QVERIFY(State->MapPresent);
