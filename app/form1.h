@@ -1,7 +1,7 @@
 #pragma once
 // The program's one window: the tile listing at the left, the map picture in
 // a scroll box at the right, and a panel at the bottom with the command
-// buttons and the route query. Five actions carry the commands; the menus and
+// buttons and the route query. Actions carry the commands; the menus and
 // the buttons trigger them.
 //
 // Every command runs to its end through RunCommand, which is the one place
@@ -13,6 +13,8 @@
 #include "map_state.h"
 #include "rx_gradient_caption.h"
 #include "rx_spin_edit.h"
+#include "setup_sheet.h"
+#include "sheet_printing.h"
 #include "user_dialogs.h"
 
 #include <QMainWindow>
@@ -57,6 +59,9 @@ public:
     void A_LoadMapExecute();
     void A_SaveMapExecute();
     void A_SaveBmpExecute();
+    void A_ExportPictureExecute();
+    void A_PrintExecute();
+    void A_PrintPreviewExecute();
     void btnFindPathClick();
 
     // Replaces the memo's lines with the 20 lines of the tile listing.
@@ -81,7 +86,9 @@ private:
     void RunCommand(void (TForm1::*handler)());
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
+    bool MapInMemory();
     bool AskSaveName(TFileDialog& dialog);
+    tavrin::TSheetText SheetText() const;
     bool FocusInMemo() const;
     static std::string LocalPath(const QString& fileName);
 
@@ -95,6 +102,9 @@ private:
     QAction* A_LoadMap = nullptr;
     QAction* A_SaveMap = nullptr;
     QAction* A_SaveBmp = nullptr;
+    QAction* A_ExportPicture = nullptr;
+    QAction* A_Print = nullptr;
+    QAction* A_PrintPreview = nullptr;
     QMenu* File1 = nullptr;
     QMenu* Map1 = nullptr;
 
@@ -120,4 +130,7 @@ private:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog SaveDialog2;
+    TFileDialog SaveDialog3;   // Export Picture
+    int SaveDialog3Filter = 0; // the format chosen there last
+    TSheetPrinting SheetPrinting;
 };

@@ -11,6 +11,10 @@ public:
     void ShowError(QWidget* parent, const QString& text) override;
     QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) override;
     QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) override;
+    QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog, int& filter) override;
+    bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
+    void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
 };
 
 // Qt name filters for a "description|pattern|..." filter. Each keeps its

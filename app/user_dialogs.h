@@ -4,7 +4,9 @@
 // tests a fake that records what was shown and returns prepared answers.
 
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
 // Heads every message box and names the program.
@@ -33,4 +35,20 @@ public:
     // The chosen file's full name, or an empty string when cancelled.
     virtual QString GetOpenFileName(QWidget* parent, const TFileDialog& dialog) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) = 0;
+
+    // A save dialog that starts on filter pair `filter` (from 0) and whose
+    // default extension follows the chosen filter; `filter` is left on the
+    // filter chosen last.
+    virtual QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog,
+                                         int& filter) = 0;
+
+    // The print dialog on `printer`; true when the user chose to print, with
+    // the printer set up as chosen.
+    virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+
+    // The print preview of `printer`, which calls `paint` whenever it needs
+    // the pages (and once more when the user prints from it). Returns once
+    // it is closed. `paint` must not throw.
+    virtual void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };
