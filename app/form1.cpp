@@ -8,6 +8,7 @@
 #include "listing.h"
 #include "map_file.h"
 #include "map_string.h"
+#include "picture_export_dialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -88,6 +89,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     SaveDialog2 = {QStringLiteral("Tavrin Map Files"),
                    QStringLiteral("bitmap files (*.bmp)|*.bmp|any files (*.*)|*.*"),
                    QStringLiteral("bmp"), true};
+    SaveDialog3 = PictureExportDialog();
 
     createActions();
     createMenus();
@@ -120,6 +122,13 @@ void TForm1::createActions() {
                            QKeySequence(Qt::CTRL | Qt::Key_S));
     A_SaveBmp = MakeAction(this, "A_SaveBmp", "Save Map as .&bmp...", "Save Map as .bmp",
                            QKeySequence(Qt::CTRL | Qt::Key_B));
+    A_ExportPicture = MakeAction(this, "A_ExportPicture", "E&xport Picture...",
+                                 "Export the map picture as PNG, JPEG, SVG or PDF",
+                                 QKeySequence(Qt::CTRL | Qt::Key_E));
+    A_Print = MakeAction(this, "A_Print", "&Print...", "Print the set-up sheet",
+                         QKeySequence(QKeySequence::Print));
+    A_PrintPreview = MakeAction(this, "A_PrintPreview", "Print Pre&view...",
+                                "Preview the set-up sheet", QKeySequence());
 
     connect(A_CreateMap, &QAction::triggered, this,
             [this] { RunCommand(&TForm1::A_CreateMapExecute); });
@@ -157,6 +166,11 @@ void TForm1::createActions() {
     connect(A_Back, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_BackExecute); });
     connect(A_Forward, &QAction::triggered, this,
             [this] { RunCommand(&TForm1::A_ForwardExecute); });
+    connect(A_ExportPicture, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_ExportPictureExecute); });
+    connect(A_Print, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_PrintExecute); });
+    connect(A_PrintPreview, &QAction::triggered, this,
+            [this] { RunCommand(&TForm1::A_PrintPreviewExecute); });
 }
 
 void TForm1::createMenus() {
@@ -166,6 +180,10 @@ void TForm1::createMenus() {
     UpdateRecentMenu();
     File1->addAction(A_SaveMap);
     File1->addAction(A_SaveBmp);
+    File1->addAction(A_ExportPicture);
+    File1->addSeparator()->setObjectName(QStringLiteral("N2"));
+    File1->addAction(A_Print);
+    File1->addAction(A_PrintPreview);
     File1->addSeparator()->setObjectName(QStringLiteral("N1"));
     File1->addAction(A_Exit);
     // Alt+E stays the Exit button's access key.
@@ -358,13 +376,16 @@ bool TForm1::LoadMapLine(std::string_view line) {
     return true;
 }
 
-// Both saves need a drawn map; without one they say so and open no dialog.
-bool TForm1::AskSaveName(TFileDialog& dialog) {
-    if (!State.MapPresent) {
+// Saving, exporting and printing need a drawn map; without one they say so
+// and open no dialog.
+bool TForm1::MapInMemory() {
+    if (!State.MapPresent)
         Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-        return false;
-    }
-    return Execute(dialog);
+    return State.MapPresent;
+}
+
+bool TForm1::AskSaveName(TFileDialog& dialog) {
+    return MapInMemory() && Execute(dialog);
 }
 
 void TForm1::A_SaveMapExecute() {
@@ -378,6 +399,35 @@ void TForm1::A_SaveMapExecute() {
 void TForm1::A_SaveBmpExecute() {
     if (AskSaveName(SaveDialog2))
         tavrin::SaveBmpFile(SaveDialog2.FileName, Picture.Image());
+}
+
+// The picture as drawn, in the format its name's extension names, or else in
+// the format of the chosen filter.
+void TForm1::A_ExportPictureExecute() {
+    if (!MapInMemory())
+        return;
+    const QString name = Dialogs.GetSaveFileAndFilter(this, SaveDialog3, SaveDialog3Filter);
+    if (name.isEmpty())
+        return;
+    SaveDialog3.FileName = name;
+    tavrin::ExportPicture(name, Picture.Image(),
+                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
+}
+
+void TForm1::A_PrintExecute() {
+    if (MapInMemory())
+        SheetPrinting.Print(this, Dialogs, Picture.Image(), SheetText());
+}
+
+void TForm1::A_PrintPreviewExecute() {
+    if (MapInMemory())
+        SheetPrinting.Preview(this, Dialogs, Picture.Image(), SheetText());
+}
+
+// The sheet of the map in memory, with "Seed N, map k" when the map shown was
+// made from a seed in this session.
+tavrin::TSheetText TForm1::SheetText() const {
+    return tavrin::SheetText(State, SeedText());
 }
 
 void TForm1::btnFindPathClick() {

@@ -21,6 +21,8 @@
 #include "recent_maps.h"
 #include "rx_gradient_caption.h"
 #include "rx_spin_edit.h"
+#include "setup_sheet.h"
+#include "sheet_printing.h"
 #include "user_dialogs.h"
 
 #include <QMainWindow>
@@ -69,6 +71,9 @@ public:
     void A_LoadMapExecute();
     void A_SaveMapExecute();
     void A_SaveBmpExecute();
+    void A_ExportPictureExecute();
+    void A_PrintExecute();
+    void A_PrintPreviewExecute();
     void btnFindPathClick();
 
     // The commands that share, revisit and reopen maps.
@@ -125,7 +130,9 @@ private:
     void UpdateRecentMenu();
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
+    bool MapInMemory();
     bool AskSaveName(TFileDialog& dialog);
+    tavrin::TSheetText SheetText() const;
     bool FocusInMemo() const;
     static std::string LocalPath(const QString& fileName);
 
@@ -144,6 +151,9 @@ private:
     QAction* A_CreateMapFromSeed = nullptr;
     QAction* A_Back = nullptr;
     QAction* A_Forward = nullptr;
+    QAction* A_ExportPicture = nullptr;
+    QAction* A_Print = nullptr;
+    QAction* A_PrintPreview = nullptr;
     QMenu* File1 = nullptr;
     QMenu* RecentMaps1 = nullptr;
     QMenu* Edit1 = nullptr;
@@ -179,4 +189,7 @@ private:
     // since; none once a failed Create Map has left the generator's state
     // unknown.
     std::optional<TSeedPosition> Sequence;
+    TFileDialog SaveDialog3;   // Export Picture
+    int SaveDialog3Filter = 0; // the format chosen there last
+    TSheetPrinting SheetPrinting;
 };

@@ -6,8 +6,12 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QSpacerItem>
+#include <algorithm>
 
 namespace {
 
@@ -41,7 +45,19 @@ void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
     box.exec();
 }
 
-QString RunFileDialog(QWidget* parent, const TFileDialog& request) {
+// The extension of a filter's first pattern ("*.jpg;*.jpeg": "jpg"), or
+// empty for "*.*".
+QString FilterExtension(const QString& filter, qsizetype index) {
+    const QString patterns = filter.split(QLatin1Char('|')).value(2 * index + 1);
+    const QString first = patterns.section(QLatin1Char(';'), 0, 0);
+    if (!first.startsWith(QLatin1String("*.")) || first == QLatin1String("*.*"))
+        return {};
+    return first.mid(2);
+}
+
+// Runs the dialog; `filter`, when given, follows the chosen filter, and the
+// default extension with it.
+QString RunFileDialog(QWidget* parent, const TFileDialog& request, int* filter = nullptr) {
     QFileDialog dialog(parent, request.Title);
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -52,6 +68,16 @@ QString RunFileDialog(QWidget* parent, const TFileDialog& request) {
         dialog.selectFile(request.FileName);
     else if (!request.Folder.isEmpty())
         dialog.setDirectory(request.Folder);
+    const QStringList filters = dialog.nameFilters();
+    if (filter) {
+        dialog.selectNameFilter(filters.value(*filter));
+        dialog.setDefaultSuffix(FilterExtension(request.Filter, *filter));
+        QObject::connect(
+            &dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+                *filter = static_cast<int>(std::max<qsizetype>(0, filters.indexOf(chosen)));
+                dialog.setDefaultSuffix(FilterExtension(request.Filter, *filter));
+            });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
@@ -83,6 +109,24 @@ bool TQtUserDialogs::InputQuery(QWidget* parent, const QString& caption, const Q
     if (accepted)
         value = text;
     return accepted;
+}
+
+QString TQtUserDialogs::GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog,
+                                             int& filter) {
+    return RunFileDialog(parent, dialog, &filter);
+}
+
+bool TQtUserDialogs::ExecPrintDialog(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TQtUserDialogs::ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                                      const std::function<void(QPrinter&)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* pages) { paint(*pages); });
+    dialog.exec();
 }
 
 QStringList QtNameFilters(const QString& filter) {

@@ -13,6 +13,10 @@ public:
     QString GetSaveFileName(QWidget* parent, const TFileDialog& dialog) override;
     bool InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
                     QString& value) override;
+    QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog, int& filter) override;
+    bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
+    void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override;
 };
 
 // Qt name filters for a "description|pattern|..." filter. Each keeps its

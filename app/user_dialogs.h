@@ -4,7 +4,9 @@
 // tests a fake that records what was shown and returns prepared answers.
 
 #include <QString>
+#include <functional>
 
+class QPrinter;
 class QWidget;
 
 // Heads every message box and names the program.
@@ -39,4 +41,19 @@ public:
     // `value` when the user accepts, false (and `value` untouched) when not.
     virtual bool InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
                             QString& value) = 0;
+    // A save dialog that starts on filter pair `filter` (from 0) and whose
+    // default extension follows the chosen filter; `filter` is left on the
+    // filter chosen last.
+    virtual QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog,
+                                         int& filter) = 0;
+
+    // The print dialog on `printer`; true when the user chose to print, with
+    // the printer set up as chosen.
+    virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+
+    // The print preview of `printer`, which calls `paint` whenever it needs
+    // the pages (and once more when the user prints from it). Returns once
+    // it is closed. `paint` must not throw.
+    virtual void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter&)>& paint) = 0;
 };

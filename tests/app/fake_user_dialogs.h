@@ -1,10 +1,12 @@
 #pragma once
 // User dialogs that answer at once: they record every box and file dialog
 // and return the prepared file name (empty: the user cancelled) and the
-// prepared text entry (none: the user cancelled).
+// prepared text entry (none: the user cancelled). The print dialog and the
+// print preview send the printer's pages to a PDF file.
 
 #include "user_dialogs.h"
 
+#include <QPrinter>
 #include <QStringList>
 #include <optional>
 
@@ -15,6 +17,12 @@ struct TFakeUserDialogs : IUserDialogs {
     QString Answer;
     QStringList Queries; // the prompt of every InputQuery
     std::optional<QString> Entry;
+    int AnswerFilter = 0; // the filter the user chooses in GetSaveFileAndFilter
+    QList<int> StartFilters;
+
+    QString PrintFile; // where the printer's pages go; empty: the print dialog is cancelled
+    int PrintDialogs = 0;
+    int Previews = 0;
 
     void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
     void ShowError(QWidget*, const QString& text) override { Errors << text; }
@@ -32,5 +40,30 @@ struct TFakeUserDialogs : IUserDialogs {
             return false;
         value = *Entry;
         return true;
+    }
+    QString GetSaveFileAndFilter(QWidget*, const TFileDialog& dialog, int& filter) override {
+        FileDialogs << dialog;
+        StartFilters << filter;
+        filter = AnswerFilter;
+        return Answer;
+    }
+    bool ExecPrintDialog(QWidget*, QPrinter& printer) override {
+        ++PrintDialogs;
+        if (PrintFile.isEmpty())
+            return false;
+        ToPdfFile(printer);
+        return true;
+    }
+    void ShowPrintPreview(QWidget*, QPrinter& printer,
+                          const std::function<void(QPrinter&)>& paint) override {
+        ++Previews;
+        ToPdfFile(printer);
+        paint(printer);
+    }
+
+private:
+    void ToPdfFile(QPrinter& printer) const {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(PrintFile);
     }
 };

@@ -2,8 +2,10 @@
 // anything wrong.
 
 #include "cli.h"
+#include "pdf_structure.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -28,6 +30,11 @@ TResult RunTool(std::vector<std::string> args) {
 }
 
 const std::string Map12345 = "cafdchffifdhedhcdeececcffefgdeddfdeegehebicbfdbhcejbeegcieae";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 QImage ReadImage(const std::string& path) {
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
@@ -162,7 +169,59 @@ TEST(CliRender, GeneratedMapHasNoKeyColourLeft) {
         RunTool({"render", "--map", Map12345, "--out", dir + "/bare.bmp", "--tiles", dir});
     EXPECT_EQ(bare.status, 0);
     EXPECT_EQ(bare.err.rfind("File not found: " + dir + "/AshenHollow", 0), 0u) << bare.err;
-    EXPECT_EQ(RunTool({"render", "--map", Map12345, "--out", dir + "/map.gif"}).status, 2);
     EXPECT_EQ(RunTool({"render", "--map", Map12345}).status, 2);
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+// Every format render writes starts as its kind of file does; any other
+// extension is refused with one line naming the formats.
+TEST(CliRender, FormatFollowsExtension) {
+    char pattern[] = "/tmp/tavrin-render-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const std::vector<std::pair<std::string, std::string>> formats = {
+        {"/map.bmp", "BM"},           {"/map.png", "\x89PNG"},
+        {"/map.jpg", "\xff\xd8\xff"}, {"/MAP.JPEG", "\xff\xd8\xff"},
+        {"/map.svg", "<?xml"},        {"/map.pdf", "%PDF-1."}};
+    for (const auto& [name, magic] : formats) {
+        const TResult r =
+            RunTool({"render", "--map", Map12345, "--out", dir + name, "--tiles", TILE_DIR});
+        ASSERT_EQ(r.status, 0) << name << r.err;
+        EXPECT_EQ(ReadFile(dir + name).substr(0, magic.size()), magic) << name;
+    }
+    const TResult gif = RunTool({"render", "--map", Map12345, "--out", dir + "/map.gif"});
+    EXPECT_EQ(gif.status, 2);
+    EXPECT_EQ(gif.err.substr(0, gif.err.find('\n')),
+              "tavrin-cli: --out must name a .bmp, .png, .jpg, .svg or .pdf file");
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+// The sheet as a PDF: one whole page, A4 turned to suit the map; the words on
+// it are checked where the sheet is painted. Only .pdf is taken.
+TEST(CliSheet, WritesOnePagePdf) {
+    char pattern[] = "/tmp/tavrin-sheet-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const TResult r =
+        RunTool({"sheet", "--map", Map12345, "--out", dir + "/sheet.pdf", "--tiles", TILE_DIR});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    const std::string bytes = ReadFile(dir + "/sheet.pdf");
+    const TPdfStructure pdf = PdfStructure(QByteArray::fromStdString(bytes));
+    EXPECT_TRUE(pdf.Whole);
+    ASSERT_EQ(pdf.PageSizes.size(), 1);
+    EXPECT_EQ(std::min(pdf.PageSizes[0].width(), pdf.PageSizes[0].height()), 595);
+
+    for (const std::string& out : {dir + "/sheet.png", dir + "/sheet"}) {
+        const TResult wrong = RunTool({"sheet", "--map", Map12345, "--out", out});
+        EXPECT_EQ(wrong.status, 2);
+        EXPECT_EQ(wrong.err.substr(0, wrong.err.find('\n')),
+                  "tavrin-cli: --out must name a .pdf file");
+    }
+    EXPECT_EQ(RunTool({"sheet", "--map", Map12345}).status, 2);
+    const TResult missing = RunTool(
+        {"sheet", "--map", Map12345, "--out", dir + "/none/sheet.pdf", "--tiles", TILE_DIR});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "tavrin-cli: " + dir + "/none/sheet.pdf: Invalid filename\n");
     std::system(("rm -rf '" + dir + "'").c_str());
 }

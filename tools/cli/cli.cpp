@@ -9,6 +9,7 @@
 #include "map_string.h"
 #include "random.h"
 #include "render.h"
+#include "sheet.h"
 
 #include <memory>
 #include <ostream>
@@ -20,8 +21,9 @@ constexpr const char* Usage =
     "usage: tavrin-cli generate [--seed N] [--count K] [--stats] [--save FILE]\n"
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
-    "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.bmp|FILE.png "
-    "[--tiles DIR]\n";
+    "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
+    "[--tiles DIR]\n"
+    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n";
 
 // Engine messages go to stderr; the command goes on, as in the window.
 class TStreamMessages : public IMessageSink {
@@ -154,6 +156,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "render")
             return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
+        if (command == "sheet")
+            return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;

@@ -1,6 +1,6 @@
 #pragma once
 // tavrin-cli render: draws a map exactly as the window does, with the same
-// drawing code and the same tile bitmaps, and writes it as .bmp or .png.
+// drawing code and the same tile bitmaps, and writes it as a picture file.
 
 #include "arguments.h"
 #include "map_state.h"

@@ -1,0 +1,148 @@
+#include "picture_export.h"
+
+#include "bmp_file.h"
+#include "picture_file.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <array>
+
+namespace tavrin {
+namespace {
+
+struct TFormatInfo {
+    TPictureFormat Format;
+    const char* Extension;
+    const char* Name; // as the user knows the format
+};
+
+// clang-format off
+constexpr std::array<TFormatInfo, 5> Formats{{
+    {TPictureFormat::Bmp,  ".bmp", "BMP"},
+    {TPictureFormat::Png,  ".png", "PNG"},
+    {TPictureFormat::Jpeg, ".jpg", "JPEG"},
+    {TPictureFormat::Svg,  ".svg", "SVG"},
+    {TPictureFormat::Pdf,  ".pdf", "PDF"},
+}};
+// clang-format on
+
+const TFormatInfo& Info(TPictureFormat format) {
+    return Formats[static_cast<std::size_t>(format)];
+}
+
+constexpr int JpegQuality = 90;
+constexpr qreal PointsPerInch = 72;
+constexpr int DotsPerMetre = 3780; // 96 pixels per inch
+
+// The picture's size on paper at PictureDpi.
+QSizeF SizeInPoints(const QImage& picture) {
+    return QSizeF(picture.size()) * (PointsPerInch / PictureDpi);
+}
+
+QByteArray Raster(const QImage& picture, TPictureFormat format) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == TPictureFormat::Bmp) {
+        if (!WriteBmp24(buffer, picture))
+            throw EPictureNotEncoded(format);
+        return buffer.data();
+    }
+    // The resolution the bitmap declares, so that viewers size both alike.
+    QImage declared = picture;
+    declared.setDotsPerMeterX(DotsPerMetre);
+    declared.setDotsPerMeterY(DotsPerMetre);
+    QImageWriter writer(&buffer, format == TPictureFormat::Png ? "png" : "jpeg");
+    if (format == TPictureFormat::Jpeg)
+        writer.setQuality(JpegQuality);
+    if (!writer.write(declared))
+        throw EPictureNotEncoded(format);
+    return buffer.data();
+}
+
+QByteArray Svg(const QImage& picture) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setResolution(PictureDpi);
+    svg.setSize(picture.size());
+    svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+    svg.setTitle(QStringLiteral("Tavrin map"));
+    svg.setDescription(QStringLiteral("Drawn by Tavrin Map Generator"));
+    QPainter painter(&svg);
+    painter.drawImage(QPoint(0, 0), picture);
+    if (!painter.end())
+        throw EPictureNotEncoded(TPictureFormat::Svg);
+    return buffer.data();
+}
+
+QByteArray Pdf(const QImage& picture) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setCreator(QStringLiteral("Tavrin Map Generator"));
+    pdf.setTitle(QStringLiteral("Tavrin map"));
+    pdf.setResolution(PictureDpi);
+    // PDF pages are measured in whole points; the picture is drawn over the
+    // whole page, so the fraction of a point lost to rounding stretches it by
+    // less than a pixel instead of cutting it.
+    pdf.setPageLayout(QPageLayout(
+        QPageSize(SizeInPoints(picture), QPageSize::Point, QString(), QPageSize::ExactMatch),
+        QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&pdf);
+    if (!painter.isActive())
+        throw EPictureNotEncoded(TPictureFormat::Pdf);
+    const QSizeF page =
+        QSizeF(pdf.pageLayout().fullRectPoints().size()) * (PictureDpi / PointsPerInch);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(QPointF(0, 0), page), picture);
+    if (!painter.end())
+        throw EPictureNotEncoded(TPictureFormat::Pdf);
+    return buffer.data();
+}
+
+} // namespace
+
+EPictureNotEncoded::EPictureNotEncoded(TPictureFormat format)
+    : ETavrinError(std::string("The picture could not be written as ") + Info(format).Name) {}
+
+QString PictureExtension(TPictureFormat format) {
+    return QString::fromLatin1(Info(format).Extension);
+}
+
+std::optional<TPictureFormat> PictureFormatForPath(const QString& path) {
+    if (path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
+        return TPictureFormat::Jpeg;
+    for (const TFormatInfo& info : Formats)
+        if (path.endsWith(QLatin1String(info.Extension), Qt::CaseInsensitive))
+            return info.Format;
+    return std::nullopt;
+}
+
+TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen) {
+    return PictureFormatForPath(name).value_or(chosen);
+}
+
+QByteArray EncodePicture(const QImage& picture, TPictureFormat format) {
+    if (picture.isNull())
+        throw EPictureNotEncoded(format);
+    switch (format) {
+    case TPictureFormat::Svg:
+        return Svg(picture);
+    case TPictureFormat::Pdf:
+        return Pdf(picture);
+    default:
+        return Raster(picture, format);
+    }
+}
+
+void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format) {
+    SavePictureBytes(path, EncodePicture(picture, format));
+}
+
+} // namespace tavrin

@@ -1,0 +1,50 @@
+#pragma once
+// The map picture in the formats it can be passed around in: encoded in
+// memory, so that the file is written in one atomic step afterwards.
+//
+// Raster formats (BMP, PNG, JPEG) keep the picture's own size in pixels. SVG
+// and PDF hold the picture as one embedded image on a canvas, or a page, of
+// the picture's size at 96 pixels per inch, the resolution the saved bitmaps
+// declare too.
+
+#include "errors.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace tavrin {
+
+enum class TPictureFormat : std::uint8_t { Bmp, Png, Jpeg, Svg, Pdf };
+
+// Pixels per inch of the exported picture.
+inline constexpr int PictureDpi = 96;
+
+// A picture that could not be encoded (a null picture, or a missing encoder).
+class EPictureNotEncoded : public ETavrinError {
+public:
+    explicit EPictureNotEncoded(TPictureFormat format);
+};
+
+// The format's usual extension, with its dot: ".png", ".jpg", ...
+QString PictureExtension(TPictureFormat format);
+
+// The format a file name's extension names (case-insensitive; ".jpeg" is
+// JPEG too), or nothing for any other name.
+std::optional<TPictureFormat> PictureFormatForPath(const QString& path);
+
+// The format a picture saved as `name` is written in: the one its extension
+// names, whatever was chosen, else the chosen one. The name itself is kept as
+// given, so that the file written is the one the user confirmed.
+TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen);
+
+// The whole file for `picture` in `format`. BMP is the 24-bit bitmap that
+// Save Map as .bmp writes. Raises EPictureNotEncoded.
+QByteArray EncodePicture(const QImage& picture, TPictureFormat format);
+
+// Encodes `picture` and writes it to `path` through SavePictureBytes.
+void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format);
+
+} // namespace tavrin

@@ -1,0 +1,144 @@
+// Exported pictures: each format's file is what it says and holds the whole
+// picture at its own size, the name chooses the format, and a write replaces
+// the old file or reports why it could not.
+
+#include "errors.h"
+#include "pdf_structure.h"
+#include "picture_export.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tavrin;
+
+Q_DECLARE_METATYPE(TPictureFormat)
+
+namespace {
+
+// Red at the left, blue at the right: a mirrored, cut or shifted copy shows.
+QImage Picture() {
+    QImage image(300, 175, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter(&image).fillRect(150, 0, 150, 175, Qt::blue);
+    return image;
+}
+
+// The colours at the middle of either half, as a viewer would show them.
+QList<QColor> HalfColours(const QImage& image) {
+    const int y = image.height() / 2;
+    return {image.pixelColor(image.width() / 4, y), image.pixelColor(3 * image.width() / 4, y)};
+}
+
+bool Near(QColor a, QColor b) {
+    return qAbs(a.red() - b.red()) < 16 && qAbs(a.green() - b.green()) < 16 &&
+           qAbs(a.blue() - b.blue()) < 16;
+}
+
+} // namespace
+
+class TestPictureExport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void formatFromName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<TPictureFormat>("chosen");
+        QTest::addColumn<TPictureFormat>("format");
+        QTest::newRow("png") << "map.png" << TPictureFormat::Pdf << TPictureFormat::Png;
+        QTest::newRow("upper case") << "MAP.PNG" << TPictureFormat::Pdf << TPictureFormat::Png;
+        QTest::newRow("jpg") << "a.jpg" << TPictureFormat::Png << TPictureFormat::Jpeg;
+        QTest::newRow("jpeg") << "a.JPEG" << TPictureFormat::Png << TPictureFormat::Jpeg;
+        QTest::newRow("svg") << "a.svg" << TPictureFormat::Png << TPictureFormat::Svg;
+        QTest::newRow("pdf") << "a.pdf" << TPictureFormat::Png << TPictureFormat::Pdf;
+        QTest::newRow("bmp") << "a.bmp" << TPictureFormat::Png << TPictureFormat::Bmp;
+        QTest::newRow("no extension") << "map" << TPictureFormat::Svg << TPictureFormat::Svg;
+        QTest::newRow("other extension")
+            << "seed.7" << TPictureFormat::Jpeg << TPictureFormat::Jpeg;
+        QTest::newRow("extension not last")
+            << "map.png.txt" << TPictureFormat::Pdf << TPictureFormat::Pdf;
+        QTest::newRow("bare extension word") << "png" << TPictureFormat::Svg << TPictureFormat::Svg;
+    }
+    void formatFromName() {
+        QFETCH(QString, name);
+        QFETCH(TPictureFormat, chosen);
+        QFETCH(TPictureFormat, format);
+        QCOMPARE(ExportFormat(name, chosen), format);
+    }
+
+    void fileIsWhatItSays_data() {
+        QTest::addColumn<TPictureFormat>("format");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("bmp") << TPictureFormat::Bmp << QByteArray("BM");
+        QTest::newRow("png") << TPictureFormat::Png << QByteArray("\x89PNG\r\n\x1a\n");
+        QTest::newRow("jpeg") << TPictureFormat::Jpeg << QByteArray("\xff\xd8\xff");
+        QTest::newRow("svg") << TPictureFormat::Svg << QByteArray("<?xml");
+        QTest::newRow("pdf") << TPictureFormat::Pdf << QByteArray("%PDF-1.");
+    }
+    // Raster files and SVG read back as the whole picture at its own size;
+    // the PDF is one whole page of the picture's size at 96 pixels per inch.
+    void fileIsWhatItSays() {
+        QFETCH(TPictureFormat, format);
+        QFETCH(QByteArray, magic);
+        const QImage picture = Picture();
+        const QByteArray bytes = EncodePicture(picture, format);
+        QVERIFY(bytes.startsWith(magic));
+
+        QImage shown;
+        if (format == TPictureFormat::Pdf) {
+            const TPdfStructure pdf = PdfStructure(bytes);
+            QVERIFY(pdf.Whole);
+            QCOMPARE(pdf.PageSizes, QList<QSizeF>{QSizeF(225, 131)}); // 131.25 points, rounded
+            return;
+        }
+        if (format == TPictureFormat::Svg) {
+            QSvgRenderer svg(bytes);
+            QVERIFY(svg.isValid());
+            QCOMPARE(svg.viewBox(), QRect(0, 0, 300, 175));
+            shown = QImage(svg.viewBox().size(), QImage::Format_RGB32);
+            shown.fill(Qt::white);
+            QPainter painter(&shown);
+            svg.render(&painter);
+        } else {
+            shown = QImage::fromData(bytes);
+            QCOMPARE(qRound(shown.dotsPerMeterX() * 0.0254), PictureDpi);
+        }
+        QCOMPARE(shown.size(), picture.size());
+        const QList<QColor> colours = HalfColours(shown);
+        QVERIFY2(Near(colours[0], Qt::red) && Near(colours[1], Qt::blue),
+                 qPrintable(colours[0].name() + ' ' + colours[1].name()));
+        if (format == TPictureFormat::Png || format == TPictureFormat::Bmp)
+            QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    void nullPictureIsRefused() {
+        for (TPictureFormat format :
+             {TPictureFormat::Bmp, TPictureFormat::Png, TPictureFormat::Jpeg, TPictureFormat::Svg,
+              TPictureFormat::Pdf})
+            QVERIFY_THROWS_EXCEPTION(EPictureNotEncoded, EncodePicture(QImage(), format));
+    }
+
+    void exportReplacesTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("map.png");
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an older file that is replaced");
+        old.close();
+        ExportPicture(path, Picture(), TPictureFormat::Png);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), EncodePicture(Picture(), TPictureFormat::Png));
+        try {
+            ExportPicture(dir.filePath("missing/map.png"), Picture(), TPictureFormat::Png);
+            QFAIL("no error for a missing folder");
+        } catch (const EInOutError& error) {
+            QCOMPARE(QString::fromLatin1(error.what()), QStringLiteral("Invalid filename"));
+        }
+    }
+};
+
+QTEST_MAIN(TestPictureExport)
+#include "tst_picture_export.moc"

@@ -1,0 +1,26 @@
+#pragma once
+// tavrin-cli sheet: the set-up sheet of a map as a one-page PDF, painted by
+// the same function as the window's Print, on the page the window's printer
+// starts with (A4).
+
+#include "arguments.h"
+#include "map_state.h"
+
+#include <iosfwd>
+
+namespace tavrin::cli {
+
+// The options `sheet` takes.
+std::vector<std::string> SheetOptions();
+
+// Reads the map of --map or --file into a state whose catalogue is filled.
+using TMapLoader = void (*)(TMapState& state, const TArguments& args);
+
+// sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]: draws
+// the map with the tile bitmaps beside tavrin-cli (or those of --tiles) and
+// writes the sheet to FILE.pdf, replacing an existing file only once the new
+// one is whole. Missing bitmaps are reported on `err` and the sheet is still
+// written; a bad argument raises EUsage, a failed write EFailure.
+int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap);
+
+} // namespace tavrin::cli
