@@ -7,6 +7,10 @@
 #include "error_text.h"
 #include "listing.h"
 #include "map_file.h"
+#include "map_marks.h"
+#include "map_view.h"
+#include "route_search.h"
+#include "view_geometry.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,8 +22,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStringDecoder>
 #include <QVBoxLayout>
 #include <cmath>
@@ -31,7 +36,9 @@ namespace {
 constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
-constexpr int InitialPictureSide = 1200;
+
+// Where the zoom in use is remembered between runs.
+const QString ZoomKey = QStringLiteral("View/Zoom");
 
 // Engine texts are UTF-8 where they hold file paths; a map string read from a
 // file may hold any bytes, which are shown one character per byte.
@@ -95,8 +102,10 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     RxGradientCaption1 = Named(new TRxGradientCaption(this), "RxGradientCaption1");
     RxGradientCaption1->setFormCaption(windowTitle());
     move(199, 108);
-    resize(810, 583 + menuBar()->sizeHint().height());
+    resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     FormCreate();
+    // A first run starts at Actual Size, as the picture was always shown.
+    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
 }
 
 TForm1::~TForm1() {
@@ -115,6 +124,20 @@ void TForm1::createActions() {
                            QKeySequence(Qt::CTRL | Qt::Key_S));
     A_SaveBmp = MakeAction(this, "A_SaveBmp", "Save Map as .&bmp...", "Save Map as .bmp",
                            QKeySequence(Qt::CTRL | Qt::Key_B));
+
+    // The view's zooms and coordinates; they change what is shown, never the map.
+    A_ZoomIn = MakeAction(this, "A_ZoomIn", "Zoom &In", "Zoom in", QKeySequence());
+    A_ZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    A_ZoomOut = MakeAction(this, "A_ZoomOut", "Zoom &Out", "Zoom out",
+                           QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    A_ActualSize = MakeAction(this, "A_ActualSize", "&Actual Size", "Show the map at actual size",
+                              QKeySequence(Qt::CTRL | Qt::Key_1));
+    A_FitMap = MakeAction(this, "A_FitMap", "&Fit Map", "Fit the whole map into the window",
+                          QKeySequence(Qt::CTRL | Qt::Key_0));
+    A_ShowCoordinates = MakeAction(this, "A_ShowCoordinates", "Show &Coordinates",
+                                   "Show each tile's column and row on the map", QKeySequence());
+    A_ShowCoordinates->setCheckable(true);
 
     connect(A_CreateMap, &QAction::triggered, this,
             [this] { RunCommand(&TForm1::A_CreateMapExecute); });
@@ -136,6 +159,13 @@ void TForm1::createMenus() {
     File1->addAction(A_Exit);
     Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");
     Map1->addAction(A_CreateMap);
+    View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
+    View1->addAction(A_ZoomIn);
+    View1->addAction(A_ZoomOut);
+    View1->addAction(A_ActualSize);
+    View1->addAction(A_FitMap);
+    View1->addSeparator();
+    View1->addAction(A_ShowCoordinates);
 }
 
 void TForm1::createWidgets() {
@@ -158,14 +188,16 @@ void TForm1::createWidgets() {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    ScrollBox1 = Named(new QScrollArea(Splitter1), "ScrollBox1");
-    ScrollBox1->setFocusPolicy(Qt::StrongFocus);
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = Named(new QLabel, "Image1");
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->resize(InitialPictureSide, InitialPictureSide);
-    ScrollBox1->setWidget(Image1);
+    ScrollBox1 = new TMapView(Splitter1);
+    connect(ScrollBox1, &TMapView::ZoomChanged, this, &TForm1::ZoomChanged);
+    connect(ScrollBox1, &TMapView::ClearingClicked, this, &TForm1::ChooseClearing);
+    connect(A_ZoomIn, &QAction::triggered, ScrollBox1, &TMapView::ZoomIn);
+    connect(A_ZoomOut, &QAction::triggered, ScrollBox1, &TMapView::ZoomOut);
+    connect(A_ActualSize, &QAction::triggered, ScrollBox1,
+            [this] { ScrollBox1->SetZoomMode(tavrin::ActualSizeZoom); });
+    connect(A_FitMap, &QAction::triggered, ScrollBox1,
+            [this] { ScrollBox1->SetZoomMode(tavrin::FitZoom); });
+    connect(A_ShowCoordinates, &QAction::toggled, ScrollBox1, &TMapView::SetShowCoordinates);
 
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
@@ -227,6 +259,9 @@ void TForm1::createWidgets() {
     }
     connect(btnFindPath, &QPushButton::clicked, this,
             [this] { RunCommand(&TForm1::btnFindPathClick); });
+
+    lblZoom = Named(new QLabel(statusBar()), "lblZoom");
+    statusBar()->addPermanentWidget(lblZoom);
 }
 
 void TForm1::setTabOrders() {
@@ -248,6 +283,16 @@ void TForm1::FormCreate() {
 
 void TForm1::FormActivate() {
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The status bar shows the zoom in use, and the settings remember it.
+void TForm1::ZoomChanged() {
+    const tavrin::TZoomMode mode = ScrollBox1->ZoomMode();
+    const double scale = ScrollBox1->Scale();
+    lblZoom->setText(tavrin::ZoomCaption(mode, scale));
+    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
+    A_ZoomIn->setEnabled(scale < tavrin::MaxScale);
+    A_ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
 
 void TForm1::ShowMessage(std::string_view text) {
@@ -317,9 +362,21 @@ void TForm1::btnFindPathClick() {
     const std::uint8_t fromClearing = ClearingValue(edFromClearing->value());
     const std::uint8_t toTile = tavrin::InRange<1, tavrin::TileCount>(cbToTile->currentIndex() + 1);
     const std::uint8_t toClearing = ClearingValue(edToClearing->value());
-    const std::string answer =
-        tavrin::RouteQuery(State, {fromTile, fromClearing}, {toTile, toClearing});
-    Dialogs.ShowMessage(this, EngineText(answer));
+    const tavrin::TLocation from{fromTile, fromClearing};
+    const tavrin::TLocation to{toTile, toClearing};
+    tavrin::TRoute route{};
+    tavrin::FindShortestPath(State, from, to, route);
+    // The answer goes on the map before the box opens, so both are seen.
+    const tavrin::TMapPlaces& places = ScrollBox1->Places();
+    ScrollBox1->SetRouteMarks(route.Live ? FoundRouteMarks(State, places, route)
+                                         : NotJoinedMarks(places, from, to));
+    Dialogs.ShowMessage(this, EngineText(tavrin::RouteAnswer(route)));
+}
+
+void TForm1::ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button) {
+    const bool from = button == Qt::LeftButton;
+    (from ? cbFromTile : cbToTile)->setCurrentIndex(clearing.Tile - 1);
+    (from ? edFromClearing : edToClearing)->setValue(clearing.Clearing);
 }
 
 void TForm1::ListTiles() {
@@ -339,12 +396,12 @@ void TForm1::DrawMap() {
     ShowPicture();
 }
 
+// Every new map shows from its top-left, without the last route's marks.
 void TForm1::ShowPicture() {
     const QImage& image = Picture.Image();
     if (image.isNull())
         return;
-    Image1->setPixmap(QPixmap::fromImage(image));
-    Image1->resize(image.size());
+    ScrollBox1->SetMap(image, State);
 }
 
 bool TForm1::Execute(TFileDialog& dialog) {

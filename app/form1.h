@@ -1,14 +1,14 @@
 #pragma once
-// The program's one window: the tile listing at the left, the map picture in
-// a scroll box at the right, and a panel at the bottom with the command
-// buttons and the route query. Five actions carry the commands; the menus and
-// the buttons trigger them.
+// The program's one window: the tile listing at the left, the map view at the
+// right, and a panel at the bottom with the command buttons and the route
+// query. Actions carry the commands; the menus and the buttons trigger them.
 //
 // Every command runs to its end through RunCommand, which is the one place
 // where an error that ends a command is caught and shown in the error box.
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "location.h"
 #include "map_picture.h"
 #include "map_state.h"
 #include "rx_gradient_caption.h"
@@ -25,9 +25,9 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QSettings;
 class QSplitter;
+class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
 
@@ -65,6 +65,10 @@ public:
     // Draws the map and shows the picture, also when the drawing ends early.
     void DrawMap();
 
+    // Sets the route query's From (left button) or To (right button) tile
+    // and clearing.
+    void ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -77,6 +81,7 @@ private:
     void setTabOrders();
     void FormCreate();
     void FormActivate();
+    void ZoomChanged();
 
     void RunCommand(void (TForm1::*handler)());
     void ShowPicture();
@@ -95,13 +100,18 @@ private:
     QAction* A_LoadMap = nullptr;
     QAction* A_SaveMap = nullptr;
     QAction* A_SaveBmp = nullptr;
+    QAction* A_ZoomIn = nullptr;
+    QAction* A_ZoomOut = nullptr;
+    QAction* A_ActualSize = nullptr;
+    QAction* A_FitMap = nullptr;
+    QAction* A_ShowCoordinates = nullptr;
     QMenu* File1 = nullptr;
     QMenu* Map1 = nullptr;
+    QMenu* View1 = nullptr;
 
     QPlainTextEdit* Memo1 = nullptr;
     QSplitter* Splitter1 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    QLabel* Image1 = nullptr;
+    TMapView* ScrollBox1 = nullptr; // the map view; its viewport is Image1
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QPushButton* btnCreateMap = nullptr;
@@ -114,6 +124,7 @@ private:
     tavrin::TRxSpinEdit* edFromClearing = nullptr;
     tavrin::TRxSpinEdit* edToClearing = nullptr;
     QPushButton* btnFindPath = nullptr;
+    QLabel* lblZoom = nullptr; // the zoom in use, in the status bar
 
     TRxGradientCaption* RxGradientCaption1 = nullptr;
 

@@ -5,14 +5,20 @@
 #include "user_dialogs.h"
 
 #include <QStringList>
+#include <functional>
 
 struct TFakeUserDialogs : IUserDialogs {
     QStringList Messages;
     QStringList Errors;
     QList<TFileDialog> FileDialogs;
     QString Answer;
+    std::function<void()> WhileMessageShows; // runs as if the box were open
 
-    void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
+    void ShowMessage(QWidget*, const QString& text) override {
+        Messages << text;
+        if (WhileMessageShows)
+            WhileMessageShows();
+    }
     void ShowError(QWidget*, const QString& text) override { Errors << text; }
     QString GetOpenFileName(QWidget*, const TFileDialog& dialog) override {
         FileDialogs << dialog;
