@@ -13,6 +13,7 @@
 #include "view_geometry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -444,10 +445,26 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     (button ? button : btnCreateMap)->click();
 }
 
+// FormActivate runs when the window becomes the program's active window: at
+// its first showing, and when the focus comes back from another window of
+// the program (a message box or dialog that has just closed). The window
+// manager also hands the focus back after it has moved or resized the
+// window, and the user comes back from other programs; the window was then
+// left for no window of the program, and a restored window stays restored.
+// (The application's active window is already the new one when the old one
+// hears of its deactivation; menus and drop-down lists do not change it.)
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        FocusWithOwnWindow = QApplication::activeWindow() != nullptr;
+        return;
+    }
+    if (!ShownBefore || FocusWithOwnWindow)
         FormActivate();
+    ShownBefore = true;
+    FocusWithOwnWindow = false;
 }
 
 // Panel2 stays at the right edge of Panel1 at its full height.

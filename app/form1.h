@@ -131,4 +131,10 @@ private:
     TFileDialog OpenDialog1;
     TFileDialog SaveDialog1;
     TFileDialog SaveDialog2;
+
+    // FormActivate runs at the first showing and when the focus comes back
+    // from another window of the program, never after the window manager or
+    // another program had it.
+    bool ShownBefore = false;
+    bool FocusWithOwnWindow = false;
 };

@@ -1,6 +1,7 @@
 // The window's map view: the View menu's zooms and their keys, Fit Map
 // following the window, the zoom remembered between runs, new maps shown from
-// their top-left, the route drawn over the map, and clearings to point at.
+// their top-left, the route drawn over the map, clearings to point at, and
+// the window staying where the user puts it.
 
 #include "form_test.h"
 #include "map_places.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -234,6 +236,49 @@ private slots:
         QVERIFY(View()->viewport()->grab().toImage() != plain);
         Child<QAction>("A_ShowCoordinates")->trigger();
         QCOMPARE(View()->viewport()->grab().toImage(), plain);
+    }
+
+    // A window manager hands the focus back after moving or resizing the
+    // window, as it does when the user comes back from another program; none
+    // of these maximises a restored window again.
+    void restoredWindowStaysRestored_data() {
+        QTest::addColumn<QPoint>("moveBy");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("moved") << QPoint(40, 30) << QSize();
+        QTest::newRow("resized") << QPoint() << QSize(640, 480);
+        QTest::newRow("left for another program") << QPoint() << QSize();
+    }
+    void restoredWindowStaysRestored() {
+        QFETCH(QPoint, moveBy);
+        QFETCH(QSize, size);
+        Form->showNormal();
+        QTRY_VERIFY(!Form->isMaximized());
+        if (!moveBy.isNull())
+            Form->move(Form->pos() + moveBy);
+        if (size.isValid())
+            Form->resize(size);
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(!Form->isActiveWindow());
+        QApplication::setActiveWindow(Form.get());
+        QVERIFY(Form->isActiveWindow());
+        QVERIFY(!Form->isMaximized());
+    }
+
+    // Closing a box of the program gives the focus back to the window, which
+    // is then maximised again.
+    void windowMaximisedAfterABox() {
+        Form->showNormal();
+        QTRY_VERIFY(!Form->isMaximized());
+        QDialog box(Form.get());
+        box.setModal(true);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QVERIFY(!Form->isMaximized());
+        box.accept();
+        // The window manager gives the focus back; offscreen, the test does.
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        QTRY_VERIFY(Form->isMaximized());
     }
 };
 
