@@ -13,10 +13,13 @@ program="$1"
 probe="$2"
 shots="${E2E_SHOTS:-$(mktemp -d)}"
 unset QT_QPA_PLATFORM # the real X screen, not the offscreen one
+# Settings of a first run, and the user's own left alone.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME="$config"
 
 "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$config"' EXIT
 
 timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
 # Let the window settle (the painted title bar may re-create it), then find
@@ -59,7 +62,7 @@ if kill -0 "$pid" 2>/dev/null; then
     echo "Esc did not close the program"
     exit 1
 fi
-trap - EXIT
+trap 'rm -rf "$config"' EXIT
 wait "$pid"
 status=$?
 echo "program ended with status $status"
