@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -55,24 +56,52 @@ void PaintLabel(QPainter& painter, QPointF centre, const QString& text, const QC
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-// A ring round a clearing, on screen, with an optional label beside it and an
-// optional slash across it (not joined).
+// A ring round a clearing, on screen, with an optional label beside it;
+// dashed for an end that no road joins to the other.
 void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& colour, double width,
-               const QString& label, bool slashed) {
+               const QString& label, bool dashed) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(ScreenPen(Casing, width + 3));
     painter.drawEllipse(centre, radius, radius);
-    painter.setPen(ScreenPen(colour, width));
+    painter.setPen(ScreenPen(colour, width, dashed ? Qt::DashLine : Qt::SolidLine));
     painter.drawEllipse(centre, radius, radius);
-    if (slashed) {
-        const double d = radius * 0.7071;
-        painter.drawLine(centre + QPointF(-d, -d), centre + QPointF(d, d));
-    }
     if (!label.isEmpty()) {
         const QFontMetrics metrics(painter.font());
         const double half = (metrics.horizontalAdvance(label) + 8) / 2.0;
         PaintLabel(painter, centre + QPointF(radius + width + half, -radius), label, colour);
     }
+}
+
+// The line without its first part inside the circle of `radius` round its
+// first point, so that a road's line stops at the ring of its clearing and
+// leaves the clearing's number readable.
+QPolygonF CutStart(const QPolygonF& line, double radius) {
+    if (line.isEmpty())
+        return line;
+    const QPointF centre = line.front();
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        const QPointF from = line[i - 1] - centre;
+        const QPointF step = line[i] - line[i - 1];
+        if (QPointF::dotProduct(line[i] - centre, line[i] - centre) < radius * radius)
+            continue;
+        // Where |from + t step| = radius, the segment leaving the circle.
+        const double a = QPointF::dotProduct(step, step);
+        const double b = QPointF::dotProduct(from, step);
+        const double c = QPointF::dotProduct(from, from) - radius * radius;
+        const double t = (-b + std::sqrt(std::max(0.0, b * b - a * c))) / a;
+        QPolygonF rest{line[i - 1] + t * step};
+        rest << line.mid(i);
+        return rest;
+    }
+    return {};
+}
+
+QPolygonF CutEnds(const QPolygonF& line, double radius) {
+    QPolygonF cut = CutStart(line, radius);
+    std::reverse(cut.begin(), cut.end());
+    cut = CutStart(cut, radius);
+    std::reverse(cut.begin(), cut.end());
+    return cut;
 }
 
 } // namespace
@@ -114,6 +143,8 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(LabelFont());
 
+    const double radius =
+        std::max((tavrin::tileart::ClearingRadius + RingClearance) * scale, MinRingRadius);
     painter.setBrush(Qt::NoBrush);
     // A light casing under the line keeps it readable on any terrain.
     const std::pair<QColor, double> strokes[] = {{Casing, 8.0}, {RouteColour, 4.0}};
@@ -123,23 +154,23 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
             QPolygonF line;
             for (const tavrin::TPoint& p : road)
                 line << toView.map(ToQt(p));
-            painter.drawPolyline(line);
+            painter.drawPolyline(CutEnds(line, radius));
         }
     }
 
-    const double radius =
-        std::max((tavrin::tileart::ClearingRadius + RingClearance) * scale, MinRingRadius);
     for (const tavrin::TPoint& stop : marks.Stops)
         PaintRing(painter, toView.map(ToQt(stop)), radius, RouteColour, 3.0, {}, false);
-    const bool slashed = !marks.Joined;
     // The end's ring lies outside the start's, so a route from a clearing to
     // itself shows both.
+    const bool joined = marks.Joined;
     if (marks.Start)
         PaintRing(painter, toView.map(ToQt(*marks.Start)), radius,
-                  slashed ? NotJoinedColour : StartColour, 4.0, QStringLiteral("From"), slashed);
+                  joined ? StartColour : NotJoinedColour, 4.0,
+                  joined ? QStringLiteral("From") : QStringLiteral("From: not joined"), !joined);
     if (marks.End)
         PaintRing(painter, toView.map(ToQt(*marks.End)), radius + 5,
-                  slashed ? NotJoinedColour : EndColour, 4.0, QStringLiteral("To"), slashed);
+                  joined ? EndColour : NotJoinedColour, 4.0,
+                  joined ? QStringLiteral("To") : QStringLiteral("To: not joined"), !joined);
     painter.restore();
 }
 
