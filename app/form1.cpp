@@ -7,10 +7,15 @@
 #include "error_text.h"
 #include "listing.h"
 #include "map_file.h"
+#include "map_marks.h"
 #include "map_string.h"
+#include "map_view.h"
 #include "picture_export_dialog.h"
+#include "route_search.h"
+#include "view_geometry.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -20,7 +25,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStringDecoder>
@@ -34,7 +39,9 @@ namespace {
 constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
-constexpr int InitialPictureSide = 1200;
+
+// Where the zoom in use is remembered between runs.
+const QString ZoomKey = QStringLiteral("View/Zoom");
 
 // Engine texts are UTF-8 where they hold file paths; a map string read from a
 // file may hold any bytes, which are shown one character per byte.
@@ -104,6 +111,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     move(199, 108);
     resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     FormCreate();
+    // A first run starts at Actual Size, as the picture was always shown.
+    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
 }
 
 TForm1::~TForm1() {
@@ -129,6 +138,20 @@ void TForm1::createActions() {
                          QKeySequence(QKeySequence::Print));
     A_PrintPreview = MakeAction(this, "A_PrintPreview", "Print Pre&view...",
                                 "Preview the set-up sheet", QKeySequence());
+
+    // The view's zooms and coordinates; they change what is shown, never the map.
+    A_ZoomIn = MakeAction(this, "A_ZoomIn", "Zoom &In", "Zoom in", QKeySequence());
+    A_ZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    A_ZoomOut = MakeAction(this, "A_ZoomOut", "Zoom &Out", "Zoom out",
+                           QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    A_ActualSize = MakeAction(this, "A_ActualSize", "&Actual Size", "Show the map at actual size",
+                              QKeySequence(Qt::CTRL | Qt::Key_1));
+    A_FitMap = MakeAction(this, "A_FitMap", "&Fit Map", "Fit the whole map into the window",
+                          QKeySequence(Qt::CTRL | Qt::Key_0));
+    A_ShowCoordinates = MakeAction(this, "A_ShowCoordinates", "Show &Coordinates",
+                                   "Show each tile's column and row on the map", QKeySequence());
+    A_ShowCoordinates->setCheckable(true);
 
     connect(A_CreateMap, &QAction::triggered, this,
             [this] { RunCommand(&TForm1::A_CreateMapExecute); });
@@ -196,6 +219,13 @@ void TForm1::createMenus() {
     Map1->addSeparator();
     Map1->addAction(A_Back);
     Map1->addAction(A_Forward);
+    View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
+    View1->addAction(A_ZoomIn);
+    View1->addAction(A_ZoomOut);
+    View1->addAction(A_ActualSize);
+    View1->addAction(A_FitMap);
+    View1->addSeparator();
+    View1->addAction(A_ShowCoordinates);
 }
 
 void TForm1::createWidgets() {
@@ -218,14 +248,16 @@ void TForm1::createWidgets() {
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
-    ScrollBox1 = Named(new QScrollArea(Splitter1), "ScrollBox1");
-    ScrollBox1->setFocusPolicy(Qt::StrongFocus);
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1 = Named(new QLabel, "Image1");
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->resize(InitialPictureSide, InitialPictureSide);
-    ScrollBox1->setWidget(Image1);
+    ScrollBox1 = new TMapView(Splitter1);
+    connect(ScrollBox1, &TMapView::ZoomChanged, this, &TForm1::ZoomChanged);
+    connect(ScrollBox1, &TMapView::ClearingClicked, this, &TForm1::ChooseClearing);
+    connect(A_ZoomIn, &QAction::triggered, ScrollBox1, &TMapView::ZoomIn);
+    connect(A_ZoomOut, &QAction::triggered, ScrollBox1, &TMapView::ZoomOut);
+    connect(A_ActualSize, &QAction::triggered, ScrollBox1,
+            [this] { ScrollBox1->SetZoomMode(tavrin::ActualSizeZoom); });
+    connect(A_FitMap, &QAction::triggered, ScrollBox1,
+            [this] { ScrollBox1->SetZoomMode(tavrin::FitZoom); });
+    connect(A_ShowCoordinates, &QAction::toggled, ScrollBox1, &TMapView::SetShowCoordinates);
 
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
@@ -288,9 +320,12 @@ void TForm1::createWidgets() {
     connect(btnFindPath, &QPushButton::clicked, this,
             [this] { RunCommand(&TForm1::btnFindPathClick); });
 
-    // The status bar names the map shown by its seed, when it has one.
+    // The status bar names the map shown by its seed, when it has one, and
+    // shows the zoom in use.
     lblSeed = Named(new QLabel(statusBar()), "lblSeed");
     statusBar()->addPermanentWidget(lblSeed);
+    lblZoom = Named(new QLabel(statusBar()), "lblZoom");
+    statusBar()->addPermanentWidget(lblZoom);
 }
 
 void TForm1::setTabOrders() {
@@ -312,6 +347,16 @@ void TForm1::FormCreate() {
 
 void TForm1::FormActivate() {
     setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// The status bar shows the zoom in use, and the settings remember it.
+void TForm1::ZoomChanged() {
+    const tavrin::TZoomMode mode = ScrollBox1->ZoomMode();
+    const double scale = ScrollBox1->Scale();
+    lblZoom->setText(tavrin::ZoomCaption(mode, scale));
+    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
+    A_ZoomIn->setEnabled(scale < tavrin::MaxScale);
+    A_ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
 
 void TForm1::ShowMessage(std::string_view text) {
@@ -436,9 +481,21 @@ void TForm1::btnFindPathClick() {
     const std::uint8_t fromClearing = ClearingValue(edFromClearing->value());
     const std::uint8_t toTile = tavrin::InRange<1, tavrin::TileCount>(cbToTile->currentIndex() + 1);
     const std::uint8_t toClearing = ClearingValue(edToClearing->value());
-    const std::string answer =
-        tavrin::RouteQuery(State, {fromTile, fromClearing}, {toTile, toClearing});
-    Dialogs.ShowMessage(this, EngineText(answer));
+    const tavrin::TLocation from{fromTile, fromClearing};
+    const tavrin::TLocation to{toTile, toClearing};
+    tavrin::TRoute route{};
+    tavrin::FindShortestPath(State, from, to, route);
+    // The answer goes on the map before the box opens, so both are seen.
+    const tavrin::TMapPlaces& places = ScrollBox1->Places();
+    ScrollBox1->SetRouteMarks(route.Live ? FoundRouteMarks(State, places, route)
+                                         : NotJoinedMarks(places, from, to));
+    Dialogs.ShowMessage(this, EngineText(tavrin::RouteAnswer(route)));
+}
+
+void TForm1::ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button) {
+    const bool from = button == Qt::LeftButton;
+    (from ? cbFromTile : cbToTile)->setCurrentIndex(clearing.Tile - 1);
+    (from ? edFromClearing : edToClearing)->setValue(clearing.Clearing);
 }
 
 void TForm1::ListTiles() {
@@ -458,12 +515,12 @@ void TForm1::DrawMap() {
     ShowPicture();
 }
 
+// Every new map shows from its top-left, without the last route's marks.
 void TForm1::ShowPicture() {
     const QImage& image = Picture.Image();
     if (image.isNull())
         return;
-    Image1->setPixmap(QPixmap::fromImage(image));
-    Image1->resize(image.size());
+    ScrollBox1->SetMap(image, State);
 }
 
 // A dialog that has chosen no file in this run opens in the folder that any
@@ -510,10 +567,26 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     (button ? button : btnCreateMap)->click();
 }
 
+// FormActivate runs when the window becomes the program's active window: at
+// its first showing, and when the focus comes back from another window of
+// the program (a message box or dialog that has just closed). The window
+// manager also hands the focus back after it has moved or resized the
+// window, and the user comes back from other programs; the window was then
+// left for no window of the program, and a restored window stays restored.
+// (The application's active window is already the new one when the old one
+// hears of its deactivation; menus and drop-down lists do not change it.)
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow()) {
+        FocusWithOwnWindow = QApplication::activeWindow() != nullptr;
+        return;
+    }
+    if (!ShownBefore || FocusWithOwnWindow)
         FormActivate();
+    ShownBefore = true;
+    FocusWithOwnWindow = false;
 }
 
 // Panel2 stays at the right edge of Panel1 at its full height.

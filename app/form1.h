@@ -1,8 +1,7 @@
 #pragma once
-// The program's one window: the tile listing at the left, the map picture in
-// a scroll box at the right, and a panel at the bottom with the command
-// buttons and the route query. Actions carry the commands; the menus and the
-// buttons trigger them.
+// The program's one window: the tile listing at the left, the map view at the
+// right, and a panel at the bottom with the command buttons and the route
+// query. Actions carry the commands; the menus and the buttons trigger them.
 //
 // Every map the window shows (created, loaded, pasted, made from a seed) goes
 // into the session's history, which Back and Forward step through; the map
@@ -14,6 +13,7 @@
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "location.h"
 #include "map_history.h"
 #include "map_picture.h"
 #include "map_seed.h"
@@ -39,9 +39,9 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QSettings;
 class QSplitter;
+class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
 
@@ -98,6 +98,10 @@ public:
     // Draws the map and shows the picture, also when the drawing ends early.
     void DrawMap();
 
+    // Sets the route query's From (left button) or To (right button) tile
+    // and clearing.
+    void ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -112,6 +116,7 @@ private:
     void setTabOrders();
     void FormCreate();
     void FormActivate();
+    void ZoomChanged();
 
     void RunCommand(void (TForm1::*handler)());
     void RunCommand(const std::function<void()>& command);
@@ -154,16 +159,21 @@ private:
     QAction* A_ExportPicture = nullptr;
     QAction* A_Print = nullptr;
     QAction* A_PrintPreview = nullptr;
+    QAction* A_ZoomIn = nullptr;
+    QAction* A_ZoomOut = nullptr;
+    QAction* A_ActualSize = nullptr;
+    QAction* A_FitMap = nullptr;
+    QAction* A_ShowCoordinates = nullptr;
     QMenu* File1 = nullptr;
     QMenu* RecentMaps1 = nullptr;
     QMenu* Edit1 = nullptr;
     QMenu* Map1 = nullptr;
     QLabel* lblSeed = nullptr;
+    QMenu* View1 = nullptr;
 
     QPlainTextEdit* Memo1 = nullptr;
     QSplitter* Splitter1 = nullptr;
-    QScrollArea* ScrollBox1 = nullptr;
-    QLabel* Image1 = nullptr;
+    TMapView* ScrollBox1 = nullptr; // the map view; its viewport is Image1
     QFrame* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;
     QPushButton* btnCreateMap = nullptr;
@@ -176,6 +186,7 @@ private:
     tavrin::TRxSpinEdit* edFromClearing = nullptr;
     tavrin::TRxSpinEdit* edToClearing = nullptr;
     QPushButton* btnFindPath = nullptr;
+    QLabel* lblZoom = nullptr; // the zoom in use, in the status bar
 
     TRxGradientCaption* RxGradientCaption1 = nullptr;
 
@@ -192,4 +203,9 @@ private:
     TFileDialog SaveDialog3;   // Export Picture
     int SaveDialog3Filter = 0; // the format chosen there last
     TSheetPrinting SheetPrinting;
+    // FormActivate runs at the first showing and when the focus comes back
+    // from another window of the program, never after the window manager or
+    // another program had it.
+    bool ShownBefore = false;
+    bool FocusWithOwnWindow = false;
 };

@@ -8,6 +8,7 @@
 
 #include <QPrinter>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct TFakeUserDialogs : IUserDialogs {
@@ -23,8 +24,13 @@ struct TFakeUserDialogs : IUserDialogs {
     QString PrintFile; // where the printer's pages go; empty: the print dialog is cancelled
     int PrintDialogs = 0;
     int Previews = 0;
+    std::function<void()> WhileMessageShows; // runs as if the box were open
 
-    void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
+    void ShowMessage(QWidget*, const QString& text) override {
+        Messages << text;
+        if (WhileMessageShows)
+            WhileMessageShows();
+    }
     void ShowError(QWidget*, const QString& text) override { Errors << text; }
     QString GetOpenFileName(QWidget*, const TFileDialog& dialog) override {
         FileDialogs << dialog;

@@ -6,6 +6,7 @@
 #include "form_test.h"
 #include "map_file.h"
 #include "map_string.h"
+#include "map_view.h"
 #include "qt_user_dialogs.h"
 #include "rx_spin_edit.h"
 #include "test_bitmaps.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -43,7 +43,7 @@ private slots:
         }
         QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
         QVERIFY(Memo().isEmpty());
-        QVERIFY(Child<QLabel>("Image1")->pixmap().isNull());
+        QVERIFY(Child<TMapView>("ScrollBox1")->Picture().isNull());
         QVERIFY(!State->MapPresent);
         QVERIFY(Form->isMaximized());
     }
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(Dialogs->Messages[0].left(16), QStringLiteral("File not found: "));
         QVERIFY(Dialogs->Messages[0].endsWith(QStringLiteral("/AshenHollow") +
                                               QString::number(State->Tiles[1].Rotation) + ".bmp"));
-        QCOMPARE(Child<QLabel>("Image1")->pixmap().size(), Form->MapImage().size());
+        QCOMPARE(Child<TMapView>("ScrollBox1")->Picture().size(), Form->MapImage().size());
         QVERIFY(Dialogs->Errors.isEmpty());
     }
 
@@ -157,7 +157,7 @@ private slots:
         QVERIFY(Dialogs->Messages.isEmpty());
         QVERIFY(State->MapPresent);
         QVERIFY(!Child<QPushButton>("btnFindPath")->isEnabled());
-        QVERIFY(!Child<QLabel>("Image1")->pixmap().isNull());
+        QVERIFY(!Child<TMapView>("ScrollBox1")->Picture().isNull());
     }
 
     // Esc and Alt+F4 close the window, Enter runs Create Map; a focused

@@ -16,8 +16,9 @@ probe="$2"
 shots="${E2E_SHOTS:-$(mktemp -d)}"
 map_file="${3:-}"
 unset QT_QPA_PLATFORM # the real X screen, not the offscreen one
-# Settings the program writes (recent files) go here, never to the user's.
-export XDG_CONFIG_HOME="$shots/config"
+# Settings of a first run (recent files, zoom), and the user's own left alone.
+config=$(mktemp -d)
+export XDG_CONFIG_HOME="$config"
 
 if [ -n "$map_file" ]; then
     "$program" "$map_file" &
@@ -25,7 +26,7 @@ else
     "$program" &
 fi
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$config"' EXIT
 
 timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
 # Let the window settle (the painted title bar may re-create it), then find
@@ -72,7 +73,7 @@ if kill -0 "$pid" 2>/dev/null; then
     echo "Esc did not close the program"
     exit 1
 fi
-trap - EXIT
+trap 'rm -rf "$config"' EXIT
 wait "$pid"
 status=$?
 echo "program ended with status $status"

@@ -6,6 +6,7 @@
 // the name stay upright. Needs a QGuiApplication for text.
 
 #include "bmp_writer.h"
+#include "clearing_layout.h"
 
 #include <QImage>
 #include <map_state.h>
@@ -18,9 +19,6 @@ inline constexpr TRgb KeyColour{255, 0, 255};
 
 // The colour along the middle of every road.
 inline constexpr TRgb RoadColour{236, 218, 166};
-
-// Radius of a clearing's circle in pixels.
-inline constexpr double ClearingRadius = 13.0;
 
 // The picture of tile 1..20 with rotation 1..6, in QImage::Format_RGB32.
 // Throws ERangeError for a tile or rotation outside its range.

@@ -11,6 +11,9 @@
 
 namespace tavrin::tileart {
 
+// Radius of a clearing's circle on the tile bitmap, in pixels.
+inline constexpr double ClearingRadius = 13.0;
+
 // The place of clearing 1..6 of tile 1..20; the origin for a clearing the
 // tile does not have. Throws ERangeError outside those ranges.
 TPoint ClearingPosition(int tile, int clearing);

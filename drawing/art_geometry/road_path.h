@@ -28,6 +28,18 @@ constexpr TPoint PointOnPath(const TRoadPath& path, double t) {
             u * u * path.Start.Y + 2 * u * t * path.Control.Y + t * t * path.End.Y};
 }
 
+// The road from a clearing at `from` out through tile edge 1..6 `edge`.
+constexpr TRoadPath EdgeRoadPath(TPoint from, int edge) {
+    const TPoint end = EdgeMidpoint(edge);
+    const TPoint normal = EdgeNormal(edge);
+    return {from, {end.X - normal.X * EdgeApproach, end.Y - normal.Y * EdgeApproach}, end, edge};
+}
+
+// The straight road between clearings at `from` and `to`.
+constexpr TRoadPath ClearingRoadPath(TPoint from, TPoint to) {
+    return {from, {(from.X + to.X) / 2, (from.Y + to.Y) / 2}, to, 0};
+}
+
 // The roads of RoadsA of the tile's present clearings; `positions(c)` gives
 // the place of clearing c. A road between two clearings appears once even
 // when both clearings list it.
@@ -44,12 +56,7 @@ std::vector<TRoadPath> TileRoadPaths(const TTile& tile, Positions positions) {
                 continue;
             const TPoint from = positions(c);
             if (road.Kind == RoadToEdge) {
-                const TPoint end = EdgeMidpoint(road.Edge);
-                const TPoint normal = EdgeNormal(road.Edge);
-                paths.push_back({from,
-                                 {end.X - normal.X * EdgeApproach, end.Y - normal.Y * EdgeApproach},
-                                 end,
-                                 road.Edge});
+                paths.push_back(EdgeRoadPath(from, road.Edge));
                 continue;
             }
             const int target = road.Target;
@@ -62,8 +69,7 @@ std::vector<TRoadPath> TileRoadPaths(const TTile& tile, Positions positions) {
             }
             if (listedBack && target < c)
                 continue; // drawn from the lower-numbered clearing
-            const TPoint to = positions(target);
-            paths.push_back({from, {(from.X + to.X) / 2, (from.Y + to.Y) / 2}, to, 0});
+            paths.push_back(ClearingRoadPath(from, positions(target)));
         }
     }
     return paths;

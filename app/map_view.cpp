@@ -1,0 +1,301 @@
+#include "map_view.h"
+
+#include "clearing_layout.h"
+#include "listing.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <cmath>
+
+namespace {
+
+// The quick scaling shows for this long after the last change of scale (or of
+// the window's size, while fitting) before the smooth copy replaces it.
+constexpr int ScaledCopyDelayMs = 60;
+
+// One notch of a mouse wheel.
+constexpr int WheelNotch = 120;
+
+// A clearing can be hit this far from its centre on screen at the least, so
+// that it stays easy to point at on a small map.
+constexpr double MinReachOnScreen = 8.0;
+
+} // namespace
+
+TMapView::TMapView(QWidget* parent) : QAbstractScrollArea(parent) {
+    setObjectName(QStringLiteral("ScrollBox1"));
+    viewport()->setObjectName(QStringLiteral("Image1"));
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    ScaledCopyTimer.setSingleShot(true);
+    ScaledCopyTimer.setInterval(ScaledCopyDelayMs);
+    connect(&ScaledCopyTimer, &QTimer::timeout, this, &TMapView::MakeScaledCopy);
+}
+
+void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
+    MapPicture = picture;
+    ListLines.clear();
+    try {
+        TilePlaces = tavrin::MapPlaces(state);
+        for (const std::string& line : tavrin::TileListing(state))
+            ListLines << QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        PlacesKnown = true;
+    } catch (const tavrin::ETavrinError&) {
+        // Only a drawing that failed before it began can leave tiles whose
+        // places overflow; nothing on show can then be pointed at.
+        TilePlaces = {};
+        PlacesKnown = false;
+    }
+    Marks = {};
+    const double before = CurrentScale;
+    CurrentScale = ScaleFor(Mode);
+    ScaledCopy = QImage();
+    UpdateScrollBars();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    ScaledCopyWanted();
+    viewport()->update();
+    if (CurrentScale != before)
+        emit ZoomChanged();
+}
+
+void TMapView::SetRouteMarks(TRouteMarks marks) {
+    Marks = std::move(marks);
+    viewport()->update();
+}
+
+void TMapView::SetShowCoordinates(bool on) {
+    Coordinates = on;
+    viewport()->update();
+}
+
+void TMapView::SetZoomMode(tavrin::TZoomMode mode) {
+    ApplyZoom(mode, QRectF(viewport()->rect()).center());
+}
+
+void TMapView::ZoomIn() {
+    SetZoomMode({false, tavrin::ZoomInStep(CurrentScale)});
+}
+
+void TMapView::ZoomOut() {
+    SetZoomMode({false, tavrin::ZoomOutStep(CurrentScale)});
+}
+
+double TMapView::ScaleFor(tavrin::TZoomMode mode) const {
+    if (mode.Fit)
+        return tavrin::FitScale(MapPicture.size(), maximumViewportSize());
+    return mode.Percent / 100.0;
+}
+
+void TMapView::ApplyZoom(tavrin::TZoomMode mode, QPointF anchor) {
+    const double before = CurrentScale;
+    const double after = ScaleFor(mode);
+    const QPoint scroll = tavrin::ScrollKeeping(ScrollPosition(), anchor, before, after);
+    Mode = mode;
+    CurrentScale = after;
+    if (after != before) {
+        ScaledCopy = QImage();
+        UpdateScrollBars();
+        horizontalScrollBar()->setValue(scroll.x());
+        verticalScrollBar()->setValue(scroll.y());
+        ScaledCopyWanted();
+        viewport()->update();
+    }
+    emit ZoomChanged();
+}
+
+QSize TMapView::ShownSize() const {
+    if (MapPicture.isNull())
+        return {0, 0};
+    return tavrin::ScaledSize(MapPicture.size(), CurrentScale);
+}
+
+QPoint TMapView::ScrollPosition() const {
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+QTransform TMapView::ToViewTransform() const {
+    const QPoint scroll = ScrollPosition();
+    QTransform transform;
+    transform.translate(-scroll.x(), -scroll.y());
+    transform.scale(CurrentScale, CurrentScale);
+    return transform;
+}
+
+QPointF TMapView::ToPicture(QPointF viewportPoint) const {
+    return (viewportPoint + QPointF(ScrollPosition())) / CurrentScale;
+}
+
+QPointF TMapView::ToViewport(tavrin::TPoint picturePoint) const {
+    return QPointF(picturePoint.X, picturePoint.Y) * CurrentScale - QPointF(ScrollPosition());
+}
+
+void TMapView::UpdateScrollBars() {
+    const QSize shown = ShownSize();
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, shown.width() - view.width()));
+    horizontalScrollBar()->setPageStep(view.width());
+    horizontalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setRange(0, std::max(0, shown.height() - view.height()));
+    verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setSingleStep(20);
+}
+
+// Only a picture scaled down gets a copy: scaled up, a copy of the whole
+// picture would take many times its memory, and only the part on screen is
+// ever needed.
+void TMapView::ScaledCopyWanted() {
+    if (MapPicture.isNull() || CurrentScale >= 1.0)
+        ScaledCopyTimer.stop();
+    else
+        ScaledCopyTimer.start();
+}
+
+void TMapView::MakeScaledCopy() {
+    if (MapPicture.isNull() || CurrentScale >= 1.0)
+        return;
+    ScaledCopy = MapPicture.scaled(ShownSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ScaledCopyScale = CurrentScale;
+    viewport()->update();
+}
+
+void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
+    const QPoint scroll = ScrollPosition();
+    const QRect area = exposed & QRect(-scroll, ShownSize());
+    if (area.isEmpty())
+        return;
+    if (CurrentScale == 1.0) {
+        painter.drawImage(area.topLeft(), MapPicture, area.translated(scroll));
+        return;
+    }
+    if (!ScaledCopy.isNull() && ScaledCopyScale == CurrentScale) {
+        painter.drawImage(area.topLeft(), ScaledCopy, area.translated(scroll));
+        return;
+    }
+    // Only the exposed part is scaled: smoothly when enlarging, quickly while
+    // the smooth copy of a reduced picture is still to come.
+    const QTransform toView = ToViewTransform();
+    const QRectF source =
+        toView.inverted().mapRect(QRectF(area)).adjusted(-1, -1, 1, 1) & QRectF(MapPicture.rect());
+    painter.save();
+    painter.setClipRect(area);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, CurrentScale > 1.0);
+    painter.setTransform(toView);
+    painter.drawImage(source, MapPicture, source);
+    painter.restore();
+}
+
+void TMapView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    if (MapPicture.isNull())
+        return;
+    PaintPicture(painter, event->rect());
+    const QTransform toView = ToViewTransform();
+    PaintRouteMarks(painter, toView, CurrentScale, Marks);
+    if (Coordinates && PlacesKnown)
+        PaintCoordinates(painter, toView, TilePlaces);
+}
+
+void TMapView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (Mode.Fit && ScaleFor(Mode) != CurrentScale) {
+        ApplyZoom(Mode, {0, 0});
+        return;
+    }
+    UpdateScrollBars();
+}
+
+// Moves what is already on screen and repaints only the strip uncovered.
+void TMapView::scrollContentsBy(int dx, int dy) {
+    viewport()->scroll(dx, dy);
+}
+
+void TMapView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        WheelTurn = 0;
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // Fine-grained wheels and touchpads send parts of a notch; a step is
+    // taken for each whole notch.
+    WheelTurn += event->angleDelta().y();
+    for (; WheelTurn >= WheelNotch; WheelTurn -= WheelNotch)
+        ApplyZoom({false, tavrin::ZoomInStep(CurrentScale)}, event->position());
+    for (; WheelTurn <= -WheelNotch; WheelTurn += WheelNotch)
+        ApplyZoom({false, tavrin::ZoomOutStep(CurrentScale)}, event->position());
+}
+
+tavrin::TLocation TMapView::ClearingUnder(QPointF viewportPoint) const {
+    if (!PlacesKnown || MapPicture.isNull())
+        return tavrin::NoLocation;
+    const QPointF p = ToPicture(viewportPoint);
+    const double reach = std::max(tavrin::tileart::ClearingRadius, MinReachOnScreen / CurrentScale);
+    return tavrin::ClearingAt(TilePlaces, {p.x(), p.y()}, reach);
+}
+
+QString TMapView::HoverText(QPointF viewportPoint) const {
+    if (!PlacesKnown || MapPicture.isNull())
+        return {};
+    const QPointF p = ToPicture(viewportPoint);
+    // Outside the picture nothing is drawn, even where a tile was cut off.
+    if (!QRectF(MapPicture.rect()).contains(p))
+        return {};
+    const int tile = tavrin::TileAt(TilePlaces, {p.x(), p.y()});
+    if (tile == 0)
+        return {};
+    const QString line = ListLines.value(tile - 1);
+    const tavrin::TLocation clearing = ClearingUnder(viewportPoint);
+    if (clearing == tavrin::NoLocation)
+        return line;
+    return line + QStringLiteral(", clearing ") + QString::number(clearing.Clearing) +
+           QStringLiteral("\nLeft click: From, right click: To");
+}
+
+void TMapView::ShowToolTip(QPoint globalPos, const QString& text) {
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(globalPos, text, viewport());
+}
+
+void TMapView::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    if (button == Qt::LeftButton || button == Qt::RightButton) {
+        const tavrin::TLocation clearing = ClearingUnder(event->position());
+        if (clearing != tavrin::NoLocation) {
+            event->accept();
+            emit ClearingClicked(clearing, button);
+            return;
+        }
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+// The cursor shows where a click would choose a clearing; a tooltip on show
+// follows the cursor from tile to tile and clearing to clearing.
+void TMapView::mouseMoveEvent(QMouseEvent* event) {
+    const bool onClearing = ClearingUnder(event->position()) != tavrin::NoLocation;
+    viewport()->setCursor(onClearing ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (QToolTip::isVisible()) {
+        const QString text = HoverText(event->position());
+        if (text != QToolTip::text())
+            ShowToolTip(event->globalPosition().toPoint(), text);
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+bool TMapView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        ShowToolTip(help->globalPos(), HoverText(help->pos()));
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The map view: the map picture in a scrolled area, at a zoom that scales the
+// view and never the picture, with the answer to the last route query and, on
+// request, the tiles' coordinates drawn over it; and clearings to point at.
+//
+// Zoom: Zoom In and Zoom Out step through ZoomSteps, Actual Size shows 100%,
+// Fit Map scales the whole picture into the view and keeps it fitted while
+// the view's size changes and new maps come, until another zoom ends it.
+// Ctrl+wheel zooms about the cursor, the other zooms about the view's centre.
+// Scaled down, the picture is served from a smoothly scaled copy made once
+// per scale, a moment after the scale settles (until then a quick scaling
+// shows), so panning and resizing stay fluid on the largest pictures; scaled
+// up, only the part on screen is scaled, smoothly.
+//
+// Pointing: hovering a tile shows its listing line in a tooltip, and the
+// clearing under the cursor if there is one; a click on a clearing reports it
+// with the mouse button. Where tiles overlap, the one drawn last is the one
+// under the cursor. Positions come from the art's geometry (map_places.h).
+//
+// The view's object name is ScrollBox1 and its viewport's Image1: the scroll
+// box and the image control of the window's layout.
+
+#include "map_marks.h"
+#include "map_places.h"
+#include "view_geometry.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QStringList>
+#include <QTimer>
+
+class TMapView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TMapView(QWidget* parent = nullptr);
+
+    // Shows a new map: its picture and the tiles as DrawMap has just drawn
+    // them from `state`. It shows from its top-left and without route marks.
+    void SetMap(const QImage& picture, const tavrin::TMapState& state);
+    const QImage& Picture() const { return MapPicture; }
+    // The places of the tiles as drawn; all at the origin before any map.
+    const tavrin::TMapPlaces& Places() const { return TilePlaces; }
+
+    void SetRouteMarks(TRouteMarks marks);
+    const TRouteMarks& RouteMarks() const { return Marks; }
+
+    bool ShowsCoordinates() const { return Coordinates; }
+    void SetShowCoordinates(bool on);
+
+    tavrin::TZoomMode ZoomMode() const { return Mode; }
+    double Scale() const { return CurrentScale; }
+    void SetZoomMode(tavrin::TZoomMode mode);
+    void ZoomIn();
+    void ZoomOut();
+
+    // The top-left corner of the part of the scaled picture on show.
+    QPoint ScrollPosition() const;
+    // Between viewport and picture coordinates at the current zoom and scroll.
+    QPointF ToPicture(QPointF viewportPoint) const;
+    QPointF ToViewport(tavrin::TPoint picturePoint) const;
+
+    // The clearing under a viewport point, NoLocation if none.
+    tavrin::TLocation ClearingUnder(QPointF viewportPoint) const;
+    // The tooltip for a viewport point; empty over no tile.
+    QString HoverText(QPointF viewportPoint) const;
+
+signals:
+    void ZoomChanged();
+    // A left or right click on a clearing.
+    void ClearingClicked(tavrin::TLocation clearing, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void ApplyZoom(tavrin::TZoomMode mode, QPointF anchor);
+    double ScaleFor(tavrin::TZoomMode mode) const;
+    QSize ShownSize() const;
+    QTransform ToViewTransform() const;
+    void UpdateScrollBars();
+    void ScaledCopyWanted();
+    void MakeScaledCopy();
+    void PaintPicture(QPainter& painter, const QRect& exposed);
+    void ShowToolTip(QPoint globalPos, const QString& text);
+
+    QImage MapPicture;
+    tavrin::TMapPlaces TilePlaces;
+    bool PlacesKnown = false;
+    QStringList ListLines; // the tile listing of the map on show, tile 1 first
+    TRouteMarks Marks;
+    bool Coordinates = false;
+
+    tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;
+    double CurrentScale = 1.0;
+    int WheelTurn = 0; // wheel angle not yet used for a zoom step
+
+    QImage ScaledCopy; // MapPicture at ScaledCopyScale, smoothly scaled
+    double ScaledCopyScale = 0;
+    QTimer ScaledCopyTimer;
+};

@@ -1,0 +1,286 @@
+// The window's map view: the View menu's zooms and their keys, Fit Map
+// following the window, the zoom remembered between runs, new maps shown from
+// their top-left, the route drawn over the map, clearings to point at, and
+// the window staying where the user puts it.
+
+#include "form_test.h"
+#include "map_places.h"
+#include "map_view.h"
+#include "route_search.h"
+#include "rx_spin_edit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QToolTip>
+#include <QWheelEvent>
+
+class TestMapView : public TFormTest {
+    Q_OBJECT
+
+    TMapView* View() { return Child<TMapView>("ScrollBox1"); }
+    QString ZoomShown() { return Child<QLabel>("lblZoom")->text(); }
+
+    // Fitted: the whole picture in the view, touching two of its sides, and
+    // no scroll bar.
+    void VerifyFitted() {
+        TMapView* view = View();
+        const QSize shown = tavrin::ScaledSize(view->Picture().size(), view->Scale());
+        const QSize room = view->viewport()->size();
+        QVERIFY(shown.width() <= room.width() && shown.height() <= room.height());
+        QVERIFY(shown.width() == room.width() || shown.height() == room.height());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        QVERIFY(!view->verticalScrollBar()->isVisible());
+    }
+
+    QPoint OnScreen(tavrin::TLocation clearing) {
+        return View()->ToViewport(tavrin::ClearingCentre(View()->Places(), clearing)).toPoint();
+    }
+
+private slots:
+    void init() { StartForm(); }
+    void cleanup() { StopForm(); }
+
+    void viewMenuFollowsMap() {
+        QStringList menus;
+        for (QAction* menu : Form->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.mid(menus.indexOf("&Map"), 2), (QStringList{"&Map", "&View"}));
+        QVERIFY(Child<QAction>("A_ShowCoordinates")->isCheckable());
+    }
+
+    // Each key zooms from where the last one left the view.
+    void zoomKeys() {
+        CreateMap();
+        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 100%"));
+        const std::pair<QKeyCombination, QString> steps[] = {
+            {Qt::CTRL | Qt::Key_Equal, "Zoom 110%"},
+            {Qt::CTRL | Qt::Key_Plus, "Zoom 125%"},
+            {Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus, "Zoom 150%"},
+            {Qt::CTRL | Qt::Key_Minus, "Zoom 125%"},
+            {Qt::CTRL | Qt::Key_1, "Zoom 100%"},
+        };
+        for (const auto& [key, shown] : steps) {
+            QTest::keyClick(Form.get(), key.key(), key.keyboardModifiers());
+            QCOMPARE(ZoomShown(), shown);
+        }
+        Ctrl(Qt::Key_0);
+        QVERIFY(View()->ZoomMode().Fit);
+        QCOMPARE(ZoomShown(), tavrin::ZoomCaption(tavrin::FitZoom, View()->Scale()));
+        VerifyFitted();
+        // The zoom scales the view, never the picture that is saved.
+        QCOMPARE(Form->MapImage().size(), tavrin::PictureSize(tavrin::LayoutBox(*State)));
+    }
+
+    void zoomStopsAtItsLimits() {
+        for (int i = 0; i < 30; ++i)
+            Ctrl(Qt::Key_Minus);
+        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 10%"));
+        QVERIFY(!Child<QAction>("A_ZoomOut")->isEnabled());
+        for (int i = 0; i < 30; ++i)
+            Ctrl(Qt::Key_Equal);
+        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 400%"));
+        QVERIFY(!Child<QAction>("A_ZoomIn")->isEnabled());
+        QVERIFY(Child<QAction>("A_ZoomOut")->isEnabled());
+    }
+
+    // Fit Map keeps fitting as the window, the divider and the map change,
+    // until another zoom ends it.
+    void fitFollowsTheWindowAndNewMaps() {
+        CreateMap();
+        Ctrl(Qt::Key_0);
+        Form->showNormal();
+        Form->resize(700, 500);
+        QTRY_COMPARE(Form->size(), QSize(700, 500));
+        VerifyFitted();
+        auto* splitter = Child<QSplitter>("Splitter1");
+        splitter->setSizes({300, splitter->width() - 300});
+        VerifyFitted();
+        Ctrl(Qt::Key_M);
+        VerifyFitted();
+
+        Ctrl(Qt::Key_Equal);
+        const double zoomed = View()->Scale();
+        Form->resize(600, 450);
+        QTRY_COMPARE(Form->size(), QSize(600, 450));
+        QCOMPARE(View()->Scale(), zoomed);
+        QVERIFY(!View()->ZoomMode().Fit);
+    }
+
+    void zoomRememberedBetweenRuns() {
+        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 100%")); // a first run: Actual Size
+        Ctrl(Qt::Key_0);
+        TForm1 second(*State, *Dialogs, *Settings);
+        QCOMPARE(second.findChild<TMapView*>("ScrollBox1")->ZoomMode(), tavrin::FitZoom);
+        Ctrl(Qt::Key_Equal);
+        Ctrl(Qt::Key_Equal);
+        TForm1 third(*State, *Dialogs, *Settings);
+        QCOMPARE(third.findChild<TMapView*>("ScrollBox1")->Scale(), View()->Scale());
+    }
+
+    // A new map starts at its top-left whatever was scrolled before; with no
+    // map there is nothing to scroll.
+    void newMapShowsFromTheTopLeft() {
+        Ctrl(Qt::Key_Equal);
+        QVERIFY(!View()->horizontalScrollBar()->isVisible());
+        QVERIFY(!View()->verticalScrollBar()->isVisible());
+        CreateMap();
+        View()->horizontalScrollBar()->setValue(View()->horizontalScrollBar()->maximum());
+        View()->verticalScrollBar()->setValue(View()->verticalScrollBar()->maximum());
+        QVERIFY(View()->ScrollPosition() != QPoint(0, 0));
+        CreateMap();
+        QCOMPARE(View()->ScrollPosition(), QPoint(0, 0));
+    }
+
+    void ctrlWheelZoomsAboutTheCursor() {
+        CreateMap();
+        const QPointF cursor(300, 200);
+        const QPointF under = View()->ToPicture(cursor);
+        QWheelEvent wheel(cursor, View()->viewport()->mapToGlobal(cursor), {}, {0, 120},
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(View()->viewport(), &wheel);
+        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 110%"));
+        const QPointF after = View()->ToPicture(cursor);
+        QVERIFY(qAbs(after.x() - under.x()) < 1 && qAbs(after.y() - under.y()) < 1);
+    }
+
+    // The route is on the map while its box is open and until the next map;
+    // the saved picture holds the map alone.
+    void routeDrawnOverTheMap() {
+        CreateMap();
+        const QImage map = Form->MapImage();
+        const tavrin::TLocation from{11, 1};
+        const tavrin::TLocation to{1, 1};
+        tavrin::TRoute route{};
+        tavrin::FindShortestPath(*State, from, to, route);
+        QVERIFY(route.Live && route.Count > 2);
+        Child<QComboBox>("cbToTile")->setCurrentIndex(0);
+        const QImage unmarked = View()->viewport()->grab().toImage();
+
+        TRouteMarks marksWhileBoxOpen;
+        Dialogs->WhileMessageShows = [&] { marksWhileBoxOpen = View()->RouteMarks(); };
+        QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
+        QVERIFY(marksWhileBoxOpen.Joined);
+        QCOMPARE(int(marksWhileBoxOpen.Roads.size()), route.Count - 1);
+        const tavrin::TPoint start = tavrin::ClearingCentre(View()->Places(), from);
+        const tavrin::TPoint end = tavrin::ClearingCentre(View()->Places(), to);
+        QCOMPARE(marksWhileBoxOpen.Start->X, start.X);
+        QCOMPARE(marksWhileBoxOpen.End->Y, end.Y);
+        QCOMPARE(int(marksWhileBoxOpen.Stops.size()), route.Count - 2);
+        QVERIFY(View()->viewport()->grab().toImage() != unmarked);
+
+        Dialogs->Answer = TileDir->filePath("map.bmp");
+        Ctrl(Qt::Key_B);
+        QCOMPARE(QImage(Dialogs->Answer, "BMP").convertToFormat(QImage::Format_RGB32), map);
+
+        // Not joined: both ends marked, no road.
+        Child<tavrin::TRxSpinEdit>("edToClearing")->setValue(3); // tile 1 has no clearing 3
+        QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
+        QCOMPARE(Dialogs->Messages.last(), QStringLiteral("Clearings not connected!"));
+        QVERIFY(!View()->RouteMarks().Joined);
+        QVERIFY(View()->RouteMarks().Start && View()->RouteMarks().End);
+        QVERIFY(View()->RouteMarks().Roads.empty());
+
+        CreateMap();
+        QVERIFY(View()->RouteMarks().IsEmpty());
+    }
+
+    // Pointing works at any zoom: the tooltip names the tile as the listing
+    // does and the clearing; the left button sets From, the right one To.
+    void pointAtClearings_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("actual size") << "Ctrl+1";
+        QTest::newRow("fitted") << "Ctrl+0";
+        QTest::newRow("zoomed in") << "Ctrl+=,Ctrl+=,Ctrl+=";
+    }
+    void pointAtClearings() {
+        QFETCH(QString, keys);
+        CreateMap();
+        const QKeySequence sequence = QKeySequence::fromString(keys);
+        for (int i = 0; i < sequence.count(); ++i)
+            QTest::keyClick(Form.get(), sequence[i].key(), sequence[i].keyboardModifiers());
+        TMapView* view = View();
+        // Scroll tile 11's clearing 2 into view when zoomed in.
+        const QPointF target = view->ToViewport(tavrin::ClearingCentre(view->Places(), {11, 2}));
+        view->horizontalScrollBar()->setValue(int(target.x()) - 100);
+        view->verticalScrollBar()->setValue(int(target.y()) - 100);
+
+        const QPoint at = OnScreen({11, 2});
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        const QString line = Memo().split('\n')[10];
+        QCOMPARE(QToolTip::text(), line + ", clearing 2\nLeft click: From, right click: To");
+
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(Child<QComboBox>("cbFromTile")->currentIndex(), 10);
+        QCOMPARE(Child<tavrin::TRxSpinEdit>("edFromClearing")->value(), 2.0);
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, OnScreen({11, 4}));
+        QCOMPARE(Child<QComboBox>("cbToTile")->currentIndex(), 10);
+        QCOMPARE(Child<tavrin::TRxSpinEdit>("edToClearing")->value(), 4.0);
+        // A click beside the clearings chooses nothing.
+        QTest::mouseClick(view->viewport(), Qt::RightButton, {}, OnScreen({11, 0}));
+        QCOMPARE(Child<tavrin::TRxSpinEdit>("edToClearing")->value(), 4.0);
+    }
+
+    void showCoordinates() {
+        CreateMap();
+        const QImage plain = View()->viewport()->grab().toImage();
+        Child<QAction>("A_ShowCoordinates")->trigger();
+        QVERIFY(View()->ShowsCoordinates());
+        QVERIFY(View()->viewport()->grab().toImage() != plain);
+        Child<QAction>("A_ShowCoordinates")->trigger();
+        QCOMPARE(View()->viewport()->grab().toImage(), plain);
+    }
+
+    // A window manager hands the focus back after moving or resizing the
+    // window, as it does when the user comes back from another program; none
+    // of these maximises a restored window again.
+    void restoredWindowStaysRestored_data() {
+        QTest::addColumn<QPoint>("moveBy");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("moved") << QPoint(40, 30) << QSize();
+        QTest::newRow("resized") << QPoint() << QSize(640, 480);
+        QTest::newRow("left for another program") << QPoint() << QSize();
+    }
+    void restoredWindowStaysRestored() {
+        QFETCH(QPoint, moveBy);
+        QFETCH(QSize, size);
+        Form->showNormal();
+        QTRY_VERIFY(!Form->isMaximized());
+        if (!moveBy.isNull())
+            Form->move(Form->pos() + moveBy);
+        if (size.isValid())
+            Form->resize(size);
+        QApplication::setActiveWindow(nullptr);
+        QVERIFY(!Form->isActiveWindow());
+        QApplication::setActiveWindow(Form.get());
+        QVERIFY(Form->isActiveWindow());
+        QVERIFY(!Form->isMaximized());
+    }
+
+    // Closing a box of the program gives the focus back to the window, which
+    // is then maximised again.
+    void windowMaximisedAfterABox() {
+        Form->showNormal();
+        QTRY_VERIFY(!Form->isMaximized());
+        QDialog box(Form.get());
+        box.setModal(true);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QVERIFY(!Form->isMaximized());
+        box.accept();
+        // The window manager gives the focus back; offscreen, the test does.
+        Form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form.get()));
+        QTRY_VERIFY(Form->isMaximized());
+    }
+};
+
+QTEST_MAIN(TestMapView)
+#include "tst_map_view.moc"

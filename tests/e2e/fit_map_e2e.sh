@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# End to end, as a user would: start the real program on a virtual X screen,
+# load a map of 20 tiles in one row through the Load Map dialog, press Ctrl+0
+# and check that the whole row now shows: a band across the whole map area,
+# no higher than the row (3,050 x 288 pixels) scaled to the area's width.
+# Then Alt+F4, and the program must end with status 0.
+# Usage: fit_map_e2e.sh PROGRAM SCREEN_PROBE
+set -euo pipefail
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+program="$1"
+probe="$2"
+work=$(mktemp -d)
+shots="${E2E_SHOTS:-$work}"
+unset QT_QPA_PLATFORM # the real X screen, not the offscreen one
+# Settings of a first run (Actual Size), and the user's own left alone.
+export XDG_CONFIG_HOME="$work/config"
+
+# Tiles 1..20 at columns 0..19 (characters 100..119), row 0 ('d'), rotation 1 ('e').
+printf 'ddeedefdegdehdeidejdekdeldemdendeodepdeqderdesdetdeudevdewde\r\n' >"$work/row.tvm"
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
+sleep 1
+window=$(xdotool search --onlyvisible --name "Tavrin Map Generator" | head -n 1)
+[ -n "$window" ] || { echo "no window appeared"; exit 1; }
+xdotool windowfocus --sync "$window"
+
+xdotool key ctrl+l
+timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Files" >/dev/null
+sleep 0.5
+xdotool type --delay 10 "$work/row.tvm"
+xdotool key Return
+sleep 2
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+echo "window $window at $X,$Y size ${WIDTH}x${HEIGHT}"
+# Well inside the map area: right of the tile listing, below the title and
+# menu bars, above the scroll bar, the command panel and the status bar.
+area_x=$((X + 150)); area_y=$((Y + 52))
+area_w=$((WIDTH - 165)); area_h=$((HEIGHT - 192))
+# The row's height at the scale that fits its width into the map area.
+fitted=$(((area_w + 20) * 288 / 3050 + 4))
+
+box() { sed -E 's/.*box=([0-9]+),([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
+
+before=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-actual-size.png")
+echo "at actual size: $before"
+read -r _ _ bw bh <<<"$(box "$before")"
+if [ "$bw" -lt $((area_w - 30)) ] || [ "$bh" -le "$fitted" ]; then
+    echo "the loaded row does not fill the map area at actual size (screenshots in $shots)"
+    exit 1
+fi
+
+# Without a window manager nobody hands the focus back when the dialog closes.
+xdotool windowfocus --sync "$window"
+xdotool key ctrl+0
+sleep 1
+after=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-fitted.png")
+echo "after Ctrl+0 (at most $fitted high): $after"
+read -r bx _ bw bh <<<"$(box "$after")"
+if [ "$bx" -gt 20 ] || [ "$bw" -lt $((area_w - 30)) ] || [ "$bh" -gt "$fitted" ] ||
+    [ "$bh" -lt $((fitted / 3)) ]; then
+    echo "the row is not shown whole after Ctrl+0 (screenshots in $shots)"
+    exit 1
+fi
+
+xdotool key alt+F4
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid" 2>/dev/null; then
+    echo "Alt+F4 did not close the program"
+    exit 1
+fi
+trap - EXIT
+wait "$pid"
+status=$?
+echo "program ended with status $status"
+[ -z "${E2E_SHOTS:-}" ] && rm -rf "$work"
+exit "$status"
