@@ -5,8 +5,11 @@
 #include "catalogue.h"
 #include "checked.h"
 #include "error_text.h"
+#include "file_read.h"
+#include "file_save.h"
 #include "listing.h"
 #include "map_file.h"
+#include "map_string.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -257,12 +260,11 @@ void TForm1::ShowMessage(std::string_view text) {
 void TForm1::RunCommand(void (TForm1::*handler)()) {
     try {
         (this->*handler)();
-    } catch (const tavrin::ETavrinError& error) {
-        Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     } catch (const std::bad_alloc&) {
         Dialogs.ShowError(this, ErrorBoxText(QStringLiteral("Out of memory")));
     } catch (const std::exception& error) {
-        // Not expected from the engine; shown rather than ending the program.
+        // The engine's errors (range, overflow), the file layer's (input and
+        // output, invalid bitmap) and anything else: shown, never fatal.
         Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     }
 }
@@ -286,7 +288,9 @@ void TForm1::A_ExitExecute() {
 void TForm1::A_LoadMapExecute() {
     if (!Execute(OpenDialog1))
         return;
-    if (!tavrin::LoadMapFile(State, LocalPath(OpenDialog1.FileName)))
+    const std::string bytes =
+        tavrin::ReadFileHead(LocalPath(OpenDialog1.FileName), tavrin::MapLineLimit);
+    if (!tavrin::ReadMapString(State, tavrin::FirstLine(bytes)))
         return;
     ListTiles();
     DrawMap();
@@ -303,12 +307,12 @@ bool TForm1::AskSaveName(TFileDialog& dialog) {
 
 void TForm1::A_SaveMapExecute() {
     if (AskSaveName(SaveDialog1))
-        tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
+        tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
 }
 
 void TForm1::A_SaveBmpExecute() {
     if (AskSaveName(SaveDialog2))
-        tavrin::SaveBmpFile(SaveDialog2.FileName, Picture.Image());
+        tavrin::SaveBmpFile(LocalPath(SaveDialog2.FileName), Picture.Image());
 }
 
 void TForm1::btnFindPathClick() {

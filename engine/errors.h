@@ -24,13 +24,4 @@ public:
     EIntOverflow() : ETavrinError("Integer overflow") {}
 };
 
-// A failed open, read, write or close of a file; the text follows the code.
-class EInOutError : public ETavrinError {
-public:
-    explicit EInOutError(int code) : ETavrinError(TextFor(code)), Code(code) {}
-    int Code;
-
-    static std::string TextFor(int code);
-};
-
 } // namespace tavrin

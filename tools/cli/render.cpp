@@ -1,12 +1,17 @@
 #include "render.h"
 
 #include "bmp_file.h"
-#include "errors.h"
+#include "file_save.h"
 #include "map_picture.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
 #include <QString>
+#include <cctype>
 #include <filesystem>
+#include <new>
+#include <string_view>
 
 namespace tavrin::cli {
 namespace {
@@ -21,14 +26,15 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
     return true;
 }
 
-void SavePng(const QString& path, const QImage& image) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EFailure(file.errorString().toStdString());
-    if (!image.save(&file, "PNG"))
-        throw EFailure("the picture could not be written");
-    if (!file.commit())
-        throw EFailure(file.errorString().toStdString());
+// Encoding into memory cannot fail on a full disk (the file layer reports
+// that with its own text); only an image too large to hold makes it fail.
+QByteArray EncodePng(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        throw std::bad_alloc();
+    return buffer.data();
 }
 
 } // namespace
@@ -39,21 +45,20 @@ std::string ExecutableFolder() {
     return error ? std::string(".") : self.parent_path().string();
 }
 
+bool IsPictureName(const std::string& path) {
+    return EndsWith(path, ".bmp") || EndsWith(path, ".png");
+}
+
 void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
-    const bool bmp = EndsWith(outPath, ".bmp");
-    if (!bmp && !EndsWith(outPath, ".png"))
-        throw EUsage("--out must name a .bmp or a .png file");
     TMapPicture picture(state);
-    picture.SetTileFolder(QString::fromStdString(tileFolder));
+    picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
     picture.DrawMap();
-    const QString path = QString::fromStdString(outPath);
-    WithPath(outPath, [&] {
-        if (bmp)
-            SaveBmpFile(path, picture.Image());
-        else
-            SavePng(path, picture.Image());
-        return 0;
-    });
+    if (EndsWith(outPath, ".bmp")) {
+        SaveBmpFile(outPath, picture.Image());
+        return;
+    }
+    const QByteArray png = EncodePng(picture.Image());
+    SaveFile(outPath, std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 } // namespace tavrin::cli
