@@ -48,18 +48,17 @@ struct TSession {
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
-// Create Map followed by a Load Map. A string of the wrong length has had its
-// message shown, every byte of it, as the window shows it; the command then
-// ends with RefusedMap and no tile has changed.
+// Create Map followed by a Load Map. False for a string of the wrong length:
+// its message has been shown, every byte of it, as the window shows it, and
+// the command ends with status RefusedMap.
 bool LoadMap(TMapState& state, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
         throw ETavrinError("give either --map MAPSTRING or --file FILE");
     const std::string text = map ? *map : FirstLine(ReadFileHead(*file, MapLineLimit));
-    if (text.size() == MapStringLength)
-        for (int t = 1; t <= TileCount; ++t)
-            state.Tiles[t].Placed = true;
+    for (int t = 1; t <= TileCount; ++t)
+        state.Tiles[t].Placed = true;
     return ReadMapString(state, text);
 }
 
@@ -154,7 +153,7 @@ int Render(const TArguments& args, std::ostream& err) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty())
-            throw ETavrinError("no command given");
+            throw ETavrinError("no command given; tavrin-cli --help lists them");
         const std::string& command = args[0];
         if (command == "generate")
             return Generate(TArguments(args, 1, {"--seed", "--count", "--save"}, {"--stats"}), out,
@@ -169,7 +168,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << Usage;
             return 0;
         }
-        throw ETavrinError("unknown command '" + command + "'");
+        throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");
     } catch (const std::bad_alloc&) {
         err << "tavrin-cli: Out of memory\n";
     } catch (const EFileError& e) {
