@@ -29,7 +29,7 @@ QImage TTileCache::KeyedTileAt(const std::string& path) {
 }
 
 void TTileCache::MakeRoom() {
-    while (bytes_ > TileCacheBytes) {
+    while (bytes_ > budget_) {
         auto oldest = entries_.end();
         for (auto it = entries_.begin(); it != entries_.end(); ++it)
             if (it->second.LastDrawing < drawing_ &&

@@ -22,14 +22,19 @@ inline constexpr std::int64_t TileCacheBytes = std::int64_t{128} << 20;
 
 class TTileCache {
 public:
+    explicit TTileCache(std::int64_t budget = TileCacheBytes) : budget_(budget) {}
+
     // Starts a drawing: tiles used from now on are kept until it ends, even
-    // beyond TileCacheBytes; older ones go first when room is needed.
+    // beyond the budget; the least recently used go first when room is needed.
     void StartDrawing() { ++drawing_; }
 
     // The keyed tile of the bitmap file at `path` (a local file name), or a
     // null image when no regular file of that name exists. Raises what
     // ReadTileBitmap raises; a file that fails is not kept.
     QImage KeyedTileAt(const std::string& path);
+
+    // The bytes of the decoded tiles kept now.
+    std::int64_t KeptBytes() const { return bytes_; }
 
 private:
     struct TEntry {
@@ -40,6 +45,7 @@ private:
 
     void MakeRoom();
 
+    std::int64_t budget_;
     std::unordered_map<std::string, TEntry> entries_;
     std::int64_t bytes_ = 0;
     std::uint64_t drawing_ = 0;

@@ -1,13 +1,15 @@
 // Tile bitmaps read with Qt's codec: every depth and compression of the fuzz
-// corpus, hostile headers refused before decoding, and the saved picture's
-// format.
+// corpus, hostile headers refused before decoding, the memory the decoded
+// tiles may keep, and the saved picture's format.
 
 #include "bmp_file.h"
 #include "tile_bitmap.h"
+#include "tile_cache.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrin;
@@ -98,6 +100,32 @@ private slots:
         QCOMPARE(keyed.pixel(0, 1), 0u);
         QCOMPARE(keyed.pixel(2, 0), 0u);
         QCOMPARE(keyed.pixel(1, 1), qRgba(255, 0, 0, 255));
+    }
+
+    // Tiles of the drawing under way are all kept; room for a new one is
+    // made by dropping those unused the longest.
+    void tileCacheStaysWithinItsBudget() {
+        QTemporaryDir dir;
+        const auto tile = [&](const char* name) {
+            const QString path = dir.filePath(QString::fromLatin1(name));
+            QImage image(10, 10, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            image.save(path, "BMP");
+            return QFile::encodeName(path).toStdString();
+        };
+        const std::string a = tile("a.bmp"), b = tile("b.bmp"), c = tile("c.bmp"),
+                          d = tile("d.bmp");
+        constexpr qint64 OneTile = 10 * 10 * 4;
+        TTileCache cache(2 * OneTile + OneTile / 2);
+        cache.StartDrawing();
+        for (const std::string& path : {a, b, c})
+            QVERIFY(!cache.KeyedTileAt(path).isNull());
+        QCOMPARE(cache.KeptBytes(), 3 * OneTile);
+        cache.StartDrawing();
+        QVERIFY(!cache.KeyedTileAt(c).isNull());
+        QVERIFY(!cache.KeyedTileAt(d).isNull());
+        QCOMPARE(cache.KeptBytes(), 2 * OneTile); // a and b dropped, c and d kept
+        QVERIFY(cache.KeyedTileAt(dir.filePath("none.bmp").toStdString()).isNull());
     }
 
     // Whatever the image's format, the picture is saved with 24 bits a pixel
