@@ -1,6 +1,8 @@
 #pragma once
-// The errors that end a command. Each carries the exact text the user sees;
-// the program catches them in one place per command and shows the error box.
+// The engine's errors that end a command. Each carries the exact text the
+// user sees; the program catches them in one place per command and shows the
+// error box. Errors about a file (input/output, an invalid bitmap) are the
+// file layer's EFileError family, caught in the same place.
 
 #include <stdexcept>
 #include <string>
