@@ -5,6 +5,8 @@
 #include "catalogue.h"
 #include "checked.h"
 #include "error_text.h"
+#include "file_read.h"
+#include "file_save.h"
 #include "listing.h"
 #include "map_file.h"
 #include "map_marks.h"
@@ -370,12 +372,11 @@ void TForm1::RunCommand(void (TForm1::*handler)()) {
 void TForm1::RunCommand(const std::function<void()>& command) {
     try {
         command();
-    } catch (const tavrin::ETavrinError& error) {
-        Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     } catch (const std::bad_alloc&) {
         Dialogs.ShowError(this, ErrorBoxText(QStringLiteral("Out of memory")));
     } catch (const std::exception& error) {
-        // Not expected from the engine; shown rather than ending the program.
+        // The engine's errors (range, overflow), the file layer's (input and
+        // output, invalid bitmap) and anything else: shown, never fatal.
         Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
     }
 }
@@ -396,7 +397,8 @@ void TForm1::A_LoadMapExecute() {
 // Reads the file's first line and loads it; a file whose map is shown joins
 // the recent maps.
 void TForm1::LoadMapPath(const QString& path) {
-    if (!LoadMapLine(tavrin::ReadMapFileLine(LocalPath(path))))
+    const std::string bytes = tavrin::ReadFileHead(LocalPath(path), tavrin::MapLineLimit);
+    if (!LoadMapLine(tavrin::FirstLine(bytes)))
         return;
     Recent.Add(path);
     UpdateRecentMenu();
@@ -436,14 +438,14 @@ bool TForm1::AskSaveName(TFileDialog& dialog) {
 void TForm1::A_SaveMapExecute() {
     if (!AskSaveName(SaveDialog1))
         return;
-    tavrin::SaveMapFile(State, LocalPath(SaveDialog1.FileName));
+    tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
     Recent.Add(SaveDialog1.FileName);
     UpdateRecentMenu();
 }
 
 void TForm1::A_SaveBmpExecute() {
     if (AskSaveName(SaveDialog2))
-        tavrin::SaveBmpFile(SaveDialog2.FileName, Picture.Image());
+        tavrin::SaveBmpFile(LocalPath(SaveDialog2.FileName), Picture.Image());
 }
 
 // The picture as drawn, in the format its name's extension names, or else in

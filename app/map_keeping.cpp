@@ -6,6 +6,7 @@
 
 #include "acceptance.h"
 #include "form1.h"
+#include "in_out_error.h"
 #include "map_code.h"
 #include "map_string.h"
 

@@ -1,52 +1,24 @@
 #pragma once
-// Windows bitmap files: the tile bitmaps the drawing reads and the map
-// pictures it saves.
-//
-// Reading checks the file and info headers before anything is decoded, so a
-// file that is not a bitmap, or whose header promises more pixels than the
-// file holds or than any tile can sensibly have, is refused without
-// allocating its pixels. Writing produces one fixed format: uncompressed
-// 24 bits per pixel, bottom-up rows padded to four bytes, a 40-byte info
-// header.
-
-#include "errors.h"
+// The saved map picture: a 24-bit Windows bitmap (40-byte info header, rows
+// bottom-up, no palette) encoded in memory by Qt's writer and saved through
+// the file layer, so that a failed save leaves no half-written file.
 
 #include <QByteArray>
 #include <QImage>
-#include <QString>
-
-class QIODevice;
+#include <string>
 
 namespace tavrin {
 
-// A tile file that is not a usable Windows bitmap.
-class EInvalidBitmap : public ETavrinError {
-public:
-    EInvalidBitmap() : ETavrinError("Bitmap image is not valid") {}
-};
+// Dots per metre in the header of a saved picture: 96 dots per inch.
+inline constexpr int PictureDotsPerMetre = 3780;
 
-// Neither side of a bitmap the program reads may exceed this many pixels.
-inline constexpr int MaxBitmapSide = 8192;
+// The file bytes of `image` as a 24-bit bitmap. The header's resolution is
+// `dotsPerMetre` whatever the screen says, so the same pixels always give the
+// same bytes. Raises std::bad_alloc when the encoding cannot be held.
+QByteArray EncodeBmp24(QImage image, int dotsPerMetre);
 
-// True when `bytes` start with a file header and info header that describe a
-// bitmap of at most MaxBitmapSide pixels a side whose pixel data lies within
-// `bytes`.
-bool BmpHeaderValid(const QByteArray& bytes);
-
-// Decodes a whole bitmap file held in memory; raises EInvalidBitmap when the
-// header is refused or the pixels cannot be decoded.
-QImage DecodeBmp(const QByteArray& bytes);
-
-// Reads and decodes the bitmap file at `path`; a file that cannot be read in
-// full raises EInvalidBitmap as well, since the caller has just seen it exist.
-QImage ReadBmpFile(const QString& path);
-
-// Writes `image` as a 24-bit bitmap to `device`; false when a write fails.
-bool WriteBmp24(QIODevice& device, const QImage& image);
-
-// Saves `image` to `path` as a 24-bit bitmap through a QSaveFile: an existing
-// file is replaced only once the new one has been written in full. Failures
-// raise EInOutError.
-void SaveBmpFile(const QString& path, const QImage& image);
+// Saves `image` to `path` (a local file name) with PictureDotsPerMetre;
+// failures raise EInOutError.
+void SaveBmpFile(const std::string& path, const QImage& image);
 
 } // namespace tavrin

@@ -4,7 +4,7 @@
 #include "catalogue.h"
 #include "checked.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPainter>
 #include <algorithm>
 #include <new>
@@ -52,21 +52,6 @@ QSize PictureSize(const TLayoutBox& box) {
     return {std::min(box.Width(), MaxPictureSide), std::min(box.Height(), MaxPictureSide)};
 }
 
-QImage KeyedTile(const QImage& tile) {
-    const QImage rgb = tile.convertToFormat(QImage::Format_RGB32);
-    QImage keyed(rgb.size(), QImage::Format_ARGB32);
-    if (rgb.isNull() || keyed.isNull())
-        throw std::bad_alloc();
-    const QRgb key = rgb.pixel(0, rgb.height() - 1) & RGB_MASK;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            out[x] = (in[x] & RGB_MASK) == key ? 0u : in[x] | ~RGB_MASK;
-    }
-    return keyed;
-}
-
 QString TileBitmapName(int tile, int rotation, const QString& extension) {
     const std::string_view token = TileFileNames[tile];
     return QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())) +
@@ -89,6 +74,9 @@ void TMapPicture::DrawMap() {
     if (Picture.isNull())
         throw std::bad_alloc();
     Picture.fill(Qt::white);
+    Picture.setDotsPerMeterX(PictureDotsPerMetre);
+    Picture.setDotsPerMeterY(PictureDotsPerMetre);
+    Tiles.StartDrawing();
 
     // No event processing between tiles: a command started meanwhile could
     // change the tiles or start a drawing of its own on this picture.
@@ -113,11 +101,11 @@ void TMapPicture::DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& 
         path += QLatin1Char('/');
     path += TileBitmapName(tile, rotation, extension);
 
-    if (!QFileInfo(path).isFile()) {
+    const QImage bitmap = Tiles.KeyedTileAt(QFile::encodeName(path).toStdString());
+    if (bitmap.isNull()) {
         State.ShowMessage(("File not found: " + path).toStdString());
         return;
     }
-    const QImage bitmap = KeyedTile(ReadBmpFile(path));
 
     // Only the part that lies on the picture is painted; positions far
     // outside it are never handed to the painter.

@@ -9,6 +9,8 @@
 // clipped at MaxPictureSide a side.
 
 #include "map_state.h"
+#include "tile_bitmap.h"
+#include "tile_cache.h"
 
 #include <QImage>
 #include <QString>
@@ -48,11 +50,6 @@ TLayoutBox LayoutBox(const TMapState& state);
 // The picture's size for a layout box: the box's, at most MaxPictureSide.
 QSize PictureSize(const TLayoutBox& box);
 
-// A copy of `tile` in which every pixel of the bottom-left pixel's colour is
-// fully transparent and every other one opaque (any alpha of the file is
-// ignored, as it is for the key).
-QImage KeyedTile(const QImage& tile);
-
 // The tile bitmap's file name: token, rotation in decimal, extension.
 QString TileBitmapName(int tile, int rotation, const QString& extension);
 
@@ -76,7 +73,8 @@ public:
 
     // Loads the tile's bitmap from the tile folder and draws it keyed, at its
     // own size, with its top-left corner at (x, y). A missing file shows
-    // "File not found: " and its full path and draws nothing.
+    // "File not found: " and its full path and draws nothing. A file that is
+    // unchanged since an earlier drawing is not decoded again.
     void DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& extension,
                         std::uint8_t rotation, std::uint8_t tile);
 
@@ -86,6 +84,7 @@ private:
     TMapState& State;
     QString TileFolder;
     QImage Picture;
+    TTileCache Tiles;
 };
 
 } // namespace tavrin

@@ -37,7 +37,6 @@ const TFormatInfo& Info(TPictureFormat format) {
 
 constexpr int JpegQuality = 90;
 constexpr qreal PointsPerInch = 72;
-constexpr int DotsPerMetre = 3780; // 96 pixels per inch
 
 // The picture's size on paper at PictureDpi.
 QSizeF SizeInPoints(const QImage& picture) {
@@ -45,17 +44,14 @@ QSizeF SizeInPoints(const QImage& picture) {
 }
 
 QByteArray Raster(const QImage& picture, TPictureFormat format) {
+    if (format == TPictureFormat::Bmp)
+        return EncodeBmp24(picture, PictureDotsPerMetre);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (format == TPictureFormat::Bmp) {
-        if (!WriteBmp24(buffer, picture))
-            throw EPictureNotEncoded(format);
-        return buffer.data();
-    }
     // The resolution the bitmap declares, so that viewers size both alike.
     QImage declared = picture;
-    declared.setDotsPerMeterX(DotsPerMetre);
-    declared.setDotsPerMeterY(DotsPerMetre);
+    declared.setDotsPerMeterX(PictureDotsPerMetre);
+    declared.setDotsPerMeterY(PictureDotsPerMetre);
     QImageWriter writer(&buffer, format == TPictureFormat::Png ? "png" : "jpeg");
     if (format == TPictureFormat::Jpeg)
         writer.setQuality(JpegQuality);

@@ -1,17 +1,14 @@
 #include "picture_file.h"
 
-#include "io_error.h"
+#include "file_save.h"
 
-#include <QSaveFile>
+#include <QFile>
 
 namespace tavrin {
 
 void SavePictureBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        ThrowInOutError(file, true);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        ThrowInOutError(file, true);
+    SaveFile(QFile::encodeName(path).toStdString(),
+             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace tavrin

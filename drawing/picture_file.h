@@ -1,7 +1,7 @@
 #pragma once
-// Writes a whole encoded file (an exported picture, a printed sheet) in one
-// atomic step: an existing file is replaced only once the new one has been
-// written in full, and a failure leaves it as it was.
+// Writes a whole encoded file (an exported picture, a printed sheet) through
+// the file layer's save: an existing file is replaced only once the new one
+// has been written in full, and a failure leaves it as it was.
 
 #include <QByteArray>
 #include <QString>

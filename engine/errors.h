@@ -1,6 +1,8 @@
 #pragma once
-// The errors that end a command. Each carries the exact text the user sees;
-// the program catches them in one place per command and shows the error box.
+// The engine's errors that end a command. Each carries the exact text the
+// user sees; the program catches them in one place per command and shows the
+// error box. Errors about a file (input/output, an invalid bitmap) are the
+// file layer's EFileError family, caught in the same place.
 
 #include <stdexcept>
 #include <string>
@@ -22,15 +24,6 @@ public:
 class EIntOverflow : public ETavrinError {
 public:
     EIntOverflow() : ETavrinError("Integer overflow") {}
-};
-
-// A failed open, read, write or close of a file; the text follows the code.
-class EInOutError : public ETavrinError {
-public:
-    explicit EInOutError(int code) : ETavrinError(TextFor(code)), Code(code) {}
-    int Code;
-
-    static std::string TextFor(int code);
 };
 
 } // namespace tavrin

@@ -143,7 +143,7 @@ private slots:
 
         Dialogs->Answer = QStringLiteral("/no/such/folder/map.bmp");
         Ctrl(Qt::Key_B);
-        QCOMPARE(Dialogs->Errors, QStringList{"Invalid filename."});
+        QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
     }
 
     void invalidBitmapEndsCreateMap() {

@@ -89,7 +89,7 @@ private slots:
         CreateMap();
         Dialogs->Answer = TileDir->filePath("missing/map.png");
         Run("A_ExportPicture");
-        QCOMPARE(Dialogs->Errors, QStringList{QStringLiteral("Invalid filename.")});
+        QCOMPARE(Dialogs->Errors, QStringList{QStringLiteral("File not found.")});
     }
 
     void printSendsTheSheet_data() {

@@ -1,16 +1,18 @@
 // The map picture: pixel positions, the layout box, keyed tile bitmaps, the
-// messages of a drawing, and the bitmap files read and written.
+// messages of a drawing, tile files read as they are now, and the saved
+// picture.
 
 #include "bmp_file.h"
 #include "map_picture.h"
 #include "recording_sink.h"
 #include "test_bitmaps.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace tavrin;
 
@@ -44,24 +46,6 @@ struct TDrawing {
         Picture.SetTileFolder(folder);
     }
 };
-
-// A valid 4 x 3, 24-bit bitmap from Qt's writer, for the header checks to damage.
-QByteArray ValidBmp() {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    TileImage(4, 3, Qt::red, Qt::blue).save(&buffer, "BMP");
-    return buffer.data();
-}
-
-// The valid bitmap with the little-endian 32-bit fields at the given offsets
-// replaced.
-QByteArray Poked(std::initializer_list<std::pair<int, quint32>> fields) {
-    QByteArray bytes = ValidBmp();
-    for (const auto& [at, value] : fields)
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xff);
-    return bytes;
-}
 
 } // namespace
 
@@ -205,59 +189,6 @@ private slots:
         QVERIFY(drawing.State.MapPresent);
     }
 
-    void bmpHeader_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("valid");
-        const QByteArray good = ValidBmp();
-        QTest::newRow("valid") << good << true;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("signature only") << QByteArray("BM") << false;
-        QTest::newRow("no BM signature") << QByteArray(good).replace(0, 1, "P") << false;
-        QTest::newRow("pixels cut short") << good.left(good.size() - 1) << false;
-        QTest::newRow("wider than 8192") << Poked({{18, MaxBitmapSide + 1}}) << false;
-        QTest::newRow("taller than the file") << Poked({{22, 100000}}) << false;
-        QTest::newRow("absurd size") << Poked({{18, 0x7fffffff}, {22, 0x7fffffff}}) << false;
-        QTest::newRow("no rows") << Poked({{22, 0}}) << false;
-        QTest::newRow("unknown info header") << Poked({{14, 20}}) << false;
-        QTest::newRow("pixels past the end") << Poked({{10, quint32(good.size() + 1)}}) << false;
-        QTest::newRow("unsupported compression") << Poked({{30, 4}}) << false; // JPEG
-        QTest::newRow("7 bits per pixel") << QByteArray(good).replace(28, 1, "\x07") << false;
-    }
-    void bmpHeader() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, valid);
-        QCOMPARE(BmpHeaderValid(bytes), valid);
-        if (!valid)
-            QVERIFY_THROWS_EXCEPTION(EInvalidBitmap, DecodeBmp(bytes));
-        else
-            QCOMPARE(DecodeBmp(bytes).size(), QSize(4, 3));
-    }
-
-    // Odd widths need row padding; Qt's reader checks the writer.
-    void writeBmp24_data() {
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("1x1") << QSize(1, 1);
-        QTest::newRow("3x2") << QSize(3, 2);
-        QTest::newRow("5x7") << QSize(5, 7);
-        QTest::newRow("8x3") << QSize(8, 3);
-    }
-    void writeBmp24() {
-        QFETCH(QSize, size);
-        QImage image(size, QImage::Format_RGB32);
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x)
-                image.setPixel(x, y, qRgb(40 * x + 1, 30 * y + 2, 7 * x * y + 3));
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(WriteBmp24(buffer, image));
-        const QByteArray bytes = buffer.data();
-        const int rowBytes = (size.width() * 3 + 3) / 4 * 4;
-        QCOMPARE(bytes.size(), 54 + rowBytes * size.height());
-        QCOMPARE(bytes[28], char(24));
-        QVERIFY(BmpHeaderValid(bytes));
-        QCOMPARE(QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32), image);
-    }
-
     // The saved picture replaces an older file and reads back equal, both
     // with Qt's reader and with the program's own.
     void savedPictureReadsBack() {
@@ -275,10 +206,52 @@ private slots:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("an older file that is replaced");
         old.close();
-        SaveBmpFile(path, drawing.Picture.Image());
+        SaveBmpFile(QFile::encodeName(path).toStdString(), drawing.Picture.Image());
         const QImage& picture = drawing.Picture.Image();
         QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), picture);
-        QCOMPARE(ReadBmpFile(path).convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    // The drawing shows each tile file as it is now: a file changed in any
+    // way a stamp shows (size, modification time, inode) is read again, a
+    // removed one is reported, and only an unchanged one comes from memory.
+    void tileFilesAreReadAsTheyAreNow() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("MarchLand1.bmp");
+        const std::string local = QFile::encodeName(path).toStdString();
+        TDrawing drawing(AllAt({0, 0}), dir.path());
+        const auto drawnColour = [&](QColor fill, auto&& change) {
+            change(TileImage(10, 10, fill, Qt::blue));
+            drawing.Sink.Messages.clear();
+            drawing.Picture.DrawMap();
+            return drawing.Picture.Image().pixelColor(5, 5);
+        };
+        const auto setTime = [&](long nanoseconds) {
+            const timespec times[2] = {{1000, nanoseconds}, {1000, nanoseconds}};
+            QCOMPARE(::utimensat(AT_FDCWD, local.c_str(), times, 0), 0);
+        };
+        const auto inPlace = [&](long nanoseconds) {
+            return [&, nanoseconds](const QImage& image) {
+                QFile file(path); // same inode, same size
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(image.save(&file, "BMP"));
+                file.close();
+                setTime(nanoseconds);
+            };
+        };
+        QCOMPARE(drawnColour(Qt::red, inPlace(0)), QColor(Qt::red));
+        QCOMPARE(drawnColour(Qt::green, inPlace(1)), QColor(Qt::green));
+        // An unchanged stamp is served from memory, even for new bytes.
+        QCOMPARE(drawnColour(Qt::yellow, inPlace(1)), QColor(Qt::green));
+        const auto replaced = [&](const QImage& image) {
+            QVERIFY(WriteTile(dir.filePath("new.bmp"), image));
+            QVERIFY(::rename(QFile::encodeName(dir.filePath("new.bmp")).constData(),
+                             local.c_str()) == 0);
+            setTime(1); // the same size and time, another inode
+        };
+        QCOMPARE(drawnColour(Qt::cyan, replaced), QColor(Qt::cyan));
+        const auto removed = [&](const QImage&) { QVERIFY(QFile::remove(path)); };
+        QCOMPARE(drawnColour(Qt::red, removed), QColor(Qt::white));
+        QVERIFY(drawing.Sink.Messages.contains("File not found: " + path));
     }
 };
 

@@ -2,7 +2,7 @@
 // picture at its own size, the name chooses the format, and a write replaces
 // the old file or reports why it could not.
 
-#include "errors.h"
+#include "in_out_error.h"
 #include "pdf_structure.h"
 #include "picture_export.h"
 
@@ -135,7 +135,7 @@ private slots:
             ExportPicture(dir.filePath("missing/map.png"), Picture(), TPictureFormat::Png);
             QFAIL("no error for a missing folder");
         } catch (const EInOutError& error) {
-            QCOMPARE(QString::fromLatin1(error.what()), QStringLiteral("Invalid filename"));
+            QCOMPARE(QString::fromLatin1(error.what()), QStringLiteral("File not found"));
         }
     }
 };

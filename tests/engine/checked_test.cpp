@@ -41,15 +41,3 @@ TEST(Checked, ArithmeticRaisesOverflowAtThe32BitBounds) {
         EXPECT_STREQ(e.what(), "Integer overflow");
     }
 }
-
-TEST(Checked, InOutErrorTextFollowsItsCode) {
-    EXPECT_EQ(EInOutError(2).what(), std::string("File not found"));
-    EXPECT_EQ(EInOutError(3).what(), std::string("Invalid filename"));
-    EXPECT_EQ(EInOutError(4).what(), std::string("Too many open files"));
-    EXPECT_EQ(EInOutError(5).what(), std::string("File access denied"));
-    EXPECT_EQ(EInOutError(100).what(), std::string("Read beyond end of file"));
-    EXPECT_EQ(EInOutError(101).what(), std::string("Disk full"));
-    EXPECT_EQ(EInOutError(106).what(), std::string("Invalid numeric input"));
-    EXPECT_EQ(EInOutError(28).what(), std::string("I/O error 28"));
-    EXPECT_EQ(EInOutError(28).Code, 28);
-}

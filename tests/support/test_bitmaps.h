@@ -1,6 +1,6 @@
 #pragma once
-// Small tile bitmaps for the tests, written with Qt's own BMP writer so that
-// the program's reader is checked against an independent encoder.
+// Small tile bitmaps for the tests, written straight with Qt's BMP writer
+// (not through the file layer), for the program to read as tile files.
 
 #include <QColor>
 #include <QImage>

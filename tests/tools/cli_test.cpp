@@ -6,12 +6,14 @@
 
 #include <QImage>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using tavrin::cli::RunCli;
@@ -93,7 +95,6 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"generate", "--count", "0"},
         {"generate", "--colour", "red"},
         {"list"},
-        {"list", "--map", "short"},
         {"list", "--map", badRotation},
         {"route", "--map", Map12345, "11", "1", "11"},
         {"route", "--map", Map12345, "Nowhere", "1", "11", "1"},
@@ -104,9 +105,27 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         const TResult r = RunTool(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_EQ(r.err.rfind("tavrin-cli: ", 0), 0u) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << "more than one line: " << r.err;
         EXPECT_TRUE(r.out.empty());
     }
     EXPECT_EQ(RunTool({"list", "--map", badRotation}).err, "tavrin-cli: Range check error\n");
+}
+
+// A line of the wrong length is shown as the window shows it, every byte of
+// its first 100 (NUL too) and "..." when it goes on; the status is 2.
+TEST(CliErrors, RefusedLineIsShownWhole) {
+    char pattern[] = "/tmp/tavrin-cli-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const std::string line = std::string("ab\0cd", 5) + std::string(100, 'e');
+    std::ofstream(dir + "/nul.tvm", std::ios::binary) << line << "\r\n";
+    const TResult r = RunTool({"list", "--file", dir + "/nul.tvm"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "Internal Error: mapstring not valid=" + line.substr(0, 100) + "...\n");
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(RunTool({"route", "--map", "short", "11", "1", "11", "1"}).err,
+              "Internal Error: mapstring not valid=short\n");
+    std::system(("rm -rf '" + dir + "'").c_str());
 }
 
 TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {
@@ -222,6 +241,41 @@ TEST(CliSheet, WritesOnePagePdf) {
     const TResult missing = RunTool(
         {"sheet", "--map", Map12345, "--out", dir + "/none/sheet.pdf", "--tiles", TILE_DIR});
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, "tavrin-cli: " + dir + "/none/sheet.pdf: Invalid filename\n");
+    EXPECT_EQ(missing.err, "tavrin-cli: " + dir + "/none/sheet.pdf: File not found\n");
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+// The real program, as a shell runs it: a failure is one line on stderr that
+// names the file, with no line of Qt's own (a codec's warning about a hostile
+// tile, a PNG library's complaint about a full disk).
+TEST(CliRender, FailuresAreOneLineNamingTheFile) {
+    char pattern[] = "/tmp/tavrin-render-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    const auto run = [](const std::string& arguments) {
+        const std::string command = TILE_DIR "/tavrin-cli " + arguments + " 2>&1 >/dev/null";
+        std::string err;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        for (int c; (c = std::fgetc(pipe)) != EOF;)
+            err += static_cast<char>(c);
+        ::pclose(pipe);
+        return err;
+    };
+    ASSERT_EQ(::symlink("/dev/full", (dir + "/full.png").c_str()), 0);
+    EXPECT_EQ(run("render --map " + Map12345 + " --out " + dir + "/full.png --tiles " TILE_DIR),
+              "tavrin-cli: " + dir + "/full.png: Disk full\n");
+
+    // Tile 1's bitmap declares pixels past its end (Qt warns, then decodes
+    // black), tile 2's is not a bitmap: the drawing stops there.
+    const auto tileFile = [&](const std::string& token, int tile) {
+        return dir + "/" + token + std::to_string(Map12345[3 * tile - 1] - 100) + ".bmp";
+    };
+    std::system(
+        ("cp " TILE_CORPUS_DIR "/pixels_past_the_end.bmp '" + tileFile("AshenHollow", 1) + "'")
+            .c_str());
+    const std::string sour = tileFile("SourHollow", 2);
+    std::ofstream(sour) << "not a bitmap";
+    EXPECT_EQ(run("render --map " + Map12345 + " --out " + dir + "/map.bmp --tiles " + dir),
+              "tavrin-cli: " + sour + ": Bitmap image is not valid\n");
     std::system(("rm -rf '" + dir + "'").c_str());
 }

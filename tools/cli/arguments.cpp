@@ -1,6 +1,7 @@
 #include "arguments.h"
 
 #include "catalogue.h"
+#include "errors.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,14 +19,14 @@ TArguments::TArguments(const std::vector<std::string>& args, std::size_t first,
         if (a.size() > 2 && a.starts_with("--")) {
             if (known(valued, a)) {
                 if (i + 1 >= args.size())
-                    throw EUsage("option " + a + " needs a value");
+                    throw ETavrinError("option " + a + " needs a value");
                 if (Option(a))
-                    throw EUsage("option " + a + " given twice");
+                    throw ETavrinError("option " + a + " given twice");
                 options_.emplace_back(a, args[++i]);
             } else if (known(flags, a)) {
                 flags_.push_back(a);
             } else {
-                throw EUsage("unknown option " + a);
+                throw ETavrinError("unknown option " + a);
             }
         } else {
             positional_.push_back(a);
@@ -50,8 +51,8 @@ std::int64_t ParseNumber(const std::string& text, std::int64_t low, std::int64_t
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high)
-        throw EUsage(what + " must be a whole number from " + std::to_string(low) + " to " +
-                     std::to_string(high) + ", not '" + text + "'");
+        throw ETavrinError(what + " must be a whole number from " + std::to_string(low) + " to " +
+                           std::to_string(high) + ", not '" + text + "'");
     return value;
 }
 
@@ -62,7 +63,7 @@ std::uint8_t ParseTile(const std::string& text) {
     if (!text.empty() &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return static_cast<std::uint8_t>(ParseNumber(text, 1, TileCount, "a tile"));
-    throw EUsage("unknown tile '" + text + "': give 1..20 or a token such as MarchLand");
+    throw ETavrinError("unknown tile '" + text + "': give 1..20 or a token such as MarchLand");
 }
 
 } // namespace tavrin::cli

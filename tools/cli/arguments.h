@@ -1,34 +1,13 @@
 #pragma once
-// Small parsing helpers for tavrin-cli; every failure is an EUsage carrying
-// the one line shown on stderr.
+// Small parsing helpers for tavrin-cli; every failure is an ETavrinError
+// carrying the one line shown on stderr.
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace tavrin::cli {
-
-class EUsage : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// A failure that is not a misuse: shown without the usage text.
-class EFailure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Runs `action`; an input/output error becomes an EFailure naming `path`.
-template <typename Action> auto WithPath(const std::string& path, Action&& action) {
-    try {
-        return action();
-    } catch (const std::exception& e) {
-        throw EFailure(path + ": " + e.what());
-    }
-}
 
 // The arguments of one command: options (--name value, or --flag) and the
 // positional words, in order.

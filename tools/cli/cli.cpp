@@ -3,6 +3,9 @@
 #include "acceptance.h"
 #include "arguments.h"
 #include "errors.h"
+#include "file_error.h"
+#include "file_read.h"
+#include "file_save.h"
 #include "listing.h"
 #include "map_file.h"
 #include "map_state.h"
@@ -12,6 +15,7 @@
 #include "sheet.h"
 
 #include <memory>
+#include <new>
 #include <ostream>
 
 namespace tavrin::cli {
@@ -46,19 +50,21 @@ struct TSession {
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
-// Create Map followed by a Load Map.
-void LoadMap(TMapState& state, const TArguments& args) {
+// Create Map followed by a Load Map. False for a string of the wrong length:
+// its message has been shown, every byte of it, as the window shows it, and
+// the command ends with status RefusedMap.
+bool LoadMap(TMapState& state, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
-        throw EUsage("give either --map MAPSTRING or --file FILE");
-    const std::string text = map ? *map : WithPath(*file, [&] { return ReadMapFileLine(*file); });
-    if (text.size() != MapStringLength)
-        throw EUsage(MapStringNotValidMessage(text));
+        throw ETavrinError("give either --map MAPSTRING or --file FILE");
+    const std::string text = map ? *map : FirstLine(ReadFileHead(*file, MapLineLimit));
     for (int t = 1; t <= TileCount; ++t)
         state.Tiles[t].Placed = true;
-    ReadMapString(state, text);
+    return ReadMapString(state, text);
 }
+
+constexpr int RefusedMap = RefusedMapStatus;
 
 // FILE for one map; for several, FILE with the map's number before its
 // extension (maps.tvm: maps1.tvm, maps2.tvm, ...).
@@ -75,7 +81,7 @@ std::string NumberedPath(const std::string& path, std::int64_t number, std::int6
 
 int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
-        throw EUsage("generate takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError("generate takes no word '" + args.Positional().front() + "'");
     TSession session(err);
     TMapState& state = *session.state;
     if (const auto seed = args.Option("--seed"))
@@ -87,8 +93,7 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
         const TCreateMapStats stats = CreateMap(state);
         out << MakeMapString(state) << '\n';
         if (const auto save = args.Option("--save")) {
-            const std::string path = NumberedPath(*save, i, count);
-            WithPath(path, [&] { SaveMapFile(state, path); });
+            SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
         }
         if (args.Flag("--stats"))
             err << "map " << i << ": " << stats.Attempts << " attempts, " << stats.Passes
@@ -99,9 +104,10 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
 
 int List(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
-        throw EUsage("list takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError("list takes no word '" + args.Positional().front() + "'");
     TSession session(err);
-    LoadMap(*session.state, args);
+    if (!LoadMap(*session.state, args))
+        return RefusedMap;
     for (const std::string& line : TileListing(*session.state))
         out << line << '\n';
     return 0;
@@ -110,13 +116,14 @@ int List(const TArguments& args, std::ostream& out, std::ostream& err) {
 int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
     const auto& words = args.Positional();
     if (words.size() != 4)
-        throw EUsage("route needs FROM FROMCLEARING TO TOCLEARING");
+        throw ETavrinError("route needs FROM FROMCLEARING TO TOCLEARING");
     const TLocation from{ParseTile(words[0]),
                          static_cast<std::uint8_t>(ParseNumber(words[1], 0, 6, "FROMCLEARING"))};
     const TLocation to{ParseTile(words[2]),
                        static_cast<std::uint8_t>(ParseNumber(words[3], 0, 6, "TOCLEARING"))};
     TSession session(err);
-    LoadMap(*session.state, args);
+    if (!LoadMap(*session.state, args))
+        return RefusedMap;
     TRoute route;
     FindShortestPath(*session.state, from, to, route);
     if (!route.Live) {
@@ -130,12 +137,15 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
 
 int Render(const TArguments& args, std::ostream& err) {
     if (!args.Positional().empty())
-        throw EUsage("render takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError("render takes no word '" + args.Positional().front() + "'");
     const auto outPath = args.Option("--out");
     if (!outPath)
-        throw EUsage("--out FILE is required");
+        throw ETavrinError("--out FILE is required");
+    if (!IsPictureName(*outPath))
+        throw ETavrinError(PictureNameText);
     TSession session(err);
-    LoadMap(*session.state, args);
+    if (!LoadMap(*session.state, args))
+        return RefusedMap;
     RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath);
     return 0;
 }
@@ -145,7 +155,7 @@ int Render(const TArguments& args, std::ostream& err) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty())
-            throw EUsage("no command given");
+            throw ETavrinError("no command given; tavrin-cli --help lists them");
         const std::string& command = args[0];
         if (command == "generate")
             return Generate(TArguments(args, 1, {"--seed", "--count", "--save"}, {"--stats"}), out,
@@ -162,17 +172,15 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << Usage;
             return 0;
         }
-        throw EUsage("unknown command '" + command + "'");
-    } catch (const EUsage& e) {
-        err << "tavrin-cli: " << e.what() << '\n' << Usage;
-        return 2;
-    } catch (const EFailure& e) {
+        throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");
+    } catch (const std::bad_alloc&) {
+        err << "tavrin-cli: Out of memory\n";
+    } catch (const EFileError& e) {
+        err << "tavrin-cli: " << e.Path() << ": " << e.what() << '\n';
+    } catch (const std::exception& e) {
         err << "tavrin-cli: " << e.what() << '\n';
-        return 2;
-    } catch (const ETavrinError& e) {
-        err << "tavrin-cli: " << e.what() << '\n';
-        return 2;
     }
+    return 2;
 }
 
 } // namespace tavrin::cli

@@ -4,8 +4,12 @@
 #include "map_picture.h"
 #include "picture_export.h"
 
+#include <QFile>
 #include <QString>
+#include <cctype>
 #include <filesystem>
+#include <new>
+#include <string_view>
 
 namespace tavrin::cli {
 
@@ -15,18 +19,19 @@ std::string ExecutableFolder() {
     return error ? std::string(".") : self.parent_path().string();
 }
 
+bool IsPictureName(const std::string& path) {
+    return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
+}
+
 void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
-    const QString path = QString::fromStdString(outPath);
+    const QString path = QFile::decodeName(outPath.c_str());
     const auto format = PictureFormatForPath(path);
     if (!format)
-        throw EUsage("--out must name a .bmp, .png, .jpg, .svg or .pdf file");
+        throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(QString::fromStdString(tileFolder));
+    picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
     picture.DrawMap();
-    WithPath(outPath, [&] {
-        ExportPicture(path, picture.Image(), *format);
-        return 0;
-    });
+    ExportPicture(path, picture.Image(), *format);
 }
 
 } // namespace tavrin::cli

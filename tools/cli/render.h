@@ -2,7 +2,6 @@
 // tavrin-cli render: draws a map exactly as the window does, with the same
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
-#include "arguments.h"
 #include "map_state.h"
 
 #include <string>
@@ -12,10 +11,20 @@ namespace tavrin::cli {
 // The folder of the running executable, where the tile bitmaps lie.
 std::string ExecutableFolder();
 
-// Draws the tiles of `state` with the bitmaps of `tileFolder` and writes the
-// picture to `outPath` (".bmp": 24-bit Windows bitmap, as Save Map as .bmp
-// writes it; ".png"). Missing bitmaps are reported through the state's
-// messages and the drawing goes on; errors raise.
+// True for a name ending in an extension render writes (.bmp, .png, .jpg or
+// .jpeg, .svg, .pdf), in any case.
+bool IsPictureName(const std::string& path);
+
+// The one line that refuses any other name.
+inline constexpr const char* PictureNameText =
+    "--out must name a .bmp, .png, .jpg, .svg or .pdf file";
+
+// Draws the tiles of `state` with the bitmaps of `tileFolder` and saves the
+// picture to `outPath` in the format its extension names (".bmp": 24-bit
+// Windows bitmap, byte for byte as Save Map as .bmp writes it). The picture
+// is encoded in memory and saved through the file layer. Missing bitmaps are
+// reported through the state's messages and the drawing goes on; errors
+// raise.
 void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath);
 
 } // namespace tavrin::cli

@@ -65,20 +65,21 @@ std::vector<std::string> SheetOptions() {
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     if (!args.Positional().empty())
-        throw EUsage("sheet takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError("sheet takes no word '" + args.Positional().front() + "'");
     const auto outPath = args.Option("--out");
     if (!outPath)
-        throw EUsage("--out FILE.pdf is required");
+        throw ETavrinError("--out FILE.pdf is required");
     const QString path = QString::fromStdString(*outPath);
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
-        throw EUsage("--out must name a .pdf file");
+        throw ETavrinError("--out must name a .pdf file");
 
     // The state is large; it lives on the heap, as the other commands' do.
     const auto state = std::make_unique<TMapState>();
     TErrorStream messages(err);
     InitTiles(*state);
     state->Messages = &messages;
-    loadMap(*state, args);
+    if (!loadMap(*state, args))
+        return RefusedMapStatus;
 
     const TFontsReady fonts;
     TMapPicture picture(*state);
@@ -86,10 +87,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
         QString::fromStdString(args.Option("--tiles").value_or(ExecutableFolder())));
     picture.DrawMap();
     const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(*state, QString()));
-    WithPath(*outPath, [&] {
-        SavePictureBytes(path, pdf);
-        return 0;
-    });
+    SavePictureBytes(path, pdf);
     return 0;
 }
 

@@ -13,14 +13,19 @@ namespace tavrin::cli {
 // The options `sheet` takes.
 std::vector<std::string> SheetOptions();
 
-// Reads the map of --map or --file into a state whose catalogue is filled.
-using TMapLoader = void (*)(TMapState& state, const TArguments& args);
+// Reads the map of --map or --file into a state whose catalogue is filled;
+// false when the map string was refused (its message shown).
+using TMapLoader = bool (*)(TMapState& state, const TArguments& args);
+
+// The exit status of a command whose map string was refused.
+inline constexpr int RefusedMapStatus = 2;
 
 // sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]: draws
 // the map with the tile bitmaps beside tavrin-cli (or those of --tiles) and
 // writes the sheet to FILE.pdf, replacing an existing file only once the new
 // one is whole. Missing bitmaps are reported on `err` and the sheet is still
-// written; a bad argument raises EUsage, a failed write EFailure.
+// written; a bad argument or a failed write raises, a refused map string
+// gives RefusedMapStatus.
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap);
 
 } // namespace tavrin::cli

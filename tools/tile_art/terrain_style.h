@@ -5,7 +5,7 @@
 // green with round trees; kind 2 is ochre earth with stones; kind 3 is grey
 // rock with peaks.
 
-#include "bmp_writer.h"
+#include "rgb.h"
 
 #include <QPointF>
 #include <cstdint>

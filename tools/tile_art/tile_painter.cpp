@@ -14,6 +14,7 @@
 #include <array>
 #include <checked.h>
 #include <cmath>
+#include <vector>
 
 namespace tavrin::tileart {
 namespace {
@@ -256,20 +257,6 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
 
     KeyAndRim(image);
     return image;
-}
-
-std::vector<TRgb> ImagePixels(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    std::vector<TRgb> pixels;
-    pixels.reserve(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            pixels.push_back({static_cast<std::uint8_t>(qRed(line[x])),
-                              static_cast<std::uint8_t>(qGreen(line[x])),
-                              static_cast<std::uint8_t>(qBlue(line[x]))});
-    }
-    return pixels;
 }
 
 } // namespace tavrin::tileart

@@ -5,12 +5,11 @@
 // key colour. Roads, clearings and terrain turn with the rotation; numbers and
 // the name stay upright. Needs a QGuiApplication for text.
 
-#include "bmp_writer.h"
 #include "clearing_layout.h"
+#include "rgb.h"
 
 #include <QImage>
 #include <map_state.h>
-#include <vector>
 
 namespace tavrin::tileart {
 
@@ -23,8 +22,5 @@ inline constexpr TRgb RoadColour{236, 218, 166};
 // The picture of tile 1..20 with rotation 1..6, in QImage::Format_RGB32.
 // Throws ERangeError for a tile or rotation outside its range.
 QImage RenderTile(const TMapState& state, int tile, int rotation);
-
-// The pixels of an image row by row from the top, ready for EncodeBmp24.
-std::vector<TRgb> ImagePixels(const QImage& image);
 
 } // namespace tavrin::tileart

@@ -2,8 +2,8 @@
 // shape, key colour, roads at the right edge midpoints, repeatable bytes, and
 // that tiles laid out as the map draws them leave no hole.
 
-#include "bmp_writer.h"
 #include "hex_shape.h"
+#include "tile_file.h"
 #include "tile_file_name.h"
 #include "tile_frame.h"
 #include "tile_painter.h"
@@ -101,8 +101,8 @@ TEST(TileBitmaps, RoadsLeaveAtTheMidpointsOfTheRotatedExitEdges) {
 TEST(TileBitmaps, TheSameTileAlwaysGivesTheSameBytes) {
     const auto state = Catalogue();
     for (auto [tile, rotation] : {std::pair{11, 3}, std::pair{1, 1}, std::pair{17, 6}}) {
-        const QImage image = RenderTile(*state, tile, rotation);
-        EXPECT_EQ(EncodeBmp24(BitmapSize, BitmapSize, ImagePixels(image)),
+        const QByteArray fresh = TileFileBytes(RenderTile(*state, tile, rotation));
+        EXPECT_EQ(std::vector<std::uint8_t>(fresh.begin(), fresh.end()),
                   ReadBytes(TilePath(tile, rotation)))
             << "file differs from a fresh render";
     }

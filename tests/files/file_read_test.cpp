@@ -1,0 +1,89 @@
+// Reading a file's first bytes: bounded whatever the file's size, never
+// blocking on a pipe, and every failure with its own text.
+
+#include "file_read.h"
+#include "file_test_support.h"
+
+#include <chrono>
+#include <fcntl.h>
+#include <thread>
+#include <vector>
+
+using namespace tavrin;
+using namespace tavrin::test;
+
+namespace {
+
+class FileRead : public FileTest {};
+
+} // namespace
+
+TEST_F(FileRead, KeepsAtMostTheBytesAskedFor) {
+    struct Case {
+        std::string bytes;
+        std::size_t limit;
+        std::string kept;
+    };
+    const std::vector<Case> cases = {
+        {"", 10, ""},
+        {"short", 10, "short"},
+        {"exactly10!", 10, "exactly10!"},
+        {std::string(200000, 'x') + "tail", 150000, std::string(150000, 'x')},
+        {std::string("a\0b\r\n", 5), 100, std::string("a\0b\r\n", 5)},
+    };
+    for (const Case& c : cases) {
+        Write(Path("in"), c.bytes);
+        EXPECT_EQ(ReadFileHead(Path("in"), c.limit), c.kept);
+    }
+    // A sparse file of 1 TiB: only the head is ever read.
+    const std::string huge = Path("huge");
+    Write(huge, "head");
+    ASSERT_EQ(::truncate(huge.c_str(), 1LL << 40), 0);
+    EXPECT_EQ(ReadFileHead(huge, 4), "head");
+}
+
+// A FIFO nobody writes to is empty at once instead of blocking the open; one
+// with a writer gives what is written until the writer closes it.
+TEST_F(FileRead, FifoNeverBlocks) {
+    const std::string fifo = Path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadFileHead(fifo, 100), "");
+
+    // A writer that is there before the read and sends a little later.
+    const int writerFd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writerFd, 0);
+    std::thread writer([writerFd] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ASSERT_EQ(::write(writerFd, "map line", 8), 8);
+        ::close(writerFd);
+    });
+    EXPECT_EQ(ReadFileHead(fifo, 100), "map line");
+    writer.join();
+}
+
+TEST_F(FileRead, FailuresCarryTheTextOfTheirCode) {
+    Write(Path("plain"), "x");
+    Write(Path("secret"), "x");
+    ::chmod(Path("secret").c_str(), 0600);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {Path("missing.tvm"), "File not found"},
+        {Path("no/such/dir.tvm"), "File not found"},
+        {Path("plain/inside.tvm"), "Invalid filename"},
+        {dir_, "File access denied"},
+        {Path("secret"), "File access denied"},
+        {Path(std::string(5000, 'n')), "Invalid filename"},
+    };
+    AsOrdinaryUser nobody;
+    for (const auto& [path, text] : cases)
+        EXPECT_EQ(ErrorText([&] { ReadFileHead(path, 10); }), text) << path;
+}
+
+TEST_F(FileRead, ErrorsNameTheirFile) {
+    try {
+        ReadFileHead(Path("missing"), 1);
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Path(), Path("missing"));
+        EXPECT_EQ(e.Code(), 2);
+    }
+}
