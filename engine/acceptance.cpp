@@ -1,21 +1,21 @@
 #include "acceptance.h"
 
 #include "generator.h"
-#include "route_search.h"
+#include "road_graph.h"
+#include "route_sweep.h"
 
 namespace tavrin {
-namespace {
-
-bool Reachable(const TMapState& state, int tile, int clearing) {
-    TRoute route;
-    FindShortestPath(state, StartLocation,
-                     {static_cast<std::uint8_t>(tile), static_cast<std::uint8_t>(clearing)}, route);
-    return route.Live;
-}
-
-} // namespace
 
 bool MapAccepted(const TMapState& state) {
+    // A search from the start finds a clearing exactly when one sweep from
+    // the start takes it (the start itself counts as found).
+    const TRoadGraph graph(state);
+    TRouteSweep sweep(graph, StartLocation);
+    sweep.RunAll();
+    const auto Reachable = [&](int tile, int clearing) {
+        return sweep.Taken({static_cast<std::uint8_t>(tile), static_cast<std::uint8_t>(clearing)});
+    };
+
     bool ok = true;
     for (int i = 1; i <= TileCount && ok; ++i) {
         const TTile& tile = state.Tiles[i];
@@ -23,14 +23,14 @@ bool MapAccepted(const TMapState& state) {
             // Some present clearing must be reachable; every one is searched.
             int reached = 0;
             for (int c = 1; c <= 6; ++c)
-                if (tile.Clearings[c].Present && Reachable(state, i, c))
+                if (tile.Clearings[c].Present && Reachable(i, c))
                     ++reached;
             if (reached == 0)
                 ok = false;
         } else if (tile.Kind <= 3) {
             // All six clearings must be reachable, present or not.
             for (int c = 1; c <= 6; ++c)
-                if (!Reachable(state, i, c))
+                if (!Reachable(i, c))
                     ok = false;
         }
     }

@@ -212,6 +212,14 @@ void TShortString::Assign(std::string_view text) {
         Chars[i] = i < text.size() ? text[i] : '\0';
 }
 
+std::string TileBitmapStem(int tile, int rotation) {
+    return std::string(TileFileNames[tile]) + std::to_string(rotation);
+}
+
+std::string TileBitmapName(int tile, int rotation) {
+    return TileBitmapStem(tile, rotation) + std::string(TileBitmapExtension);
+}
+
 void FillCatalogue(TMapState& state) {
     for (int t = 1; t <= TileCount; ++t) {
         state.Tiles[t].Name.Assign(TileRows[t].Name);

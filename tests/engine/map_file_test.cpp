@@ -56,7 +56,7 @@ protected:
 
     std::string dir_;
     std::unique_ptr<TMapState> state_;
-    RecordingSink sink_;
+    TRecordingSink sink_;
 };
 
 } // namespace
@@ -102,10 +102,10 @@ TEST_F(MapFileTest, WrongLinesAreRefusedWithTheLengthMessage) {
     };
     for (const auto& [bytes, shown] : cases) {
         Write(Path("bad.tvm"), bytes);
-        sink_.messages.clear();
+        sink_.Messages.clear();
         EXPECT_FALSE(LoadMapFile(*state_, Path("bad.tvm")));
-        ASSERT_EQ(sink_.messages.size(), 1u);
-        EXPECT_EQ(sink_.messages[0], "Internal Error: mapstring not valid=" + shown);
+        ASSERT_EQ(sink_.Messages.size(), 1u);
+        EXPECT_EQ(sink_.Messages[0], "Internal Error: mapstring not valid=" + shown);
         EXPECT_EQ(MakeMapString(*state_), before);
     }
 }

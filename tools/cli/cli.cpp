@@ -117,12 +117,8 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
     LoadMap(*session.state, args);
     TRoute route;
     FindShortestPath(*session.state, from, to, route);
-    if (!route.Live) {
-        out << NotConnectedText << '\n';
-        return 0;
-    }
-    for (int k = 1; k <= route.Count; ++k)
-        out << LocationText(route.Locations[k]) << '\n';
+    for (const std::string& line : RouteLines(route))
+        out << line << '\n';
     return 0;
 }
 
