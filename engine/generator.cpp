@@ -74,14 +74,12 @@ void CollectFromIndex(const TTileRoads& roads, const TCellIndex& grid, bool firs
     fitting.CellCount = 0;
     fitting.Candidates = 0;
     const auto& fits = FitTable.Rotations[roads.Exits];
+    // Without branches on the cells: whether one qualifies cannot be predicted.
+    const int fewest = firstPlacement ? 1 : 2; // from the third tile on, two placed neighbours
     grid.ForEachFreeCellInScanOrder([&](int place, int neighbours, TCellCode code) {
-        // From the third tile on a cell must touch two placed tiles.
-        if (!firstPlacement && neighbours < 2)
-            return;
-        const TRotationMask rotations = fits[code];
-        if (rotations == 0)
-            return;
-        fitting.Cells[fitting.CellCount++] = {static_cast<std::int16_t>(place), rotations};
+        const TRotationMask rotations = neighbours >= fewest ? fits[code] : 0;
+        fitting.Cells[fitting.CellCount] = {static_cast<std::int16_t>(place), rotations};
+        fitting.CellCount += rotations != 0;
         fitting.Candidates += RotationCount[rotations];
     });
 }
