@@ -32,8 +32,18 @@ void TCellIndex::Use(int place) {
 }
 
 void TCellIndex::Disown(const TCellEntry& cell) {
-    if (cell.Owner != 0)
-        Tiles[cell.Owner].OwnedEdges &= static_cast<TEdgeMask>(~(1u << (cell.OwnerEdge - 1)));
+    if (cell.Owner == 0)
+        return;
+    const auto others = static_cast<TEdgeMask>(~(1u << (cell.OwnerEdge - 1)));
+    Tiles[cell.Owner].OwnedEdges &= others;
+    Tiles[cell.Owner].OwnedTouchingTwo &= others;
+}
+
+void TCellIndex::Own(TCellEntry& cell, int tile, TEdge edge) {
+    Disown(cell);
+    cell.Owner = static_cast<std::uint8_t>(tile);
+    cell.OwnerEdge = static_cast<std::uint8_t>(edge.Number());
+    Tiles[tile].OwnedEdges |= Bit(edge);
 }
 
 void TCellIndex::Clear() {
@@ -54,7 +64,7 @@ void TCellIndex::Place(int tile, TCell cell, TEdgeMask exits) {
     Disown(here);
     here.Tile = static_cast<std::uint8_t>(tile);
     const std::uint8_t odd = IsOddColumn(cell.Col) ? 1 : 0;
-    Tiles[tile] = {static_cast<std::int16_t>(place), odd, 0};
+    Tiles[tile] = {static_cast<std::int16_t>(place), odd, 0, 0};
     Placed |= 1u << tile;
 
     for (TEdge edge : AllEdges) {
@@ -64,16 +74,14 @@ void TCellIndex::Place(int tile, TCell cell, TEdgeMask exits) {
         if (next.Tile != 0)
             continue;
         Use(at);
-        ++next.Neighbours;
         const TCellCode facing = EdgeCode[Opposite(edge).Number()];
         next.Code = static_cast<TCellCode>(next.Code + (Has(exits, edge) ? 2 * facing : facing));
         // The scan meets the cell first from its lowest-numbered placed neighbour.
-        if (next.Owner == 0 || next.Owner > tile) {
-            Disown(next);
-            next.Owner = static_cast<std::uint8_t>(tile);
-            next.OwnerEdge = static_cast<std::uint8_t>(edge.Number());
-            Tiles[tile].OwnedEdges |= Bit(edge);
-        }
+        if (next.Owner == 0 || next.Owner > tile)
+            Own(next, tile, edge);
+        if (++next.Neighbours >= 2)
+            Tiles[next.Owner].OwnedTouchingTwo |=
+                static_cast<TEdgeMask>(1u << (next.OwnerEdge - 1));
     }
 }
 

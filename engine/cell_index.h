@@ -48,16 +48,18 @@ public:
     // The tiles placed so far, bit t for tile t.
     std::uint32_t PlacedTiles() const { return Placed; }
 
-    // Calls visit(place, neighbours, code) for every free cell beside a
-    // placed tile, in the order the scan of the placed tiles first meets
-    // them: `place` names the cell for CellAt, `neighbours` counts the placed
-    // tiles it touches, `code` is its TCellCode.
-    template <typename Visit> void ForEachFreeCellInScanOrder(Visit&& visit) const {
+    // Calls visit(place, code) for every free cell beside a placed tile (or,
+    // with `touchingTwo`, for those beside two placed tiles or more), in the
+    // order the scan of the placed tiles first meets them: `place` names the
+    // cell for CellAt, `code` is its TCellCode.
+    template <typename Visit>
+    void ForEachFreeCellInScanOrder(bool touchingTwo, Visit&& visit) const {
         for (std::uint32_t tiles = Placed; tiles != 0; tiles &= tiles - 1) {
             const TTileEntry& owner = Tiles[__builtin_ctz(tiles)];
-            for (unsigned edges = owner.OwnedEdges; edges != 0; edges &= edges - 1) {
+            unsigned edges = touchingTwo ? owner.OwnedTouchingTwo : owner.OwnedEdges;
+            for (; edges != 0; edges &= edges - 1) {
                 const int place = owner.Place + Step[owner.Odd][__builtin_ctz(edges) + 1];
-                visit(place, Cells[place].Neighbours, Cells[place].Code);
+                visit(place, Cells[place].Code);
             }
         }
     }
@@ -77,14 +79,16 @@ private:
         bool Used;               // listed in UsedCells
     };
     struct TTileEntry {
-        std::int16_t Place;   // the tile's cell
-        std::uint8_t Odd;     // 1 in an odd column
-        TEdgeMask OwnedEdges; // edges leading to free cells the tile owns
+        std::int16_t Place;         // the tile's cell
+        std::uint8_t Odd;           // 1 in an odd column
+        TEdgeMask OwnedEdges;       // edges leading to free cells the tile owns
+        TEdgeMask OwnedTouchingTwo; // those of them whose cell touches two placed tiles or more
     };
 
     static int PlaceOf(TCell cell);
     void Use(int place);
     void Disown(const TCellEntry& cell);
+    void Own(TCellEntry& cell, int tile, TEdge edge);
 
     // Steps to the cell across each edge, from an even and an odd column.
     static const std::array<std::array<int, 7>, 2> Step;

@@ -74,10 +74,10 @@ void CollectFromIndex(const TTileRoads& roads, const TCellIndex& grid, bool firs
     fitting.CellCount = 0;
     fitting.Candidates = 0;
     const auto& fits = FitTable.Rotations[roads.Exits];
-    // Without branches on the cells: whether one qualifies cannot be predicted.
-    const int fewest = firstPlacement ? 1 : 2; // from the third tile on, two placed neighbours
-    grid.ForEachFreeCellInScanOrder([&](int place, int neighbours, TCellCode code) {
-        const TRotationMask rotations = neighbours >= fewest ? fits[code] : 0;
+    // From the third tile on a cell must touch two placed tiles. Without
+    // branches on the cells: whether a tile fits one cannot be predicted.
+    grid.ForEachFreeCellInScanOrder(!firstPlacement, [&](int place, TCellCode code) {
+        const TRotationMask rotations = fits[code];
         fitting.Cells[fitting.CellCount] = {static_cast<std::int16_t>(place), rotations};
         fitting.CellCount += rotations != 0;
         fitting.Candidates += RotationCount[rotations];
