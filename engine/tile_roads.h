@@ -33,6 +33,18 @@ struct TTileRoads {
     // Per road set and tile edge 1..6 (index 0 unused): the clearing whose
     // road leaves through that edge, the highest when there are several, or 0.
     std::array<std::array<std::uint8_t, 7>, 2> ClearingAt;
+
+    // The clearings of RoadsA grouped by the roads between them, for the
+    // acceptance test: per clearing 1..6, its group's clearings (bit c for
+    // clearing c) and the tile edges the group's roads leave through.
+    // Meaningful only where every road between clearings has its return
+    // road, so that each clearing of a group reaches every other.
+    std::array<std::uint8_t, 7> GroupClearings;
+    std::array<TEdgeMask, 7> GroupEdges;
+    bool RoadsAReturn; // every road of RoadsA between clearings has its return road
+    // The clearings a road of RoadsA can arrive at: targets of roads between
+    // clearings, and clearings with a road out through an edge (bit c).
+    std::uint8_t Arrivals;
 };
 
 // The roads of tile number `number`, whose record is `tile`.

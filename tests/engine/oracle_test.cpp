@@ -120,9 +120,25 @@ void ExpectSameRoadGraph(const TPair& pair) {
         }
 }
 
+// The acceptance test with one tile examined at a time (every other tile of
+// a kind that is not examined), as each kind demands: so its answer shows
+// which of that tile's clearings the search reaches from the start.
+void ExpectSameAcceptanceTileByTile(const TPair& pair) {
+    for (std::uint8_t kind : {0, 2})
+        for (int examined = 1; examined <= TileCount; ++examined) {
+            for (int t = 1; t <= TileCount; ++t)
+                pair.New->Tiles[t].Kind = pair.Old->Tiles[t].Kind = t == examined ? kind : 4;
+            ASSERT_EQ(MapAccepted(*pair.New), oracle::MapAccepted(*pair.Old))
+                << "tile " << examined << " as kind " << int{kind};
+        }
+    for (int t = 1; t <= TileCount; ++t)
+        pair.New->Tiles[t].Kind = pair.Old->Tiles[t].Kind = static_cast<std::uint8_t>((t - 1) / 5);
+}
+
 // Maps no generator makes: columns and rows from a narrow window (so tiles
-// crowd, touch and share cells with disagreeing edges) or from the whole
-// range a map string carries, some tiles unplaced, some flipped.
+// crowd, touch and share cells with disagreeing edges), the same with one
+// tile far away, or from the whole range a map string carries; some tiles
+// unplaced; every other group of maps with some tiles flipped.
 struct TOddMap {
     std::string Text;
     std::uint32_t Placed;
@@ -130,7 +146,9 @@ struct TOddMap {
 };
 
 TOddMap OddMap(std::mt19937& random, int index) {
-    const int spread = index % 3 == 0 ? 1 : index % 3 == 1 ? 3 : 127;
+    constexpr int Spreads[] = {1, 3, 2, 127};
+    const int spread = Spreads[index % 4];
+    const bool flips = index / 4 % 2 == 1;
     TOddMap map{std::string(MapStringLength, ' '), 0, 0};
     for (int t = 1; t <= TileCount; ++t) {
         const auto coordinate = [&] {
@@ -141,9 +159,11 @@ TOddMap OddMap(std::mt19937& random, int index) {
         map.Text[3 * t - 1] = static_cast<char>(101 + random() % 6);
         if (random() % 8 != 0)
             map.Placed |= 1u << t;
-        if (random() % 6 == 0)
+        if (flips && random() % 6 == 0)
             map.Flipped |= 1u << t;
     }
+    if (index % 4 == 2) // one tile at the far end of the range
+        map.Text[3 * (1 + random() % TileCount) - 3] = static_cast<char>(random() % 2 ? 0 : 255);
     return map;
 }
 
@@ -195,6 +215,7 @@ TEST(SameAsOracleMaps, OddMapsAnswerEveryStepAndRouteAlike) {
         pair.Load(map.Text, map.Placed, map.Flipped);
         ExpectSameRoadGraph(pair);
         ASSERT_EQ(MapAccepted(*pair.New), oracle::MapAccepted(*pair.Old)) << map.Text;
+        ExpectSameAcceptanceTileByTile(pair);
         ExpectSameRoutesFrom(pair, StartLocation);
         ExpectSameRoutesFrom(pair, Loc(1 + index % TileCount, 1 + index % 6));
         if (HasFatalFailure())
