@@ -9,6 +9,7 @@
 #include "map_string.h"
 #include "random.h"
 #include "render.h"
+#include "stats.h"
 
 #include <memory>
 #include <ostream>
@@ -21,7 +22,8 @@ constexpr const char* Usage =
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.bmp|FILE.png "
-    "[--tiles DIR]\n";
+    "[--tiles DIR]\n"
+    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
 
 // Engine messages go to stderr; the command goes on, as in the window.
 class TStreamMessages : public IMessageSink {
@@ -148,6 +150,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
             return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
+        if (command == "stats")
+            return Stats(TArguments(args, 1, {"--seeds", "--threads", "--csv"}, {}), out, err);
         if (command == "render")
             return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
         if (command == "--help" || command == "-h" || command == "help") {
