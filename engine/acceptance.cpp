@@ -5,7 +5,6 @@
 #include "route_sweep.h"
 
 #include <array>
-#include <bit>
 
 namespace tavrin {
 namespace {
@@ -40,7 +39,7 @@ bool GroupsAnswer(const TMapState& state) {
         const TTileRoads& roads = state.TileRoads[t];
         if (state.Tiles[t].Flipped || !roads.RoadsAReturn)
             return false;
-        arrivals += std::popcount(roads.Arrivals);
+        arrivals += roads.ArrivalCount;
     }
     const bool startArrives =
         (state.TileRoads[StartLocation.Tile].Arrivals >> StartLocation.Clearing & 1) != 0;
@@ -64,7 +63,7 @@ TReached ReachedByGroups(const TMapState& state, const TRoadGraph& graph) {
         for (unsigned edges = state.TileRoads[tile].GroupEdges[at & 7]; edges != 0;
              edges &= edges - 1) {
             const TLocationIndex next =
-                graph.Follow(tile, static_cast<TRoadStep>(std::countr_zero(edges) + 1));
+                graph.Follow(tile, static_cast<TRoadStep>(__builtin_ctz(edges) + 1));
             // No neighbour there, or one without a facing road (clearing 0).
             if ((next & 7) != 0 && (reached[next >> 3] >> (next & 7) & 1) == 0)
                 reach(next >> 3, next & 7);

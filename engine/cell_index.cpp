@@ -24,13 +24,6 @@ int TCellIndex::PlaceOf(TCell cell) {
     return (cell.Col + Reach) * Side + (cell.Row + Reach);
 }
 
-void TCellIndex::Use(int place) {
-    if (!Cells[place].Used) {
-        Cells[place].Used = true;
-        UsedCells[UsedCount++] = static_cast<std::int16_t>(place);
-    }
-}
-
 void TCellIndex::Disown(const TCellEntry& cell) {
     if (cell.Owner == 0)
         return;
@@ -47,11 +40,14 @@ void TCellIndex::Own(TCellEntry& cell, int tile, TEdge edge) {
 }
 
 void TCellIndex::Clear() {
-    for (int i = 0; i < UsedCount; ++i)
-        Cells[UsedCells[i]] = {};
-    UsedCount = 0;
-    for (std::uint32_t tiles = Placed; tiles != 0; tiles &= tiles - 1)
-        Tiles[__builtin_ctz(tiles)] = {};
+    // Every cell in use holds a placed tile or lies beside one.
+    for (std::uint32_t tiles = Placed; tiles != 0; tiles &= tiles - 1) {
+        TTileEntry& tile = Tiles[__builtin_ctz(tiles)];
+        Cells[tile.Place] = {};
+        for (int e = 1; e <= 6; ++e)
+            Cells[tile.Place + Step[tile.Odd][e]] = {};
+        tile = {};
+    }
     Placed = 0;
 }
 
@@ -60,7 +56,6 @@ void TCellIndex::Place(int tile, TCell cell, TEdgeMask exits) {
     const int place = PlaceOf(cell);
     TCellEntry& here = Cells[place];
     assert(here.Tile == 0);
-    Use(place);
     Disown(here);
     here.Tile = static_cast<std::uint8_t>(tile);
     const std::uint8_t odd = IsOddColumn(cell.Col) ? 1 : 0;
@@ -73,7 +68,6 @@ void TCellIndex::Place(int tile, TCell cell, TEdgeMask exits) {
         TCellEntry& next = Cells[at];
         if (next.Tile != 0)
             continue;
-        Use(at);
         const TCellCode facing = EdgeCode[Opposite(edge).Number()];
         next.Code = static_cast<TCellCode>(next.Code + (Has(exits, edge) ? 2 * facing : facing));
         // The scan meets the cell first from its lowest-numbered placed neighbour.

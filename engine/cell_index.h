@@ -11,7 +11,7 @@
 // A generated map grows from tile 11 at the origin, each tile in a free cell
 // beside a placed one, so its tiles lie within 19 cells of the origin and
 // the cells beside them within 20: the index covers just that window.
-// Nothing is allocated; Clear takes time in proportion to the cells used.
+// Nothing is allocated; Clear takes time in proportion to the tiles placed.
 
 #include "cell.h"
 #include "edge.h"
@@ -76,7 +76,6 @@ private:
         TCellCode Code;          // of a free cell
         std::uint8_t Owner;      // lowest placed tile beside the cell, 0 for none
         std::uint8_t OwnerEdge;  // the owner's edge that leads here
-        bool Used;               // listed in UsedCells
     };
     struct TTileEntry {
         std::int16_t Place;         // the tile's cell
@@ -86,7 +85,6 @@ private:
     };
 
     static int PlaceOf(TCell cell);
-    void Use(int place);
     void Disown(const TCellEntry& cell);
     void Own(TCellEntry& cell, int tile, TEdge edge);
 
@@ -95,8 +93,6 @@ private:
 
     std::array<TCellEntry, CellCount> Cells{};
     std::array<TTileEntry, 21> Tiles{};
-    std::array<std::int16_t, CellCount> UsedCells{};
-    int UsedCount = 0;
     std::uint32_t Placed = 0;
 };
 

@@ -132,24 +132,19 @@ TRoadGraph::TRoadGraph(const TMapState& state) {
     const TNeighbours neighbours =
         FitsWindow(placed) ? NeighboursInWindow(state, placed) : NeighboursByPairs(state, placed);
     // Only placed tiles lead anywhere across an edge (a tile off the grid has
-    // no neighbour, and its rotation may not be set), and only through the
-    // edges their roads use.
+    // no neighbour, and its rotation may not be set). A road through an edge
+    // with no neighbour leads nowhere (Across stays 0).
     for (int i = 0; i < placed.Count; ++i) {
         const int t = placed.Tiles[i];
-        const TTile& tile = state.Tiles[t];
-        const auto& roadEdges = state.TileRoads[t].ClearingAt[RoadSetOf(tile)];
-        for (TEdge edge : AllEdges) {
-            if (roadEdges[edge.Number()] == 0)
-                continue;
-            const TEdge mapEdge = ToMapEdge(edge, RotationOf(tile));
+        const TRotation rotation = RotationOf(state.Tiles[t]);
+        for (TEdge mapEdge : AllEdges) {
             const int next = neighbours[t][mapEdge.Number()];
             if (next == 0)
                 continue;
             const TTile& other = state.Tiles[next];
-            const TEdge facing = ToTileEdge(Opposite(mapEdge), RotationOf(other));
-            const int clearing =
-                state.TileRoads[next].ClearingAt[RoadSetOf(other)][facing.Number()];
-            Across[t][edge.Number()] =
+            const int clearing = state.TileRoads[next].ClearingAtMapEdge[RoadSetOf(
+                other)][RotationOf(other).Number()][Opposite(mapEdge).Number()];
+            Across[t][ToTileEdge(mapEdge, rotation).Number()] =
                 IndexOf({static_cast<std::uint8_t>(next), static_cast<std::uint8_t>(clearing)});
         }
     }

@@ -40,6 +40,9 @@ void DeriveGroups(const TTile& tile, TTileRoads& roads) {
         for (int d = 1; d <= 6; ++d)
             if ((links[c] >> d & 1) != (links[d] >> c & 1))
                 roads.RoadsAReturn = false;
+    for (int c = 1; c <= 6; ++c)
+        roads.ArrivalCount =
+            static_cast<std::uint8_t>(roads.ArrivalCount + (roads.Arrivals >> c & 1));
     for (int c = 1; c <= 6; ++c) {
         std::uint8_t group = static_cast<std::uint8_t>(1u << c);
         for (std::uint8_t grown = 0; grown != group;) {
@@ -84,6 +87,10 @@ TTileRoads DeriveTileRoads(const TTile& tile, int number) {
             if (road.Present && road.Kind == RoadToEdge && road.Edge >= 1 && road.Edge <= 6)
                 roads.ClearingAt[set][road.Edge] = static_cast<std::uint8_t>(clearing);
         });
+        for (TRotation rotation : AllRotations)
+            for (TEdge mapEdge : AllEdges)
+                roads.ClearingAtMapEdge[set][rotation.Number()][mapEdge.Number()] =
+                    roads.ClearingAt[set][ToTileEdge(mapEdge, rotation).Number()];
     }
     return roads;
 }

@@ -33,6 +33,8 @@ struct TTileRoads {
     // Per road set and tile edge 1..6 (index 0 unused): the clearing whose
     // road leaves through that edge, the highest when there are several, or 0.
     std::array<std::array<std::uint8_t, 7>, 2> ClearingAt;
+    // The same by map edge: per road set, rotation 1..6 and map edge 1..6.
+    std::array<std::array<std::array<std::uint8_t, 7>, 7>, 2> ClearingAtMapEdge;
 
     // The clearings of RoadsA grouped by the roads between them, for the
     // acceptance test: per clearing 1..6, its group's clearings (bit c for
@@ -43,8 +45,10 @@ struct TTileRoads {
     std::array<TEdgeMask, 7> GroupEdges;
     bool RoadsAReturn; // every road of RoadsA between clearings has its return road
     // The clearings a road of RoadsA can arrive at: targets of roads between
-    // clearings, and clearings with a road out through an edge (bit c).
+    // clearings, and clearings with a road out through an edge (bit c), and
+    // how many they are.
     std::uint8_t Arrivals;
+    std::uint8_t ArrivalCount;
 };
 
 // The roads of tile number `number`, whose record is `tile`.
