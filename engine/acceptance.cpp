@@ -13,7 +13,6 @@ namespace {
 using TReached = std::array<std::uint8_t, TileCount + 1>;
 
 constexpr std::uint8_t AllSix = 0b1111110;
-constexpr int AllClearings = 95;
 
 // One sweep without target: a search finds a clearing exactly when the
 // sweep takes it (the start itself counts as found).
@@ -43,7 +42,7 @@ bool GroupsAnswer(const TMapState& state) {
     }
     const bool startArrives =
         (state.TileRoads[StartLocation.Tile].Arrivals >> StartLocation.Clearing & 1) != 0;
-    return arrivals + (startArrives ? 0 : 1) <= AllClearings;
+    return arrivals + (startArrives ? 0 : 1) <= ClearingCount;
 }
 
 TReached ReachedByGroups(const TMapState& state, const TRoadGraph& graph) {

@@ -188,7 +188,7 @@ constexpr bool RowsAreOrderedAndValid() {
     return true;
 }
 
-static_assert(std::size(ClearingRows) == 95, "the catalogue has 95 clearings");
+static_assert(std::size(ClearingRows) == ClearingCount, "the catalogue has 95 clearings");
 static_assert(RowsAreOrderedAndValid(), "rows run by tile, then clearing, each once");
 
 // clang-format off

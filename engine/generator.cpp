@@ -16,7 +16,9 @@ using TRotationMask = std::uint8_t;
 
 // [a tile's own exit edges][a free cell's code]: the rotations under which
 // the tile fits the cell, that is under which, along every edge facing a
-// placed tile, both tiles have a road or neither has.
+// placed tile, both tiles have a road or neither has. Written with plain
+// arrays and shifts (ToMapEdges spelt out) so that the compiler's budget for
+// constant evaluation suffices.
 struct TFitTable {
     TRotationMask Rotations[64][CellCodeCount];
 };

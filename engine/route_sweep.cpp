@@ -49,7 +49,7 @@ bool TRouteSweep::RunGeneration(TLocationIndex target, bool& targetTaken) {
                 targetTaken = true;
                 goOn = false;
             }
-            if (++Count == AllClearings)
+            if (++Count == ClearingCount)
                 goOn = false;
         }
     }

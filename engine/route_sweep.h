@@ -52,7 +52,6 @@ public:
 
 private:
     static constexpr TLocationIndex NotTaken = 0;
-    static constexpr int AllClearings = 95;
 
     // One generation; false when the search stops after it.
     bool RunGeneration(TLocationIndex target, bool& targetTaken);
