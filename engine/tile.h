@@ -53,12 +53,6 @@ struct TTile {
     std::int32_t Col;
     std::int32_t Row;
     std::uint8_t Rotation; // 1..6 once a map exists; 0 before
-
-    // The road set in force for this tile.
-    const TRoadSet& Roads(int clearing) const {
-        const TClearing& c = Clearings[clearing];
-        return Flipped ? c.RoadsB : c.RoadsA;
-    }
 };
 
 // The walk over a tile's road slots: visit(clearing, slot, road) for slots 1..5 of
