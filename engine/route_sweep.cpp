@@ -5,7 +5,7 @@
 namespace tavrin {
 
 TRouteSweep::TRouteSweep(const TRoadGraph& graph, TLocation start) : Graph(graph) {
-    assert(start.Tile >= 1 && start.Tile <= 20 && start.Clearing <= 6);
+    assert(start.Tile >= 1 && start.Tile <= TileCount && start.Clearing <= 6);
     const TLocationIndex at = IndexOf(start);
     TakenFrom[at] = at;
     Live[0] = at;
