@@ -15,7 +15,7 @@
 namespace tavrin {
 
 inline constexpr int TileCount = 20;
-inline constexpr int StartTile = 11; // the tile every map is built and tested from
+inline constexpr int StartTile = 11;     // the tile every map is built and tested from
 inline constexpr int ClearingCount = 95; // the clearings of the catalogue, all tiles together
 
 // Receives the program's own messages ("Internal error: nposs=...", ...).
