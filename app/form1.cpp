@@ -69,11 +69,11 @@ QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const
 
 // A clearing input's value, truncated toward zero; outside 0..6 it is a range
 // error (checked before the conversion, so no value can overflow it).
-std::uint8_t ClearingValue(double value) {
+int ClearingValue(double value) {
     const double whole = std::trunc(value);
     if (!(whole >= 0 && whole <= 6))
         throw tavrin::ERangeError();
-    return static_cast<std::uint8_t>(whole);
+    return static_cast<int>(whole);
 }
 
 template <typename T> T* Named(T* object, const char* name) {
@@ -478,13 +478,12 @@ tavrin::TSheetText TForm1::SheetText() const {
 }
 
 void TForm1::btnFindPathClick() {
-    const std::uint8_t fromTile =
-        tavrin::InRange<1, tavrin::TileCount>(cbFromTile->currentIndex() + 1);
-    const std::uint8_t fromClearing = ClearingValue(edFromClearing->value());
-    const std::uint8_t toTile = tavrin::InRange<1, tavrin::TileCount>(cbToTile->currentIndex() + 1);
-    const std::uint8_t toClearing = ClearingValue(edToClearing->value());
-    const tavrin::TLocation from{fromTile, fromClearing};
-    const tavrin::TLocation to{toTile, toClearing};
+    // A tile index outside the list (no selection) or a clearing outside
+    // 0..6 is a range error.
+    const tavrin::TLocation from = tavrin::LocationFrom(cbFromTile->currentIndex() + 1,
+                                                        ClearingValue(edFromClearing->value()));
+    const tavrin::TLocation to =
+        tavrin::LocationFrom(cbToTile->currentIndex() + 1, ClearingValue(edToClearing->value()));
     tavrin::TRoute route{};
     tavrin::FindShortestPath(State, from, to, route);
     // The answer goes on the map before the box opens, so both are seen.

@@ -16,9 +16,7 @@ std::int32_t TileX(std::int32_t column) {
 }
 
 std::int32_t TileY(std::int32_t column, std::int32_t row) {
-    // The lowest bit of the two's-complement value: column −1 is odd.
-    const bool odd = (static_cast<std::uint32_t>(column) & 1u) != 0;
-    return CheckedAdd(CheckedMul(row, RowStep), odd ? OddColumnDrop : 0);
+    return CheckedAdd(CheckedMul(row, RowStep), IsOddColumn(column) ? OddColumnDrop : 0);
 }
 
 std::int32_t TLayoutBox::Width() const {
@@ -53,9 +51,7 @@ QSize PictureSize(const TLayoutBox& box) {
 }
 
 QString TileBitmapName(int tile, int rotation, const QString& extension) {
-    const std::string_view token = TileFileNames[tile];
-    return QString::fromLatin1(token.data(), static_cast<qsizetype>(token.size())) +
-           QString::number(rotation) + extension;
+    return QString::fromStdString(TileBitmapStem(tile, rotation)) + extension;
 }
 
 TMapPicture::TMapPicture(TMapState& state) : State(state) {}
@@ -82,7 +78,7 @@ void TMapPicture::DrawMap() {
     // change the tiles or start a drawing of its own on this picture.
     for (int i = 1; i <= TileCount; ++i) {
         const TTile& tile = State.Tiles[i];
-        DrawTile(tile.Col, tile.Row, QStringLiteral(".bmp"), tile.Rotation,
+        DrawTile(tile.Col, tile.Row, QString::fromLatin1(TileBitmapExtension), tile.Rotation,
                  static_cast<std::uint8_t>(i));
     }
 }

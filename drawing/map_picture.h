@@ -8,6 +8,7 @@
 // ("Integer overflow"). The picture takes the size of the map's layout box,
 // clipped at MaxPictureSide a side.
 
+#include "cell.h"
 #include "map_state.h"
 #include "tile_bitmap.h"
 #include "tile_cache.h"
@@ -19,9 +20,8 @@
 
 namespace tavrin {
 
-inline constexpr std::int32_t ColumnStep = 150; // pixels from one column to the next
-inline constexpr std::int32_t RowStep = 175;    // pixels from one row to the next
-inline constexpr std::int32_t OddColumnDrop = 88;
+// The steps of the layout, ColumnStep, RowStep and OddColumnDrop, are the
+// grid's (cell.h).
 inline constexpr std::int32_t TileBoxSide = 200; // room a tile takes in the layout box
 inline constexpr int MaxPictureSide = 8192;
 

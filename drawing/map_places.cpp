@@ -35,9 +35,12 @@ TPoint FramePlace(int tile, int clearing) {
 TRoad RoadBetween(const TMapState& state, TLocation from, TLocation to) {
     if (from.Clearing == 0)
         return {};
+    const TTile& tile = state.Tiles[from.Tile];
+    const TClearing& clearing = tile.Clearings[from.Clearing];
+    const TRoadSet& roads = tile.Flipped ? clearing.RoadsB : clearing.RoadsA;
     for (int slot = 1; slot <= 5; ++slot) {
         if (NextLocation(state, from, slot) == to)
-            return state.Tiles[from.Tile].Roads(from.Clearing)[slot];
+            return roads[slot];
     }
     return {};
 }
@@ -51,10 +54,11 @@ TPolyline RoadTrace(const TMapState& state, const TMapPlaces& places, TLocation 
         AppendPath(line, places, from.Tile,
                    tileart::EdgeRoadPath(FramePlace(from.Tile, from.Clearing), edge), false);
         if (to.Clearing != 0) {
-            const int mapEdge = ToMapEdge(state, from.Tile, edge);
-            const int facing = ToTileEdge(state, to.Tile, OppositeEdge[mapEdge]);
+            const TEdge mapEdge = ToMapEdge(TEdge(edge), RotationOf(state.Tiles[from.Tile]));
+            const TEdge facing = ToTileEdge(Opposite(mapEdge), RotationOf(state.Tiles[to.Tile]));
             AppendPath(line, places, to.Tile,
-                       tileart::EdgeRoadPath(FramePlace(to.Tile, to.Clearing), facing), true);
+                       tileart::EdgeRoadPath(FramePlace(to.Tile, to.Clearing), facing.Number()),
+                       true);
         }
         return line;
     }

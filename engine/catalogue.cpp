@@ -188,7 +188,7 @@ constexpr bool RowsAreOrderedAndValid() {
     return true;
 }
 
-static_assert(std::size(ClearingRows) == 95, "the catalogue has 95 clearings");
+static_assert(std::size(ClearingRows) == ClearingCount, "the catalogue has 95 clearings");
 static_assert(RowsAreOrderedAndValid(), "rows run by tile, then clearing, each once");
 
 // clang-format off
@@ -210,6 +210,14 @@ void TShortString::Assign(std::string_view text) {
     Length = static_cast<std::uint8_t>(text.size());
     for (std::size_t i = 0; i < sizeof(Chars); ++i)
         Chars[i] = i < text.size() ? text[i] : '\0';
+}
+
+std::string TileBitmapStem(int tile, int rotation) {
+    return std::string(TileFileNames[tile]) + std::to_string(rotation);
+}
+
+std::string TileBitmapName(int tile, int rotation) {
+    return TileBitmapStem(tile, rotation) + std::string(TileBitmapExtension);
 }
 
 void FillCatalogue(TMapState& state) {

@@ -1,16 +1,19 @@
 #pragma once
-// Range-checked indexing and overflow-checked 32-bit arithmetic.
+// Arrays indexed by the engine's numbers, range checks for values that come
+// from outside, and overflow-checked 32-bit arithmetic.
 //
 // Every table of the engine is indexed by a number with a fixed range (tile
 // 1..20, clearing 0..6, road slot 1..5, edge 1..6, ...). CheckedArray keeps the
-// declared bounds and raises ERangeError for any index outside them, so a bad
-// number read from a file or computed from a bad map ends the command instead
-// of touching memory. The arithmetic helpers raise EIntOverflow where a signed
-// 32-bit result would wrap. Both are plain aggregates/functions: a
-// CheckedArray is trivially copyable and holds no pointers.
+// declared bounds; an index outside them is a fault of the program, not of its
+// input, and is caught by an assert. Numbers that come from outside (a map
+// string, the window's inputs, tavrin-cli's arguments) are checked where they
+// enter with InRange, which raises ERangeError ("Range check error"). The
+// arithmetic helpers raise EIntOverflow where a signed 32-bit result would
+// wrap. A CheckedArray is a plain aggregate: trivially copyable, no pointers.
 
 #include "errors.h"
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 
@@ -25,8 +28,7 @@ template <typename T, int Lo, int Hi> struct CheckedArray {
     T Items[Size];
 
     static constexpr std::size_t Slot(std::int64_t index) {
-        if (index < Lo || index > Hi)
-            throw ERangeError();
+        assert(index >= Lo && index <= Hi);
         return static_cast<std::size_t>(index - Lo);
     }
     constexpr T& operator[](std::int64_t index) { return Items[Slot(index)]; }

@@ -1,57 +1,48 @@
 #pragma once
-// The hexagonal grid: cells addressed by signed 32-bit column and row, odd
-// columns half a cell lower; edges numbered 1..6 clockwise from the top (1 top,
-// 2 upper right, 3 lower right, 4 bottom, 5 lower left, 6 upper left). Map
-// edges are in the grid's frame, tile edges in the tile's own frame; a tile
-// with rotation r has its own edge 1 on map edge r.
+// The tiles on the hexagonal grid: which placed tile lies in a cell, which
+// tile lies across an edge of another, and whether a tile has a road through
+// an edge. These answer single questions by scanning the 20 tile records;
+// the generator and the road graph, which ask them thousands of times per
+// map, keep indexes of their own (TCellIndex, TRoadGraph) that give the same
+// answers.
 //
-// All operations read the tile records and write nothing. Edge, rotation and
-// tile numbers outside their ranges raise ERangeError; a step that leaves the
-// 32-bit range raises EIntOverflow.
+// All of them read the tile records and write nothing.
 
-#include "checked.h"
+#include "cell.h"
+#include "edge.h"
 #include "map_state.h"
 
+#include <cassert>
 #include <cstdint>
 
 namespace tavrin {
 
-// clang-format off
-//                                                  edge:  1   2   3   4   5   6
-inline constexpr CheckedArray<std::int8_t, 1, 6> EdgeDX     {{ 0, +1, +1,  0, -1, -1}};
-inline constexpr CheckedArray<std::int8_t, 1, 6> EdgeDYEven {{-1, -1,  0, +1,  0, -1}};
-inline constexpr CheckedArray<std::int8_t, 1, 6> EdgeDYOdd  {{-1,  0, +1, +1, +1,  0}};
-inline constexpr CheckedArray<std::uint8_t, 1, 6> OppositeEdge{{4, 5, 6, 1, 2, 3}};
-// clang-format on
-
-// Odd by the lowest bit of the two's-complement value: -1 is odd, -2 even.
-constexpr bool IsOddColumn(std::int32_t col) {
-    return (static_cast<std::uint32_t>(col) & 1u) != 0;
+inline TCell CellOf(const TTile& tile) {
+    return {tile.Col, tile.Row};
 }
 
-std::int32_t NeighbourCol(std::int32_t col, std::int32_t row, int edge);
-std::int32_t NeighbourRow(std::int32_t col, std::int32_t row, int edge);
+// The rotation of a placed tile: every map the generator or a map string
+// makes holds 1..6.
+inline TRotation RotationOf(const TTile& tile) {
+    return TRotation(tile.Rotation);
+}
+
+// The lowest-numbered placed tile in `cell`; 0 when it is empty.
+std::uint8_t TileAt(const TMapState& state, TCell cell);
 
 // The lowest-numbered placed tile in the cell across map edge `edge` of
-// (col, row); 0 when that cell is empty.
-std::uint8_t TileAcross(const TMapState& state, std::int32_t col, std::int32_t row, int edge);
+// `cell`; 0 when that cell is empty.
+std::uint8_t TileAcross(const TMapState& state, TCell cell, TEdge edge);
 
 // The placed tile across map edge `edge` of tile `tile`; 0 when there is none
 // or when `tile` itself is not placed.
-std::uint8_t NeighbourTile(const TMapState& state, int tile, int edge);
+std::uint8_t NeighbourTile(const TMapState& state, int tile, TEdge edge);
 
-// True when a road of RoadsA of a present clearing leaves through tile edge `edge`.
-bool HasRoadExit(const TMapState& state, int tile, int edge);
+// True when a road of RoadsA of a present clearing of `tile` leaves through
+// its own edge `edge`.
+bool HasRoadExit(const TMapState& state, int tile, TEdge edge);
 
 // HasRoadExit for the tile edge lying on `mapEdge` under `rotation`.
-bool HasRoadExitAt(const TMapState& state, int tile, int mapEdge, int rotation);
-
-// Edge conversion by an explicit rotation.
-std::uint8_t RotateToMap(int tileEdge, int rotation);
-std::uint8_t RotateToTile(int mapEdge, int rotation);
-
-// Edge conversion by the tile's own Rotation.
-std::uint8_t ToMapEdge(const TMapState& state, int tile, int tileEdge);
-std::uint8_t ToTileEdge(const TMapState& state, int tile, int mapEdge);
+bool HasRoadExitAt(const TMapState& state, int tile, TEdge mapEdge, TRotation rotation);
 
 } // namespace tavrin

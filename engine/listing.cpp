@@ -24,12 +24,22 @@ std::vector<std::string> TileListing(const TMapState& state) {
     return lines;
 }
 
+std::vector<std::string> RouteLines(const TRoute& route) {
+    if (!route.Live)
+        return {NotConnectedText};
+    std::vector<std::string> lines;
+    lines.reserve(route.Count);
+    for (int k = 1; k <= route.Count; ++k)
+        lines.push_back(LocationText(route.Locations[k]));
+    return lines;
+}
+
 std::string RouteAnswer(const TRoute& route) {
     if (!route.Live)
         return NotConnectedText;
     std::string text;
-    for (int k = 1; k <= route.Count; ++k) {
-        text += LocationText(route.Locations[k]);
+    for (const std::string& line : RouteLines(route)) {
+        text += line;
         text += "\r\n";
     }
     return text;

@@ -17,8 +17,13 @@ std::string TileListLine(const TMapState& state, int tile);
 // The 20 lines of TileListLine, in tile order.
 std::vector<std::string> TileListing(const TMapState& state);
 
-// One LocationText per location of a found route, each followed by CR LF;
-// "Clearings not connected!" when the route was not found.
+// The lines of a route query's answer: one LocationText per location of a
+// found route, start first; the one line "Clearings not connected!" when the
+// route was not found.
+std::vector<std::string> RouteLines(const TRoute& route);
+
+// The window's text of the answer: each line of a found route followed by
+// CR LF; "Clearings not connected!" alone when the route was not found.
 std::string RouteAnswer(const TRoute& route);
 
 // Runs the route search from `from` to `to` and returns RouteAnswer.

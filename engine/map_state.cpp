@@ -25,16 +25,11 @@ void ComputeExits(TMapState& state) {
         TTile& tile = state.Tiles[t];
         for (int e = 1; e <= 6; ++e)
             tile.Exits[e] = false;
-        for (int c = 1; c <= 6; ++c) {
-            const TClearing& clearing = tile.Clearings[c];
-            if (!clearing.Present)
-                continue;
-            for (int slot = 1; slot <= 5; ++slot) {
-                const TRoad& road = clearing.RoadsA[slot];
-                if (road.Present && road.Kind == RoadToEdge)
-                    tile.Exits[road.Edge] = true;
-            }
-        }
+        ForEachRoadSlot(tile, false, [&](int clearing, int, const TRoad& road) {
+            if (tile.Clearings[clearing].Present && road.Present && road.Kind == RoadToEdge)
+                tile.Exits[road.Edge] = true;
+        });
+        state.TileRoads[t] = DeriveTileRoads(tile, t);
     }
 }
 

@@ -3,9 +3,11 @@
 // the globals describing the map as last drawn, and the random generator.
 // The program owns exactly one; every test makes a fresh one.
 
+#include "cell_index.h"
 #include "checked.h"
 #include "random.h"
 #include "tile.h"
+#include "tile_roads.h"
 
 #include <cstdint>
 #include <string_view>
@@ -13,7 +15,8 @@
 namespace tavrin {
 
 inline constexpr int TileCount = 20;
-inline constexpr int StartTile = 11; // the tile every map is built and tested from
+inline constexpr int StartTile = 11;     // the tile every map is built and tested from
+inline constexpr int ClearingCount = 95; // the clearings of the catalogue, all tiles together
 
 // Receives the program's own messages ("Internal error: nposs=...", ...).
 // The window shows them in a modal box and the command goes on afterwards.
@@ -25,11 +28,18 @@ public:
 
 struct TMapState {
     CheckedArray<TTile, 1, TileCount> Tiles{};
+    // The roads of each tile as the generator and the road graph read them,
+    // derived from Tiles by ComputeExits (whoever changes a tile's clearings
+    // or roads afterwards, as only tests do, calls it again).
+    CheckedArray<TTileRoads, 1, TileCount> TileRoads{};
     std::int32_t OffsetX = 0;
     std::int32_t OffsetY = 0;
     bool MapPresent = false;
     CheckedArray<TCharacter, 1, 6> Characters{};
     TRandom Random{};
+    // The grid of the map GenerateMap is building; it starts every attempt
+    // by clearing it.
+    TCellIndex GeneratorGrid{};
     IMessageSink* Messages = nullptr; // not owned; messages are dropped when null
 
     void ShowMessage(std::string_view text) const {
@@ -42,7 +52,8 @@ struct TMapState {
 // flag, and MapPresent. Nothing else is touched.
 void ResetTiles(TMapState& state);
 
-// Derives each tile's Exits from the roads of RoadsA of its present clearings.
+// Derives each tile's Exits from the roads of RoadsA of its present
+// clearings, and its TileRoads.
 void ComputeExits(TMapState& state);
 
 // Start-up: seeds the generator from the clock, then ResetTiles, fills the 20

@@ -1,5 +1,7 @@
 #include "map_string.h"
 
+#include "edge.h"
+
 namespace tavrin {
 namespace {
 
@@ -46,7 +48,7 @@ bool ReadMapString(TMapState& state, std::string_view text) {
     // leaves the map in memory whole.
     CheckedArray<std::uint8_t, 1, TileCount> rotations;
     for (int t = 1; t <= TileCount; ++t)
-        rotations[t] = InRange<1, 6>(Decode(text[3 * t - 1]));
+        rotations[t] = static_cast<std::uint8_t>(RotationFrom(Decode(text[3 * t - 1])).Number());
     for (int t = 1; t <= TileCount; ++t) {
         TTile& tile = state.Tiles[t];
         tile.Col = Decode(text[3 * t - 3]);

@@ -53,13 +53,20 @@ struct TTile {
     std::int32_t Col;
     std::int32_t Row;
     std::uint8_t Rotation; // 1..6 once a map exists; 0 before
-
-    // The road set in force for this tile.
-    const TRoadSet& Roads(int clearing) const {
-        const TClearing& c = Clearings[clearing];
-        return Flipped ? c.RoadsB : c.RoadsA;
-    }
 };
+
+// The walk over a tile's road slots: visit(clearing, slot, road) for slots 1..5 of
+// clearings 1..6 of one road set (RoadsB when `secondSet`), clearing by
+// clearing, slots in ascending order. Clearing 0 holds no roads and is not
+// visited; absent clearings are, and each visitor decides what they count.
+template <typename Visit> void ForEachRoadSlot(const TTile& tile, bool secondSet, Visit&& visit) {
+    for (int c = 1; c <= 6; ++c) {
+        const TClearing& clearing = tile.Clearings[c];
+        const TRoadSet& roads = secondSet ? clearing.RoadsB : clearing.RoadsA;
+        for (int slot = 1; slot <= 5; ++slot)
+            visit(c, slot, roads[slot]);
+    }
+}
 
 // A table kept with the catalogue that no operation reads.
 struct TCharacter {

@@ -38,7 +38,7 @@ constexpr CheckedArray<TTilePlaces, 1, TileCount> Places{{
 
 TPoint ClearingPosition(int tile, int clearing) {
     InRange<1, 6>(clearing);
-    return Places[tile][static_cast<std::size_t>(clearing)];
+    return Places[InRange<1, TileCount>(tile)][static_cast<std::size_t>(clearing)];
 }
 
 } // namespace tavrin::tileart

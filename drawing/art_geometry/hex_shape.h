@@ -6,18 +6,16 @@
 //
 // Membership is decided per pixel by an exact integer rule, so the hexagon has
 // a hard edge (no blended fringe that would show as a halo once keyed) and the
-// tiles fit together at the map's layout steps: 150 pixels per column, 175 per
-// row, odd columns 88 pixels lower.
+// tiles fit together at the map's layout steps (cell.h): 150 pixels per
+// column, 175 per row, odd columns 88 pixels lower.
+
+#include <cell.h>
 
 namespace tavrin::tileart {
 
 inline constexpr int BitmapSize = 200;
 inline constexpr int HexWidth = 200;
 inline constexpr int HexHeight = 175;
-
-inline constexpr int ColumnStep = 150;
-inline constexpr int RowStep = 175;
-inline constexpr int OddColumnDrop = 88;
 
 // True when pixel (x, y) of a tile bitmap belongs to the hexagon.
 //

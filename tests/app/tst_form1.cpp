@@ -78,7 +78,7 @@ private slots:
         QTest::newRow("lone minus is 1") << 11 << "1" << 11 << "-"
                                          << "MarchLand 1\r\n";
         QTest::newRow("missing clearing to itself") << 1 << "3" << 1 << "3"
-                                                    << "AshenHollow 3\r\n";
+                                                    << "Clearings not connected!";
         QTest::newRow("missing clearing") << 1 << "3" << 11 << "1"
                                           << "Clearings not connected!";
     }

@@ -4,8 +4,8 @@
 
 #include "bmp_file.h"
 #include "map_picture.h"
-#include "recording_sink.h"
 #include "test_bitmaps.h"
+#include "test_state.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -33,11 +33,18 @@ TCells AllAt(QPoint cell) {
     return TCells(TileCount, cell);
 }
 
+QStringList Texts(const test::TRecordingSink& sink) {
+    QStringList texts;
+    for (const std::string& message : sink.Messages)
+        texts << QString::fromStdString(message);
+    return texts;
+}
+
 // A map with its tiles placed, drawn from the bitmaps in `folder`, its
 // messages kept.
 struct TDrawing {
     TMapState State;
-    TRecordingSink Sink;
+    test::TRecordingSink Sink;
     TMapPicture Picture{State};
 
     TDrawing(const TCells& cells, const QString& folder) {
@@ -147,14 +154,14 @@ private slots:
         QCOMPARE(image.pixelColor(2, 2), QColor(Qt::green));   // tile 12 covers it
         QCOMPARE(image.pixelColor(1, 1), QColor(Qt::red));     // tile 12's key shows 11
         QCOMPARE(image.pixelColor(50, 50), QColor(Qt::white)); // nothing drawn
-        QCOMPARE(drawing.Sink.Messages.size(), TileCount - 2);
+        QCOMPARE(Texts(drawing.Sink).size(), TileCount - 2);
     }
 
     void missingBitmaps() {
         TDrawing drawing(AllAt({0, 0}), QStringLiteral("/no/such/folder/"));
         drawing.State.Tiles[11].Rotation = 3;
         drawing.Picture.DrawMap();
-        const QStringList& messages = drawing.Sink.Messages;
+        const QStringList messages = Texts(drawing.Sink);
         QCOMPARE(messages.size(), TileCount);
         QCOMPARE(messages[0], QStringLiteral("File not found: /no/such/folder/AshenHollow1.bmp"));
         QCOMPARE(messages[10], QStringLiteral("File not found: /no/such/folder/MarchLand3.bmp"));
@@ -183,7 +190,7 @@ private slots:
             QCOMPARE(QString::fromLatin1(error.what()),
                      QStringLiteral("Bitmap image is not valid"));
         }
-        QCOMPARE(drawing.Sink.Messages,
+        QCOMPARE(Texts(drawing.Sink),
                  QStringList{"File not found: " + dir.filePath("SourHollow1.bmp")});
         QCOMPARE(drawing.Picture.Image().pixelColor(3, 3), QColor(Qt::red));
         QVERIFY(drawing.State.MapPresent);
@@ -251,7 +258,7 @@ private slots:
         QCOMPARE(drawnColour(Qt::cyan, replaced), QColor(Qt::cyan));
         const auto removed = [&](const QImage&) { QVERIFY(QFile::remove(path)); };
         QCOMPARE(drawnColour(Qt::red, removed), QColor(Qt::white));
-        QVERIFY(drawing.Sink.Messages.contains("File not found: " + path));
+        QVERIFY(Texts(drawing.Sink).contains("File not found: " + path));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "grid.h"
 #include "map_state.h"
+#include "test_state.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -11,14 +12,9 @@
 #include <string>
 
 using namespace tavrin;
+using namespace tavrin::test;
 
 namespace {
-
-std::unique_ptr<TMapState> FreshState() {
-    auto state = std::make_unique<TMapState>();
-    InitTiles(*state, 1);
-    return state;
-}
 
 // The edges of the catalogue's tile table where Exits must be true.
 const std::set<int> ExpectedExits[TileCount + 1] = {
@@ -67,7 +63,7 @@ TEST(Catalogue, ExitsMatchTheTileTable) {
         for (int e = 1; e <= 6; ++e) {
             EXPECT_EQ(state->Tiles[t].Exits[e], ExpectedExits[t].count(e) == 1)
                 << "tile " << t << " edge " << e;
-            EXPECT_EQ(HasRoadExit(*state, t, e), state->Tiles[t].Exits[e]);
+            EXPECT_EQ(HasRoadExit(*state, t, TEdge(e)), state->Tiles[t].Exits[e]);
         }
 }
 

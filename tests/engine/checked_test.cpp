@@ -1,30 +1,48 @@
 #include "checked.h"
+#include "location.h"
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace tavrin;
 
-TEST(Checked, IndexOutsideDeclaredBoundsRaisesRangeError) {
+namespace {
+
+// The text of the engine error that `action` raises; "nothing raised" when
+// it raises none.
+template <typename Action> std::string ErrorText(Action action) {
+    try {
+        action();
+    } catch (const ETavrinError& e) {
+        return e.what();
+    }
+    return "nothing raised";
+}
+
+} // namespace
+
+TEST(Checked, ArraysAreIndexedFromTheirDeclaredLowBound) {
     CheckedArray<int, 1, 5> slots{};
     slots[1] = 7;
     slots[5] = 9;
     EXPECT_EQ(slots.Items[0], 7);
     EXPECT_EQ(slots.Items[4], 9);
-    EXPECT_THROW(slots[0], ERangeError);
-    EXPECT_THROW(slots[6], ERangeError);
-    EXPECT_THROW(slots[-1], ERangeError);
 }
 
 TEST(Checked, RangeErrorCarriesTheUsersText) {
-    try {
-        InRange<1, 6>(7);
-        FAIL() << "no error";
-    } catch (const ETavrinError& e) {
-        EXPECT_STREQ(e.what(), "Range check error");
-    }
+    EXPECT_EQ(ErrorText([] { InRange<1, 6>(7); }), "Range check error");
     EXPECT_EQ((InRange<1, 6>(6)), 6);
     EXPECT_THROW((InRange<1, 6>(0)), ERangeError);
+}
+
+// Locations from the window or tavrin-cli: tile 1..20, clearing 0..6.
+TEST(Checked, LocationsFromOutsideAreRangeChecked) {
+    EXPECT_EQ(LocationFrom(20, 0), (TLocation{20, 0}));
+    EXPECT_EQ(LocationFrom(1, 6), (TLocation{1, 6}));
+    for (const auto& [tile, clearing] : {std::pair{0, 1}, {21, 1}, {-1, 1}, {11, 7}, {11, -1}})
+        EXPECT_EQ(ErrorText([&] { LocationFrom(tile, clearing); }), "Range check error")
+            << tile << "/" << clearing;
 }
 
 TEST(Checked, ArithmeticRaisesOverflowAtThe32BitBounds) {
@@ -35,9 +53,5 @@ TEST(Checked, ArithmeticRaisesOverflowAtThe32BitBounds) {
     EXPECT_THROW(CheckedSub(0, INT_MIN), EIntOverflow);
     EXPECT_EQ(CheckedMul(-100, 175), -17500);
     EXPECT_THROW(CheckedMul(INT_MAX / 150 + 1, 150), EIntOverflow);
-    try {
-        CheckedAdd(INT_MAX, INT_MAX);
-    } catch (const ETavrinError& e) {
-        EXPECT_STREQ(e.what(), "Integer overflow");
-    }
+    EXPECT_EQ(ErrorText([] { CheckedAdd(INT_MAX, INT_MAX); }), "Integer overflow");
 }

@@ -25,7 +25,7 @@ std::uint32_t SeedForFirstDraw20(std::uint32_t value) {
 std::vector<std::tuple<int, int, int>> Entries(const TCandidates& c) {
     std::vector<std::tuple<int, int, int>> out;
     for (int k = 1; k <= c.nposs; ++k)
-        out.emplace_back(c.Entries[k].Col, c.Entries[k].Row, c.Entries[k].Rotation);
+        out.emplace_back(c.Entries[k].Cell.Col, c.Entries[k].Cell.Row, c.Entries[k].Rotation);
     return out;
 }
 
@@ -51,39 +51,48 @@ TEST(TileFits, FacingEdgesMustAgreeOnRoads) {
     Place(*state, 17, 0, 0, 1); // Tor: its only road leaves through edge 1
     // Across map edge 1 of Tor lies (0, -1); the candidate's map edge 4 faces it.
     // Rubble (tile 15) under rotation 1 has no road through edge 4: no fit.
-    EXPECT_FALSE(TileFits(*state, 15, 0, -1, 1));
+    EXPECT_FALSE(TileFits(*state, 15, {0, -1}, TRotation(1)));
     // Steep Gap (tile 14) has a road through edge 4: fits.
-    EXPECT_TRUE(TileFits(*state, 14, 0, -1, 1));
+    EXPECT_TRUE(TileFits(*state, 14, {0, -1}, TRotation(1)));
     // Below Tor (0, 1), Tor's edge 4 has no road; Grotto's edge 1 under
     // rotation 1 has one (no fit), under rotation 4 its edge 4 lies there and
     // carries none (fit: neither side has a road).
-    EXPECT_FALSE(TileFits(*state, 12, 0, 1, 1));
-    EXPECT_TRUE(TileFits(*state, 12, 0, 1, 4));
+    EXPECT_FALSE(TileFits(*state, 12, {0, 1}, TRotation(1)));
+    EXPECT_TRUE(TileFits(*state, 12, {0, 1}, TRotation(4)));
     // A cell with no placed neighbour sets no condition.
-    EXPECT_TRUE(TileFits(*state, 12, 5, 5, 3));
-    EXPECT_EQ(CountNeighbours(*state, 0, 1), 1);
-    EXPECT_EQ(CountNeighbours(*state, 5, 5), 0);
+    EXPECT_TRUE(TileFits(*state, 12, {5, 5}, TRotation(3)));
+    EXPECT_EQ(CountNeighbours(*state, {0, 1}), 1);
+    EXPECT_EQ(CountNeighbours(*state, {5, 5}), 0);
 }
 
+// The six cells around tile 11, edge by edge, then rotation by rotation. Tor
+// has a single road, through its edge 1: it fits a cell only with that edge
+// on the map edge facing tile 11. Ashen Hollow has roads through every edge
+// but its edge 4: it fits every cell in the five rotations that keep edge 4
+// off the facing edge.
 TEST(CollectCandidates, FirstPlacementRingsTileElevenInEdgeThenRotationOrder) {
     auto state = FreshState();
-    PlaceTile(*state, StartTile, 0, 0, 2);
-    for (int tile : {1, 12, 17}) {
-        TCandidates candidates{};
-        CollectCandidates(*state, candidates, tile, true);
-        std::vector<std::tuple<int, int, int>> expected;
-        for (int e = 1; e <= 6; ++e)
-            for (int q = 1; q <= 6; ++q)
-                if (HasRoadExitAt(*state, tile, OppositeEdge[e], q))
-                    expected.emplace_back(NeighbourCol(0, 0, e), NeighbourRow(0, 0, e), q);
-        EXPECT_EQ(Entries(candidates), expected) << "tile " << tile;
-    }
+    PlaceTile(*state, StartTile, {0, 0}, TRotation(2));
+    using E = std::tuple<int, int, int>;
+    TCandidates tor{};
+    CollectCandidates(*state, tor, 17, true);
+    EXPECT_EQ(
+        Entries(tor),
+        (std::vector<E>{{0, -1, 4}, {1, -1, 5}, {1, 0, 6}, {0, 1, 1}, {-1, 0, 2}, {-1, -1, 3}}));
+    TCandidates hollow{};
+    CollectCandidates(*state, hollow, 1, true);
+    const auto entries = Entries(hollow);
+    ASSERT_EQ(entries.size(), 30u);
+    EXPECT_EQ(
+        std::vector<E>(entries.begin(), entries.begin() + 6),
+        (std::vector<E>{{0, -1, 2}, {0, -1, 3}, {0, -1, 4}, {0, -1, 5}, {0, -1, 6}, {1, -1, 1}}));
+    EXPECT_EQ(entries.back(), E(-1, -1, 5));
 }
 
 TEST(CollectCandidates, CellReachedFromTwoTilesEntersOncePerRotation) {
     auto state = FreshState();
-    PlaceTile(*state, StartTile, 0, 0, 1);
-    PlaceTile(*state, 1, 1, 0, 1); // lower right of tile 11
+    PlaceTile(*state, StartTile, {0, 0}, TRotation(1));
+    PlaceTile(*state, 1, {1, 0}, TRotation(1)); // lower right of tile 11
     TCandidates candidates{};
     CollectCandidates(*state, candidates, 18, false);
     const auto entries = Entries(candidates);
@@ -101,17 +110,19 @@ TEST(CollectCandidates, CellReachedFromTwoTilesEntersOncePerRotation) {
 
 TEST(AddCandidate, ListOverflowIsReportedAndThenARangeError) {
     auto state = FreshState();
-    RecordingSink sink;
+    TRecordingSink sink;
     state->Messages = &sink;
     TCandidates candidates{};
+    const TRotation one(1);
     for (int k = 0; k < MaxCandidates; ++k)
-        AddCandidate(*state, candidates, k, 0, 1);
-    AddCandidate(*state, candidates, 5, 0, 1); // a duplicate changes nothing
+        AddCandidate(*state, candidates, {k, 0}, one);
+    AddCandidate(*state, candidates, {5, 0}, one); // a duplicate changes nothing
     EXPECT_EQ(candidates.nposs, 100);
-    AddCandidate(*state, candidates, 500, 0, 1);
+    AddCandidate(*state, candidates, {500, 0}, one);
     EXPECT_EQ(candidates.nposs, 101);
-    EXPECT_EQ(sink.messages, std::vector<std::string>{"Internal error: nposs=101"});
-    EXPECT_THROW(AddCandidate(*state, candidates, 600, 0, 1), ERangeError);
+    EXPECT_EQ(sink.Messages, std::vector<std::string>{"Internal error: nposs=101"});
+    AddCandidate(*state, candidates, {7, 0}, one); // found among the 100 stored
+    EXPECT_THROW(AddCandidate(*state, candidates, {600, 0}, one), ERangeError);
 }
 
 TEST(GenerateMap, EveryMapIsAValidLayout) {
@@ -129,13 +140,13 @@ TEST(GenerateMap, EveryMapIsAValidLayout) {
             ASSERT_LE(tile.Rotation, 6);
             EXPECT_TRUE(cells.emplace(tile.Col, tile.Row).second) << "seed " << seed;
             bool touches = false;
-            for (int e = 1; e <= 6; ++e) {
+            for (TEdge e : AllEdges) {
                 const int nb = NeighbourTile(*state, t, e);
                 touches |= nb != 0;
                 if (nb != 0) {
-                    EXPECT_EQ(HasRoadExit(*state, t, ToTileEdge(*state, t, e)),
-                              HasRoadExit(*state, nb, ToTileEdge(*state, nb, OppositeEdge[e])))
-                        << "seed " << seed << " tile " << t << " edge " << e;
+                    EXPECT_EQ(HasRoadExitAt(*state, t, e, RotationOf(tile)),
+                              HasRoadExitAt(*state, nb, Opposite(e), RotationOf(state->Tiles[nb])))
+                        << "seed " << seed << " tile " << t << " edge " << e.Number();
                 }
             }
             EXPECT_TRUE(touches);
@@ -170,12 +181,11 @@ TEST(GenerateMap, AbandonedAttemptStartsAgainFromAnEmptyGrid) {
 
 TEST(GenerateMap, UnplaceTileRestoresTheOffGridState) {
     auto state = FreshState();
-    PlaceTile(*state, 3, -4, 7, 5);
+    PlaceTile(*state, 3, {-4, 7}, TRotation(5));
     UnplaceTile(*state, 3);
     const TTile& t = state->Tiles[3];
     EXPECT_FALSE(t.Placed);
     EXPECT_EQ(t.Col, 0);
     EXPECT_EQ(t.Row, 0);
     EXPECT_EQ(t.Rotation, 1);
-    EXPECT_THROW(PlaceTile(*state, 3, 0, 0, 7), ERangeError);
 }

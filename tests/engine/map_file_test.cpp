@@ -24,7 +24,7 @@ protected:
     }
 
     std::unique_ptr<TMapState> state_;
-    RecordingSink sink_;
+    TRecordingSink sink_;
 };
 
 } // namespace
@@ -68,10 +68,10 @@ TEST_F(MapFileTest, WrongLinesAreRefusedWithTheLengthMessage) {
         {std::string("a\0b", 3), std::string("a\0b", 3)}, // every byte is shown, NUL too
     };
     for (const auto& [bytes, shown] : cases) {
-        sink_.messages.clear();
+        sink_.Messages.clear();
         EXPECT_FALSE(ReadMapString(*state_, FirstLine(bytes)));
-        ASSERT_EQ(sink_.messages.size(), 1u);
-        EXPECT_EQ(sink_.messages[0], "Internal Error: mapstring not valid=" + shown);
+        ASSERT_EQ(sink_.Messages.size(), 1u);
+        EXPECT_EQ(sink_.Messages[0], "Internal Error: mapstring not valid=" + shown);
         EXPECT_EQ(MakeMapString(*state_), before);
     }
 }

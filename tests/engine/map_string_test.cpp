@@ -38,7 +38,7 @@ TEST(MapString, RoundTripsGeneratedMaps) {
 
 TEST(MapString, WrongLengthIsReportedAndChangesNothing) {
     auto state = FreshState(5);
-    RecordingSink sink;
+    TRecordingSink sink;
     state->Messages = &sink;
     CreateMap(*state);
     const std::string before = MakeMapString(*state);
@@ -46,11 +46,11 @@ TEST(MapString, WrongLengthIsReportedAndChangesNothing) {
         EXPECT_FALSE(ReadMapString(*state, bad));
         EXPECT_EQ(MakeMapString(*state), before);
     }
-    ASSERT_EQ(sink.messages.size(), 4u);
-    EXPECT_EQ(sink.messages[0], "Internal Error: mapstring not valid=");
-    EXPECT_EQ(sink.messages[1], "Internal Error: mapstring not valid=" + before + "\n");
+    ASSERT_EQ(sink.Messages.size(), 4u);
+    EXPECT_EQ(sink.Messages[0], "Internal Error: mapstring not valid=");
+    EXPECT_EQ(sink.Messages[1], "Internal Error: mapstring not valid=" + before + "\n");
     // A long line shows its first 100 characters and "...".
-    EXPECT_EQ(sink.messages[3],
+    EXPECT_EQ(sink.Messages[3],
               "Internal Error: mapstring not valid=" + (before + before).substr(0, 100) + "...");
 }
 

@@ -76,6 +76,9 @@ TEST(CliRoute, TilesByNumberOrToken) {
     const TResult none = RunTool({"route", "--map", Map12345, "AshenHollow", "3", "11", "1"});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "Clearings not connected!\n");
+    // Elm Grove has no clearing 6: not even a route to itself.
+    EXPECT_EQ(RunTool({"route", "--map", Map12345, "8", "6", "8", "6"}).out,
+              "Clearings not connected!\n");
     // An accepted map reaches every clearing of Tor from the start.
     const TResult far = RunTool({"route", "--map", Map12345, "11", "1", "Tor", "4"});
     EXPECT_EQ(far.status, 0);
@@ -100,6 +103,12 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"route", "--map", Map12345, "Nowhere", "1", "11", "1"},
         {"route", "--map", Map12345, "21", "1", "11", "1"},
         {"route", "--map", Map12345, "11", "7", "11", "1"},
+        {"stats"},
+        {"stats", "--seeds", "5"},
+        {"stats", "--seeds", "9..3"},
+        {"stats", "--seeds", "0..4294967296"},
+        {"stats", "--seeds", "0..1", "--threads", "0"},
+        {"stats", "--seeds", "0..1", "--csv", "/no/such/folder/stats.csv"},
     };
     for (const auto& args : cases) {
         const TResult r = RunTool(args);
@@ -126,6 +135,113 @@ TEST(CliErrors, RefusedLineIsShownWhole) {
     EXPECT_EQ(RunTool({"route", "--map", "short", "11", "1", "11", "1"}).err,
               "Internal Error: mapstring not valid=short\n");
     std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+namespace {
+
+// The attempts and passes of `generate --seed S --stats`, one seed at a time.
+std::pair<int, int> GenerateStats(int seed) {
+    const TResult r = RunTool({"generate", "--seed", std::to_string(seed), "--stats"});
+    int attempts = 0, passes = 0;
+    EXPECT_EQ(std::sscanf(r.err.c_str(), "map 1: %d attempts, %d passes", &attempts, &passes), 2);
+    return {attempts, passes};
+}
+
+std::string TwoDecimals(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(CliStats, MeansAreThoseOfGenerateSeedBySeedOnAnyNumberOfThreads) {
+    char pattern[] = "/tmp/tavrin-stats-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string csvPath = std::string(pattern) + "/seeds.csv";
+    const TResult r = RunTool({"stats", "--seeds", "0..499", "--threads", "3", "--csv", csvPath});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    EXPECT_EQ(RunTool({"stats", "--seeds", "0..499", "--threads", "1"}).out, r.out);
+
+    double attempts = 0, passes = 0;
+    std::ifstream csv(csvPath);
+    std::string row;
+    std::getline(csv, row);
+    EXPECT_EQ(row, "seed,attempts,passes,columns,rows,reachable,longest");
+    for (int seed = 0; seed < 500; ++seed) {
+        const auto [a, p] = GenerateStats(seed);
+        attempts += a;
+        passes += p;
+        std::getline(csv, row);
+        EXPECT_EQ(row.rfind(std::to_string(seed) + "," + std::to_string(a) + "," +
+                                std::to_string(p) + ",",
+                            0),
+                  0u)
+            << row;
+    }
+    EXPECT_FALSE(std::getline(csv, row));
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 7u) << r.out;
+    EXPECT_EQ(lines[0], "maps      500");
+    EXPECT_EQ(lines[1].rfind("attempts  mean " + TwoDecimals(attempts / 500) + "  median ", 0), 0u)
+        << lines[1];
+    EXPECT_EQ(lines[2].rfind("passes    mean " + TwoDecimals(passes / 500) + "  median ", 0), 0u)
+        << lines[2];
+    for (const char* label : {"columns   ", "rows      ", "reachable ", "longest   "})
+        EXPECT_NE(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) { return l.rfind(label, 0) == 0; }),
+                  0)
+            << label;
+    std::system(("rm -rf '" + std::string(pattern) + "'").c_str());
+}
+
+// The players' figures of one seed, as list and route show the same map.
+TEST(CliStats, FiguresOfOneSeedAgreeWithListAndRoute) {
+    const std::string map = RunTool({"generate", "--seed", "12345"}).out.substr(0, 60);
+    int minCol = 99, maxCol = -99, minRow = 99, maxRow = -99;
+    for (const std::string& line : Lines(RunTool({"list", "--map", map}).out)) {
+        int col = 0, row = 0, rotation = 0;
+        ASSERT_EQ(std::sscanf(line.substr(line.find(": ") + 2).c_str(), "%d/%d/%d", &col, &row,
+                              &rotation),
+                  3);
+        minCol = std::min(minCol, col);
+        maxCol = std::max(maxCol, col);
+        minRow = std::min(minRow, row);
+        maxRow = std::max(maxRow, row);
+    }
+    int reachable = 0;
+    std::size_t longest = 0;
+    for (int tile = 1; tile <= 20; ++tile)
+        for (int clearing = 1; clearing <= 6; ++clearing) {
+            const auto lines = Lines(RunTool({"route", "--map", map, "11", "1",
+                                              std::to_string(tile), std::to_string(clearing)})
+                                         .out);
+            if (lines.front() == "Clearings not connected!")
+                continue;
+            ++reachable;
+            longest = std::max(longest, lines.size());
+        }
+    char pattern[] = "/tmp/tavrin-stats-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string csvPath = std::string(pattern) + "/one.csv";
+    ASSERT_EQ(RunTool({"stats", "--seeds", "12345..12345", "--csv", csvPath}).status, 0);
+    std::ifstream csv(csvPath);
+    std::string header, row;
+    std::getline(csv, header);
+    std::getline(csv, row);
+    EXPECT_EQ(row, "12345,8,7," + std::to_string(maxCol - minCol + 1) + "," +
+                       std::to_string(maxRow - minRow + 1) + "," + std::to_string(reachable) + "," +
+                       std::to_string(longest));
+    std::system(("rm -rf '" + std::string(pattern) + "'").c_str());
 }
 
 TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {

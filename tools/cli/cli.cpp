@@ -13,6 +13,7 @@
 #include "random.h"
 #include "render.h"
 #include "sheet.h"
+#include "stats.h"
 
 #include <memory>
 #include <new>
@@ -27,7 +28,8 @@ constexpr const char* Usage =
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
     "[--tiles DIR]\n"
-    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n";
+    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
+    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
 
 // Engine messages go to stderr; the command goes on, as in the window.
 class TStreamMessages : public IMessageSink {
@@ -126,12 +128,8 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
         return RefusedMap;
     TRoute route;
     FindShortestPath(*session.state, from, to, route);
-    if (!route.Live) {
-        out << NotConnectedText << '\n';
-        return 0;
-    }
-    for (int k = 1; k <= route.Count; ++k)
-        out << LocationText(route.Locations[k]) << '\n';
+    for (const std::string& line : RouteLines(route))
+        out << line << '\n';
     return 0;
 }
 
@@ -164,6 +162,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
             return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
+        if (command == "stats")
+            return Stats(TArguments(args, 1, {"--seeds", "--threads", "--csv"}, {}), out, err);
         if (command == "render")
             return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
         if (command == "sheet")

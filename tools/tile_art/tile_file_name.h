@@ -12,11 +12,7 @@ inline constexpr int RotationCount = 6;
 
 // Throws ERangeError for a tile outside 1..20 or a rotation outside 1..6.
 inline std::string TileFileName(int tile, int rotation) {
-    const std::uint8_t digit = InRange<1, RotationCount>(rotation);
-    std::string name(TileFileNames[tile]);
-    name += static_cast<char>('0' + digit);
-    name += ".bmp";
-    return name;
+    return TileBitmapName(InRange<1, TileCount>(tile), InRange<1, RotationCount>(rotation));
 }
 
 } // namespace tavrin::tileart

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace tavrin;
 using namespace tavrin::tileart;
 
 namespace {
@@ -16,7 +17,7 @@ bool OnRim(int x, int y) {
 }
 
 int TileY(int col, int row) {
-    return row * RowStep + ((col & 1) != 0 ? OddColumnDrop : 0);
+    return row * RowStep + (IsOddColumn(col) ? OddColumnDrop : 0);
 }
 
 } // namespace

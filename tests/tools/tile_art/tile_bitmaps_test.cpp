@@ -81,9 +81,10 @@ TEST(TileBitmaps, RoadsLeaveAtTheMidpointsOfTheRotatedExitEdges) {
     for (int tile = 1; tile <= TileCount; ++tile) {
         for (int rotation = 1; rotation <= RotationCount; ++rotation) {
             const QImage image = LoadTile(tile, rotation);
-            for (int tileEdge = 1; tileEdge <= 6; ++tileEdge) {
-                const int mapEdge = RotateToMap(tileEdge, rotation);
-                const bool exit = HasRoadExit(*state, tile, tileEdge);
+            for (TEdge edge : AllEdges) {
+                const int tileEdge = edge.Number();
+                const int mapEdge = ToMapEdge(edge, TRotation(rotation)).Number();
+                const bool exit = HasRoadExit(*state, tile, edge);
                 // Just inside the rim, and a little further in.
                 for (double depth : {2.5, 6.0}) {
                     const QPoint p = InsideMidpoint(mapEdge, depth);
@@ -133,9 +134,10 @@ TEST(TileBitmaps, NeighbouringTilesCoverTheMapWithoutHoles) {
                         canvas.setPixel(x0 + x, y0 + y, image.pixel(x, y));
         };
         draw(middleCol, middleRow, 11, 1);
-        for (int edge = 1; edge <= 6; ++edge)
-            draw(NeighbourCol(middleCol, middleRow, edge), NeighbourRow(middleCol, middleRow, edge),
-                 edge * 3, edge);
+        for (TEdge edge : AllEdges) {
+            const TCell cell = Neighbour({middleCol, middleRow}, edge);
+            draw(cell.Col, cell.Row, edge.Number() * 3, edge.Number());
+        }
 
         const int mx = originX + middleCol * ColumnStep;
         const int my = originY + tileY(middleCol, middleRow);

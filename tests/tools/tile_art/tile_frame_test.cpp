@@ -43,7 +43,8 @@ TEST(TileFrame, EdgeMidpointsLieOnTheBitmapHexagonsEdges) {
 TEST(TileFrame, RotationCarriesEachTileEdgeToItsMapEdge) {
     for (int rotation = 1; rotation <= 6; ++rotation) {
         for (int edge = 1; edge <= 6; ++edge) {
-            const int mapEdge = tavrin::RotateToMap(edge, rotation);
+            const int mapEdge =
+                tavrin::ToMapEdge(tavrin::TEdge(edge), tavrin::TRotation(rotation)).Number();
             ExpectNear(RotateToMapFrame(EdgeMidpoint(edge), rotation), EdgeMidpoint(mapEdge),
                        "rotated midpoint");
             ExpectNear(RotateToMapFrame(EdgeNormal(edge), rotation), EdgeNormal(mapEdge),

@@ -1,0 +1,49 @@
+#include "map_state.h"
+
+#include "catalogue.h"
+
+namespace tavrin::oracle {
+
+void ResetTiles(TMapState& state) {
+    for (int t = 1; t <= TileCount; ++t) {
+        TTile& tile = state.Tiles[t];
+        tile.Flipped = false;
+        for (int c = 1; c <= 6; ++c) {
+            TClearing& clearing = tile.Clearings[c];
+            clearing.Present = false;
+            for (int slot = 1; slot <= 5; ++slot) {
+                clearing.RoadsA[slot].Present = false;
+                clearing.RoadsB[slot].Present = false;
+            }
+        }
+    }
+    state.MapPresent = false;
+}
+
+void ComputeExits(TMapState& state) {
+    for (int t = 1; t <= TileCount; ++t) {
+        TTile& tile = state.Tiles[t];
+        for (int e = 1; e <= 6; ++e)
+            tile.Exits[e] = false;
+        for (int c = 1; c <= 6; ++c) {
+            const TClearing& clearing = tile.Clearings[c];
+            if (!clearing.Present)
+                continue;
+            for (int slot = 1; slot <= 5; ++slot) {
+                const TRoad& road = clearing.RoadsA[slot];
+                if (road.Present && road.Kind == RoadToEdge)
+                    tile.Exits[road.Edge] = true;
+            }
+        }
+    }
+}
+
+void InitTiles(TMapState& state, std::uint32_t seed) {
+    state.Random.Seed = seed;
+    ResetTiles(state);
+    FillCatalogue(state);
+    ComputeExits(state);
+    FillCharacters(state);
+}
+
+} // namespace tavrin::oracle
