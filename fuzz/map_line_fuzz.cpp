@@ -5,9 +5,11 @@
 // clearing 1 of every tile). Checked against the engine's laws:
 // - a refused line (wrong length, bad rotation) changes no tile;
 // - an accepted line is given back by MakeMapString, and lists 20 lines;
-// - a route found runs from `from` to `to`, each step a road (NextLocation of
-//   the step before by one of its slots), no clearing twice, and it has the
-//   fewest roads of any route (a plain breadth-first search agrees).
+// - a route found runs from `from` to `to` through clearings the tiles have,
+//   each step a road (NextLocation of the step before by one of its slots),
+//   no clearing twice, and it has the fewest roads of any route (a plain
+//   breadth-first search agrees);
+// - a route is found wherever roads join two clearings the tiles have.
 // A broken law aborts, which the fuzzer reports as a crash.
 
 #include "acceptance.h"
@@ -94,11 +96,17 @@ bool IsRoad(const TMapState& state, TLocation from, TLocation to) {
     return false;
 }
 
+bool Present(const TMapState& state, TLocation at) {
+    return at.Clearing != 0 && state.Tiles[at.Tile].Clearings[at.Clearing].Present;
+}
+
 void CheckRoute(const TMapState& state, TLocation from, TLocation to) {
     TRoute route{};
     FindShortestPath(state, from, to, route);
     if (!route.Live) {
         Check(route.Count == 0, "a route not found has no locations");
+        Check(!Present(state, from) || !Present(state, to) || RoadDistance(state, from, to) < 0,
+              "a route is found wherever roads join two clearings");
         return;
     }
     Check(route.Count >= 1, "a route found holds its start");
@@ -108,6 +116,7 @@ void CheckRoute(const TMapState& state, TLocation from, TLocation to) {
     for (int k = 1; k <= route.Count; ++k) {
         const TLocation at = route.Locations[k];
         Check(at.Tile >= 1 && at.Tile <= TileCount && at.Clearing <= 6, "a route's location");
+        Check(Present(state, at), "a route runs through clearings the tiles have");
         Check(!seen[at.Tile][at.Clearing], "no clearing twice on a route");
         seen[at.Tile][at.Clearing] = true;
         if (k > 1)
