@@ -32,23 +32,23 @@ TPoint FramePlace(int tile, int clearing) {
 
 // The road that leads from `from` to `to`: the first road slot, in the order
 // the route search tries them, that arrives there; an absent road when none.
-TRoad RoadBetween(const TMapState& state, TLocation from, TLocation to) {
+TRoad RoadBetween(const TMapState& state, const TRoadGraph& graph, TLocation from, TLocation to) {
     if (from.Clearing == 0)
         return {};
     const TTile& tile = state.Tiles[from.Tile];
     const TClearing& clearing = tile.Clearings[from.Clearing];
     const TRoadSet& roads = tile.Flipped ? clearing.RoadsB : clearing.RoadsA;
     for (int slot = 1; slot <= 5; ++slot) {
-        if (NextLocation(state, from, slot) == to)
+        if (graph.Next(from, slot) == to)
             return roads[slot];
     }
     return {};
 }
 
-TPolyline RoadTrace(const TMapState& state, const TMapPlaces& places, TLocation from,
-                    TLocation to) {
+TPolyline RoadTrace(const TMapState& state, const TRoadGraph& graph, const TMapPlaces& places,
+                    TLocation from, TLocation to) {
     TPolyline line;
-    const TRoad road = RoadBetween(state, from, to);
+    const TRoad road = RoadBetween(state, graph, from, to);
     if (road.Present && road.Kind == RoadToEdge) {
         const int edge = road.Edge;
         AppendPath(line, places, from.Tile,
@@ -139,9 +139,11 @@ TLocation ClearingAt(const TMapPlaces& places, TPoint p, double reach) {
 
 std::vector<TPolyline> RouteTrace(const TMapState& state, const TMapPlaces& places,
                                   const TRoute& route) {
+    const TRoadGraph graph(state);
     std::vector<TPolyline> lines;
     for (int k = 1; k < route.Count; ++k)
-        lines.push_back(RoadTrace(state, places, route.Locations[k], route.Locations[k + 1]));
+        lines.push_back(
+            RoadTrace(state, graph, places, route.Locations[k], route.Locations[k + 1]));
     return lines;
 }
 

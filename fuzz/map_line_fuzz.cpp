@@ -14,6 +14,7 @@
 
 #include "acceptance.h"
 #include "errors.h"
+#include "fuzz_check.h"
 #include "listing.h"
 #include "map_file.h"
 #include "map_state.h"
@@ -33,13 +34,6 @@
 using namespace tavrin;
 
 namespace {
-
-void Check(bool law, const char* what) {
-    if (!law) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 class TCountingSink : public IMessageSink {
 public:
@@ -69,8 +63,10 @@ bool SameTiles(const TMapState& a, const TMapState& b) {
     return true;
 }
 
-// Roads from `from` to `to` by a plain queue; -1 when there is no route.
-int RoadDistance(const TMapState& state, TLocation from, TLocation to) {
+// Roads from `from` to `to` by a plain queue over the map's road graph
+// (looked up once per map: NextLocation would look the whole map up at every
+// step); -1 when there is no route.
+int RoadDistance(const TRoadGraph& graph, TLocation from, TLocation to) {
     std::array<std::array<int, 7>, TileCount + 1> dist{};
     for (auto& row : dist)
         row.fill(-1);
@@ -79,7 +75,7 @@ int RoadDistance(const TMapState& state, TLocation from, TLocation to) {
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const TLocation at = queue[head];
         for (int slot = 1; slot <= 5; ++slot) {
-            const TLocation next = NextLocation(state, at, slot);
+            const TLocation next = graph.Next(at, slot);
             if (next.Tile == 0 || dist[next.Tile][next.Clearing] >= 0)
                 continue;
             dist[next.Tile][next.Clearing] = dist[at.Tile][at.Clearing] + 1;
@@ -89,9 +85,9 @@ int RoadDistance(const TMapState& state, TLocation from, TLocation to) {
     return dist[to.Tile][to.Clearing];
 }
 
-bool IsRoad(const TMapState& state, TLocation from, TLocation to) {
+bool IsRoad(const TRoadGraph& graph, TLocation from, TLocation to) {
     for (int slot = 1; slot <= 5; ++slot)
-        if (NextLocation(state, from, slot) == to)
+        if (graph.Next(from, slot) == to)
             return true;
     return false;
 }
@@ -100,12 +96,12 @@ bool Present(const TMapState& state, TLocation at) {
     return at.Clearing != 0 && state.Tiles[at.Tile].Clearings[at.Clearing].Present;
 }
 
-void CheckRoute(const TMapState& state, TLocation from, TLocation to) {
+void CheckRoute(const TMapState& state, const TRoadGraph& graph, TLocation from, TLocation to) {
     TRoute route{};
     FindShortestPath(state, from, to, route);
     if (!route.Live) {
         Check(route.Count == 0, "a route not found has no locations");
-        Check(!Present(state, from) || !Present(state, to) || RoadDistance(state, from, to) < 0,
+        Check(!Present(state, from) || !Present(state, to) || RoadDistance(graph, from, to) < 0,
               "a route is found wherever roads join two clearings");
         return;
     }
@@ -120,9 +116,9 @@ void CheckRoute(const TMapState& state, TLocation from, TLocation to) {
         Check(!seen[at.Tile][at.Clearing], "no clearing twice on a route");
         seen[at.Tile][at.Clearing] = true;
         if (k > 1)
-            Check(IsRoad(state, route.Locations[k - 1], at), "each step of a route is a road");
+            Check(IsRoad(graph, route.Locations[k - 1], at), "each step of a route is a road");
     }
-    Check(RoadDistance(state, from, to) == route.Count - 1, "a route has the fewest roads");
+    Check(RoadDistance(graph, from, to) == route.Count - 1, "a route has the fewest roads");
 }
 
 TLocation Pick(std::uint8_t tile, std::uint8_t clearing) {
@@ -156,18 +152,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(MakeMapString(*state) == line, "an accepted line is given back");
     Check(TileListing(*state).size() == TileCount, "the listing has a line per tile");
 
+    const TRoadGraph graph(*state);
     const std::size_t end = bytes.find_first_of(std::string_view("\r\x1a", 2));
     const std::string_view queries =
         end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
     if (queries.size() < 4) {
         for (int t = 1; t <= TileCount; ++t)
-            CheckRoute(*state, {StartTile, 1}, {static_cast<std::uint8_t>(t), 1});
+            CheckRoute(*state, graph, {StartTile, 1}, {static_cast<std::uint8_t>(t), 1});
         return 0;
     }
     constexpr std::size_t MaxQueries = 32;
     for (std::size_t q = 0; q < MaxQueries && 4 * q + 3 < queries.size(); ++q) {
         const auto* at = reinterpret_cast<const std::uint8_t*>(queries.data()) + 4 * q;
-        CheckRoute(*state, Pick(at[0], at[1]), Pick(at[2], at[3]));
+        CheckRoute(*state, graph, Pick(at[0], at[1]), Pick(at[2], at[3]));
     }
     return 0;
 }

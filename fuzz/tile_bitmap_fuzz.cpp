@@ -5,6 +5,7 @@
 // transparent, and exactly the pixels of the bottom-left pixel's colour.
 // A broken law aborts, which the fuzzer reports as a crash.
 
+#include "fuzz_check.h"
 #include "tile_bitmap.h"
 
 #include <QByteArray>
@@ -17,13 +18,6 @@
 using namespace tavrin;
 
 namespace {
-
-void Check(bool law, const char* what) {
-    if (!law) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // Qt's codecs warn about most hostile inputs; millions of such lines would
 // only hide the fuzzer's own report.

@@ -5,38 +5,16 @@
 # started with it (as a file manager starts it) and the picture must be there
 # without Ctrl+M.
 # Usage: create_map_e2e.sh PROGRAM SCREEN_PROBE [MAP_FILE]
-set -euo pipefail
-
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 program="$1"
 probe="$2"
-shots="${E2E_SHOTS:-$(mktemp -d)}"
 map_file="${3:-}"
-unset QT_QPA_PLATFORM # the real X screen, not the offscreen one
-# Settings of a first run (recent files, zoom), and the user's own left alone.
-config=$(mktemp -d)
-export XDG_CONFIG_HOME="$config"
-
 if [ -n "$map_file" ]; then
-    "$program" "$map_file" &
+    start_program "$program" "$map_file"
 else
-    "$program" &
+    start_program "$program"
 fi
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$config"' EXIT
-
-timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
-# Let the window settle (the painted title bar may re-create it), then find
-# it afresh and give it the keyboard.
-sleep 1
-window=$(xdotool search --onlyvisible --name "Tavrin Map Generator" | head -n 1)
-[ -n "$window" ] || { echo "no window appeared"; exit 1; }
-xdotool windowfocus --sync "$window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "window $window at $X,$Y size ${WIDTH}x${HEIGHT}"
 
 # The map area: right of the tile listing, above the command panel.
 area_x=$((X + 160)); area_y=$((Y + 80))
@@ -64,17 +42,4 @@ fi
 # the map moves it there, as a user would.
 xdotool mousemove $((area_x + area_w / 2)) $((area_y + area_h / 2)) click 1
 sleep 0.5
-xdotool key Escape
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "Esc did not close the program"
-    exit 1
-fi
-trap 'rm -rf "$config"' EXIT
-wait "$pid"
-status=$?
-echo "program ended with status $status"
-exit "$status"
+close_program Escape

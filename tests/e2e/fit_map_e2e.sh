@@ -5,32 +5,15 @@
 # no higher than the row (3,050 x 288 pixels) scaled to the area's width.
 # Then Alt+F4, and the program must end with status 0.
 # Usage: fit_map_e2e.sh PROGRAM SCREEN_PROBE
-set -euo pipefail
-
-if [ -z "${INSIDE_XVFB:-}" ]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 program="$1"
 probe="$2"
-work=$(mktemp -d)
-shots="${E2E_SHOTS:-$work}"
-unset QT_QPA_PLATFORM # the real X screen, not the offscreen one
-# Settings of a first run (Actual Size), and the user's own left alone.
-export XDG_CONFIG_HOME="$work/config"
 
 # Tiles 1..20 at columns 0..19 (characters 100..119), row 0 ('d'), rotation 1 ('e').
 printf 'ddeedefdegdehdeidejdekdeldemdendeodepdeqderdesdetdeudevdewde\r\n' >"$work/row.tvm"
 
-"$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
-sleep 1
-window=$(xdotool search --onlyvisible --name "Tavrin Map Generator" | head -n 1)
-[ -n "$window" ] || { echo "no window appeared"; exit 1; }
-xdotool windowfocus --sync "$window"
+start_program "$program"
 
 xdotool key ctrl+l
 timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Files" >/dev/null
@@ -39,8 +22,6 @@ xdotool type --delay 10 "$work/row.tvm"
 xdotool key Return
 sleep 2
 
-eval "$(xdotool getwindowgeometry --shell "$window")"
-echo "window $window at $X,$Y size ${WIDTH}x${HEIGHT}"
 # Well inside the map area: right of the tile listing, below the title and
 # menu bars, above the scroll bar, the command panel and the status bar.
 area_x=$((X + 150)); area_y=$((Y + 52))
@@ -71,18 +52,4 @@ if [ "$bx" -gt 20 ] || [ "$bw" -lt $((area_w - 30)) ] || [ "$bh" -gt "$fitted" ]
     exit 1
 fi
 
-xdotool key alt+F4
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if kill -0 "$pid" 2>/dev/null; then
-    echo "Alt+F4 did not close the program"
-    exit 1
-fi
-trap - EXIT
-wait "$pid"
-status=$?
-echo "program ended with status $status"
-[ -z "${E2E_SHOTS:-}" ] && rm -rf "$work"
-exit "$status"
+close_program alt+F4

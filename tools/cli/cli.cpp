@@ -12,10 +12,10 @@
 #include "map_string.h"
 #include "random.h"
 #include "render.h"
+#include "session.h"
 #include "sheet.h"
 #include "stats.h"
 
-#include <memory>
 #include <new>
 #include <ostream>
 
@@ -30,25 +30,6 @@ constexpr const char* Usage =
     "[--tiles DIR]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
-
-// Engine messages go to stderr; the command goes on, as in the window.
-class TStreamMessages : public IMessageSink {
-public:
-    explicit TStreamMessages(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override { err_ << text << '\n'; }
-
-private:
-    std::ostream& err_;
-};
-
-struct TSession {
-    explicit TSession(std::ostream& err) : messages(err) {
-        InitTiles(*state);
-        state->Messages = &messages;
-    }
-    std::unique_ptr<TMapState> state = std::make_unique<TMapState>();
-    TStreamMessages messages;
-};
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a

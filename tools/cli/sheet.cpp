@@ -5,24 +5,15 @@
 #include "picture_export.h"
 #include "picture_file.h"
 #include "render.h"
+#include "session.h"
 #include "setup_sheet.h"
 
 #include <QGuiApplication>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 namespace tavrin::cli {
 namespace {
-
-class TErrorStream : public IMessageSink {
-public:
-    explicit TErrorStream(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override { err_ << text << '\n'; }
-
-private:
-    std::ostream& err_;
-};
 
 // The sheet's text needs fonts, and fonts need a GUI application: one is
 // made for the command when the process has none. tavrin-cli never shows a
@@ -73,20 +64,17 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
         throw ETavrinError("--out must name a .pdf file");
 
-    // The state is large; it lives on the heap, as the other commands' do.
-    const auto state = std::make_unique<TMapState>();
-    TErrorStream messages(err);
-    InitTiles(*state);
-    state->Messages = &messages;
-    if (!loadMap(*state, args))
+    TSession session(err);
+    TMapState& state = *session.state;
+    if (!loadMap(state, args))
         return RefusedMapStatus;
 
     const TFontsReady fonts;
-    TMapPicture picture(*state);
+    TMapPicture picture(state);
     picture.SetTileFolder(
         QString::fromStdString(args.Option("--tiles").value_or(ExecutableFolder())));
     picture.DrawMap();
-    const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(*state, QString()));
+    const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(state, QString()));
     SavePictureBytes(path, pdf);
     return 0;
 }

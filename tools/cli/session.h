@@ -1,0 +1,34 @@
+#pragma once
+// One command's engine state: the catalogue filled, the random generator
+// seeded from the clock (as the program does at start-up), and the engine's
+// messages written to the error stream, one a line, the command going on
+// after each as it does in the window. The state is large, so it lives on
+// the heap.
+
+#include "map_state.h"
+
+#include <memory>
+#include <ostream>
+#include <string_view>
+
+namespace tavrin::cli {
+
+class TStreamMessages : public IMessageSink {
+public:
+    explicit TStreamMessages(std::ostream& err) : err_(err) {}
+    void ShowMessage(std::string_view text) override { err_ << text << '\n'; }
+
+private:
+    std::ostream& err_;
+};
+
+struct TSession {
+    explicit TSession(std::ostream& err) : messages(err) {
+        InitTiles(*state);
+        state->Messages = &messages;
+    }
+    std::unique_ptr<TMapState> state = std::make_unique<TMapState>();
+    TStreamMessages messages;
+};
+
+} // namespace tavrin::cli
