@@ -1,33 +1,23 @@
 #include "form1.h"
 
-#include "acceptance.h"
-#include "bmp_file.h"
 #include "catalogue.h"
-#include "checked.h"
 #include "error_text.h"
-#include "file_read.h"
-#include "file_save.h"
+#include "errors.h"
 #include "listing.h"
-#include "map_file.h"
 #include "map_marks.h"
-#include "map_string.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
-#include "route_search.h"
-#include "view_geometry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStringDecoder>
@@ -41,9 +31,6 @@ namespace {
 constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
-
-// Where the zoom in use is remembered between runs.
-const QString ZoomKey = QStringLiteral("View/Zoom");
 
 // Engine texts are UTF-8 where they hold file paths; a map string read from a
 // file may hold any bytes, which are shown one character per byte.
@@ -113,8 +100,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     move(199, 108);
     resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     FormCreate();
-    // A first run starts at Actual Size, as the picture was always shown.
-    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
+    RestoreZoom();
 }
 
 TForm1::~TForm1() {
@@ -155,15 +141,11 @@ void TForm1::createActions() {
                                    "Show each tile's column and row on the map", QKeySequence());
     A_ShowCoordinates->setCheckable(true);
 
-    connect(A_CreateMap, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_CreateMapExecute); });
-    connect(A_Exit, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_ExitExecute); });
-    connect(A_LoadMap, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_LoadMapExecute); });
-    connect(A_SaveMap, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_SaveMapExecute); });
-    connect(A_SaveBmp, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_SaveBmpExecute); });
+    Bind(A_CreateMap, &TForm1::A_CreateMapExecute);
+    Bind(A_Exit, &TForm1::A_ExitExecute);
+    Bind(A_LoadMap, &TForm1::A_LoadMapExecute);
+    Bind(A_SaveMap, &TForm1::A_SaveMapExecute);
+    Bind(A_SaveBmp, &TForm1::A_SaveBmpExecute);
 
     A_CopyMapCode =
         MakeAction(this, "A_CopyMapCode", "&Copy Map Code", "Copy the map code to the clipboard",
@@ -182,20 +164,14 @@ void TForm1::createActions() {
     A_Back->setEnabled(false);
     A_Forward->setEnabled(false);
 
-    connect(A_CopyMapCode, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_CopyMapCodeExecute); });
-    connect(A_PasteMapCode, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_PasteMapCodeExecute); });
-    connect(A_CreateMapFromSeed, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_CreateMapFromSeedExecute); });
-    connect(A_Back, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_BackExecute); });
-    connect(A_Forward, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_ForwardExecute); });
-    connect(A_ExportPicture, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_ExportPictureExecute); });
-    connect(A_Print, &QAction::triggered, this, [this] { RunCommand(&TForm1::A_PrintExecute); });
-    connect(A_PrintPreview, &QAction::triggered, this,
-            [this] { RunCommand(&TForm1::A_PrintPreviewExecute); });
+    Bind(A_CopyMapCode, &TForm1::A_CopyMapCodeExecute);
+    Bind(A_PasteMapCode, &TForm1::A_PasteMapCodeExecute);
+    Bind(A_CreateMapFromSeed, &TForm1::A_CreateMapFromSeedExecute);
+    Bind(A_Back, &TForm1::A_BackExecute);
+    Bind(A_Forward, &TForm1::A_ForwardExecute);
+    Bind(A_ExportPicture, &TForm1::A_ExportPictureExecute);
+    Bind(A_Print, &TForm1::A_PrintExecute);
+    Bind(A_PrintPreview, &TForm1::A_PrintPreviewExecute);
 }
 
 void TForm1::createMenus() {
@@ -251,15 +227,7 @@ void TForm1::createWidgets() {
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     ScrollBox1 = new TMapView(Splitter1);
-    connect(ScrollBox1, &TMapView::ZoomChanged, this, &TForm1::ZoomChanged);
-    connect(ScrollBox1, &TMapView::ClearingClicked, this, &TForm1::ChooseClearing);
-    connect(A_ZoomIn, &QAction::triggered, ScrollBox1, &TMapView::ZoomIn);
-    connect(A_ZoomOut, &QAction::triggered, ScrollBox1, &TMapView::ZoomOut);
-    connect(A_ActualSize, &QAction::triggered, ScrollBox1,
-            [this] { ScrollBox1->SetZoomMode(tavrin::ActualSizeZoom); });
-    connect(A_FitMap, &QAction::triggered, ScrollBox1,
-            [this] { ScrollBox1->SetZoomMode(tavrin::FitZoom); });
-    connect(A_ShowCoordinates, &QAction::toggled, ScrollBox1, &TMapView::SetShowCoordinates);
+    connectView();
 
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
@@ -319,8 +287,7 @@ void TForm1::createWidgets() {
         button->setStatusTip(action->statusTip());
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
     }
-    connect(btnFindPath, &QPushButton::clicked, this,
-            [this] { RunCommand(&TForm1::btnFindPathClick); });
+    Bind(btnFindPath, &TForm1::btnFindPathClick);
 
     // The status bar names the map shown by its seed, when it has one, and
     // shows the zoom in use.
@@ -351,18 +318,16 @@ void TForm1::FormActivate() {
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-// The status bar shows the zoom in use, and the settings remember it.
-void TForm1::ZoomChanged() {
-    const tavrin::TZoomMode mode = ScrollBox1->ZoomMode();
-    const double scale = ScrollBox1->Scale();
-    lblZoom->setText(tavrin::ZoomCaption(mode, scale));
-    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
-    A_ZoomIn->setEnabled(scale < tavrin::MaxScale);
-    A_ZoomOut->setEnabled(scale > tavrin::MinScale);
-}
-
 void TForm1::ShowMessage(std::string_view text) {
     Dialogs.ShowMessage(this, EngineText(text));
+}
+
+void TForm1::Bind(QAction* action, void (TForm1::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
+}
+
+void TForm1::Bind(QPushButton* button, void (TForm1::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { RunCommand(handler); });
 }
 
 void TForm1::RunCommand(void (TForm1::*handler)()) {
@@ -389,94 +354,6 @@ void TForm1::A_ExitExecute() {
     close();
 }
 
-void TForm1::A_LoadMapExecute() {
-    if (Execute(OpenDialog1))
-        LoadMapPath(OpenDialog1.FileName);
-}
-
-// Reads the file's first line and loads it; a file whose map is shown joins
-// the recent maps.
-void TForm1::LoadMapPath(const QString& path) {
-    const std::string bytes = tavrin::ReadFileHead(LocalPath(path), tavrin::MapLineLimit);
-    if (!LoadMapLine(tavrin::FirstLine(bytes)))
-        return;
-    Recent.Add(path);
-    UpdateRecentMenu();
-}
-
-// Writes the line into the tiles, then lists and draws them. A line of the
-// wrong length has its message shown and ends the load there: nothing is
-// listed or drawn and MapPresent keeps its value, so Save Map can never write
-// a map that was not made or read. A bad rotation raises before any tile is
-// written.
-//
-// Routes follow roads across an edge only between placed tiles, and nothing
-// but Create Map places tiles: a map loaded before any was created could not
-// be queried. A loaded map is complete, so every tile of it is placed, as
-// after a Create Map, and "Find shortest path" is enabled for it.
-bool TForm1::LoadMapLine(std::string_view line) {
-    if (!tavrin::ReadMapString(State, line))
-        return false;
-    for (int t = 1; t <= tavrin::TileCount; ++t)
-        State.Tiles[t].Placed = true;
-    ShowNewMap(std::nullopt);
-    return true;
-}
-
-// Saving, exporting and printing need a drawn map; without one they say so
-// and open no dialog.
-bool TForm1::MapInMemory() {
-    if (!State.MapPresent)
-        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-    return State.MapPresent;
-}
-
-bool TForm1::AskSaveName(TFileDialog& dialog) {
-    return MapInMemory() && Execute(dialog);
-}
-
-void TForm1::A_SaveMapExecute() {
-    if (!AskSaveName(SaveDialog1))
-        return;
-    tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
-    Recent.Add(SaveDialog1.FileName);
-    UpdateRecentMenu();
-}
-
-void TForm1::A_SaveBmpExecute() {
-    if (AskSaveName(SaveDialog2))
-        tavrin::SaveBmpFile(LocalPath(SaveDialog2.FileName), Picture.Image());
-}
-
-// The picture as drawn, in the format its name's extension names, or else in
-// the format of the chosen filter.
-void TForm1::A_ExportPictureExecute() {
-    if (!MapInMemory())
-        return;
-    const QString name = Dialogs.GetSaveFileAndFilter(this, SaveDialog3, SaveDialog3Filter);
-    if (name.isEmpty())
-        return;
-    SaveDialog3.FileName = name;
-    tavrin::ExportPicture(name, Picture.Image(),
-                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
-}
-
-void TForm1::A_PrintExecute() {
-    if (MapInMemory())
-        SheetPrinting.Print(this, Dialogs, Picture.Image(), SheetText());
-}
-
-void TForm1::A_PrintPreviewExecute() {
-    if (MapInMemory())
-        SheetPrinting.Preview(this, Dialogs, Picture.Image(), SheetText());
-}
-
-// The sheet of the map in memory, with "Seed N, map k" when the map shown was
-// made from a seed in this session.
-tavrin::TSheetText TForm1::SheetText() const {
-    return tavrin::SheetText(State, SeedText());
-}
-
 void TForm1::btnFindPathClick() {
     // A tile index outside the list (no selection) or a clearing outside
     // 0..6 is a range error.
@@ -491,12 +368,6 @@ void TForm1::btnFindPathClick() {
     ScrollBox1->SetRouteMarks(route.Live ? FoundRouteMarks(State, places, route)
                                          : NotJoinedMarks(places, from, to));
     Dialogs.ShowMessage(this, EngineText(tavrin::RouteAnswer(route)));
-}
-
-void TForm1::ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button) {
-    const bool from = button == Qt::LeftButton;
-    (from ? cbFromTile : cbToTile)->setCurrentIndex(clearing.Tile - 1);
-    (from ? edFromClearing : edToClearing)->setValue(clearing.Clearing);
 }
 
 void TForm1::ListTiles() {
@@ -522,23 +393,6 @@ void TForm1::ShowPicture() {
     if (image.isNull())
         return;
     ScrollBox1->SetMap(image, State);
-}
-
-// A dialog that has chosen no file in this run opens in the folder that any
-// of them used last, in this run or an earlier one.
-bool TForm1::Execute(TFileDialog& dialog) {
-    dialog.Folder = Recent.LastFolder();
-    const QString name =
-        dialog.Save ? Dialogs.GetSaveFileName(this, dialog) : Dialogs.GetOpenFileName(this, dialog);
-    if (name.isEmpty())
-        return false;
-    dialog.FileName = name;
-    Recent.SetLastFolderOf(name);
-    return true;
-}
-
-std::string TForm1::LocalPath(const QString& fileName) {
-    return QFile::encodeName(fileName).toStdString();
 }
 
 bool TForm1::FocusInMemo() const {

@@ -113,11 +113,17 @@ private:
     void createActions();
     void createMenus();
     void createWidgets();
+    void connectView();
     void setTabOrders();
     void FormCreate();
     void FormActivate();
+    void RestoreZoom();
     void ZoomChanged();
 
+    // Runs `handler` through RunCommand whenever the action is triggered or
+    // the button clicked.
+    void Bind(QAction* action, void (TForm1::*handler)());
+    void Bind(QPushButton* button, void (TForm1::*handler)());
     void RunCommand(void (TForm1::*handler)());
     void RunCommand(const std::function<void()>& command);
 

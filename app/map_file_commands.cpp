@@ -1,0 +1,89 @@
+// The window's commands that read and write files: Load Map reads a map file
+// into the tiles and shows it; Save Map and Save Map as .bmp write the map
+// and its picture through the file layer, whole or not at all. The file
+// dialogs remember the folder last used.
+
+#include "bmp_file.h"
+#include "file_read.h"
+#include "file_save.h"
+#include "form1.h"
+#include "map_file.h"
+#include "map_string.h"
+
+#include <QFile>
+
+void TForm1::A_LoadMapExecute() {
+    if (Execute(OpenDialog1))
+        LoadMapPath(OpenDialog1.FileName);
+}
+
+// Reads the file's first line and loads it; a file whose map is shown joins
+// the recent maps.
+void TForm1::LoadMapPath(const QString& path) {
+    const std::string bytes = tavrin::ReadFileHead(LocalPath(path), tavrin::MapLineLimit);
+    if (!LoadMapLine(tavrin::FirstLine(bytes)))
+        return;
+    Recent.Add(path);
+    UpdateRecentMenu();
+}
+
+// Writes the line into the tiles, then lists and draws them. A line of the
+// wrong length has its message shown and ends the load there: nothing is
+// listed or drawn and MapPresent keeps its value, so Save Map can never write
+// a map that was not made or read. A bad rotation raises before any tile is
+// written.
+//
+// Routes follow roads across an edge only between placed tiles, and nothing
+// but Create Map places tiles: a map loaded before any was created could not
+// be queried. A loaded map is complete, so every tile of it is placed, as
+// after a Create Map, and "Find shortest path" is enabled for it.
+bool TForm1::LoadMapLine(std::string_view line) {
+    if (!tavrin::ReadMapString(State, line))
+        return false;
+    for (int t = 1; t <= tavrin::TileCount; ++t)
+        State.Tiles[t].Placed = true;
+    ShowNewMap(std::nullopt);
+    return true;
+}
+
+// Saving, exporting and printing need a drawn map; without one they say so
+// and open no dialog.
+bool TForm1::MapInMemory() {
+    if (!State.MapPresent)
+        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
+    return State.MapPresent;
+}
+
+bool TForm1::AskSaveName(TFileDialog& dialog) {
+    return MapInMemory() && Execute(dialog);
+}
+
+void TForm1::A_SaveMapExecute() {
+    if (!AskSaveName(SaveDialog1))
+        return;
+    tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
+    Recent.Add(SaveDialog1.FileName);
+    UpdateRecentMenu();
+}
+
+void TForm1::A_SaveBmpExecute() {
+    if (AskSaveName(SaveDialog2))
+        tavrin::SaveBmpFile(LocalPath(SaveDialog2.FileName), Picture.Image());
+}
+
+// A dialog that has chosen no file in this run opens in the folder that any
+// of them used last, in this run or an earlier one.
+bool TForm1::Execute(TFileDialog& dialog) {
+    dialog.Folder = Recent.LastFolder();
+    const QString name =
+        dialog.Save ? Dialogs.GetSaveFileName(this, dialog) : Dialogs.GetOpenFileName(this, dialog);
+    if (name.isEmpty())
+        return false;
+    dialog.FileName = name;
+    Recent.SetLastFolderOf(name);
+    return true;
+}
+
+std::string TForm1::LocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}

@@ -1,0 +1,36 @@
+// The window's commands that pass the picture on: Export Picture writes the
+// map alone in a format to share, Print and Print Preview send the set-up
+// sheet to the printer. Each needs a drawn map, as the save commands do.
+
+#include "form1.h"
+#include "picture_export.h"
+#include "picture_export_dialog.h"
+
+// The picture as drawn, in the format its name's extension names, or else in
+// the format of the chosen filter.
+void TForm1::A_ExportPictureExecute() {
+    if (!MapInMemory())
+        return;
+    const QString name = Dialogs.GetSaveFileAndFilter(this, SaveDialog3, SaveDialog3Filter);
+    if (name.isEmpty())
+        return;
+    SaveDialog3.FileName = name;
+    tavrin::ExportPicture(name, Picture.Image(),
+                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
+}
+
+void TForm1::A_PrintExecute() {
+    if (MapInMemory())
+        SheetPrinting.Print(this, Dialogs, Picture.Image(), SheetText());
+}
+
+void TForm1::A_PrintPreviewExecute() {
+    if (MapInMemory())
+        SheetPrinting.Preview(this, Dialogs, Picture.Image(), SheetText());
+}
+
+// The sheet of the map in memory, with "Seed N, map k" when the map shown was
+// made from a seed in this session.
+tavrin::TSheetText TForm1::SheetText() const {
+    return tavrin::SheetText(State, SeedText());
+}
