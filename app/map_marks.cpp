@@ -56,10 +56,11 @@ void PaintLabel(QPainter& painter, QPointF centre, const QString& text, const QC
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-// A ring round a clearing, on screen, with an optional label beside it;
-// dashed for an end that no road joins to the other.
+// A ring round a clearing, on screen, with an optional label beside it,
+// above its right side or below it; dashed for an end that no road joins to
+// the other.
 void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& colour, double width,
-               const QString& label, bool dashed) {
+               const QString& label, bool dashed, bool labelBelow = false) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(ScreenPen(Casing, width + 3));
     painter.drawEllipse(centre, radius, radius);
@@ -68,7 +69,8 @@ void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& c
     if (!label.isEmpty()) {
         const QFontMetrics metrics(painter.font());
         const double half = (metrics.horizontalAdvance(label) + 8) / 2.0;
-        PaintLabel(painter, centre + QPointF(radius + width + half, -radius), label, colour);
+        PaintLabel(painter, centre + QPointF(radius + width + half, labelBelow ? radius : -radius),
+                   label, colour);
     }
 }
 
@@ -160,8 +162,8 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
 
     for (const tavrin::TPoint& stop : marks.Stops)
         PaintRing(painter, toView.map(ToQt(stop)), radius, RouteColour, 3.0, {}, false);
-    // The end's ring lies outside the start's, so a route from a clearing to
-    // itself shows both.
+    // The end's ring lies outside the start's and its label below, so a route
+    // from a clearing to itself shows both.
     const bool joined = marks.Joined;
     if (marks.Start)
         PaintRing(painter, toView.map(ToQt(*marks.Start)), radius,
@@ -170,7 +172,7 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
     if (marks.End)
         PaintRing(painter, toView.map(ToQt(*marks.End)), radius + 5,
                   joined ? EndColour : NotJoinedColour, 4.0,
-                  joined ? QStringLiteral("To") : QStringLiteral("To: not joined"), !joined);
+                  joined ? QStringLiteral("To") : QStringLiteral("To: not joined"), !joined, true);
     painter.restore();
 }
 

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -14,6 +15,12 @@
 #include <algorithm>
 
 namespace {
+
+// Wide enough for the title bar to show the whole title, with room for the
+// window manager's icon and buttons.
+int TitleWidth(const QWidget& dialog) {
+    return dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 120;
+}
 
 void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
     // Route answers end their lines with CR LF; a label wants plain LF.
@@ -25,14 +32,11 @@ void RunBox(QMessageBox::Icon icon, QWidget* parent, const QString& text) {
     // A plain OK button, whatever icons the style would give it.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok))
         ok->setIcon(QIcon());
-    // Wide enough for the title bar to show the whole title: a one-line
-    // answer such as "MarchLand 1" would otherwise make a box so narrow that
-    // the window manager cuts the title short.
-    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-        const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
-        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+    // A one-line answer such as "MarchLand 1" would otherwise make a box so
+    // narrow that the window manager cuts the title short.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
-    }
     // Shown first so that its final size is known, then centred on the screen
     // rather than on the window.
     box.show();
@@ -103,12 +107,18 @@ QString TQtUserDialogs::GetSaveFileName(QWidget* parent, const TFileDialog& dial
 
 bool TQtUserDialogs::InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
                                 QString& value) {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &accepted);
-    if (accepted)
-        value = text;
-    return accepted;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    // The dialog takes the size of its contents; a wider entry field makes
+    // room for the title.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMinimumWidth(TitleWidth(dialog));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    value = dialog.textValue();
+    return true;
 }
 
 QString TQtUserDialogs::GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog,
