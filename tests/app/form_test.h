@@ -60,14 +60,18 @@ protected:
         Dialogs->Messages.clear();
     }
 
+    // Writes `bytes` to the file `name` in the test's folder; returns its path.
+    QString WriteFile(const QString& name, const QByteArray& bytes) {
+        const QString path = TileDir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
     // Writes a map file and loads it through Load Map.
     void LoadMapFile(const QByteArray& bytes) {
-        const QString path = TileDir->filePath("load.tvm");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        Dialogs->Answer = path;
+        Dialogs->Answer = WriteFile(QStringLiteral("load.tvm"), bytes);
         Ctrl(Qt::Key_L);
     }
 };

@@ -11,7 +11,9 @@
 #include "rx_spin_edit.h"
 #include "test_bitmaps.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -107,16 +109,28 @@ private slots:
         QVERIFY(Form->isVisible());
     }
 
-    void saveBeforeAnyMap_data() {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Ctrl+B") << int(Qt::Key_B);
-        QTest::newRow("Ctrl+S") << int(Qt::Key_S);
+    // Every command that passes the map on needs one: it says so, opens no
+    // dialog and leaves the clipboard alone.
+    void commandsBeforeAnyMap_data() {
+        QTest::addColumn<QString>("keys"); // empty: Print Preview, from its menu item
+        QTest::newRow("Ctrl+B") << "Ctrl+B";
+        QTest::newRow("Ctrl+S") << "Ctrl+S";
+        QTest::newRow("copy map code") << "Ctrl+Shift+C";
+        QTest::newRow("export picture") << "Ctrl+E";
+        QTest::newRow("print") << "Ctrl+P";
+        QTest::newRow("print preview") << "";
     }
-    void saveBeforeAnyMap() {
-        QFETCH(int, key);
-        Ctrl(Qt::Key(key));
-        QCOMPARE(Dialogs->Messages, QStringList{"There is no map in memory"});
+    void commandsBeforeAnyMap() {
+        QFETCH(QString, keys);
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        if (keys.isEmpty())
+            Child<QAction>("A_PrintPreview")->trigger();
+        else
+            QTest::keySequence(Form.get(), QKeySequence(keys));
+        QCOMPARE(Dialogs->Messages, QStringList{NoMapText});
         QVERIFY(Dialogs->FileDialogs.isEmpty());
+        QCOMPARE(Dialogs->PrintDialogs + Dialogs->Previews, 0);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
     void savePicture() {

@@ -14,12 +14,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <tuple>
 
 class TestMapView : public TFormTest {
     Q_OBJECT
@@ -47,17 +47,12 @@ private slots:
     void init() { StartForm(); }
     void cleanup() { StopForm(); }
 
-    void viewMenuFollowsMap() {
-        QStringList menus;
-        for (QAction* menu : Form->menuBar()->actions())
-            menus << menu->text();
-        QCOMPARE(menus.mid(menus.indexOf("&Map"), 2), (QStringList{"&Map", "&View"}));
-        QVERIFY(Child<QAction>("A_ShowCoordinates")->isCheckable());
-    }
-
-    // Each key zooms from where the last one left the view.
+    // Each key zooms from where the last one left the view, and stops at
+    // either end with its action disabled. The zoom scales the view, never
+    // the picture that is saved.
     void zoomKeys() {
         CreateMap();
+        const QImage picture = Form->MapImage();
         QCOMPARE(ZoomShown(), QStringLiteral("Zoom 100%"));
         const std::pair<QKeyCombination, QString> steps[] = {
             {Qt::CTRL | Qt::Key_Equal, "Zoom 110%"},
@@ -70,31 +65,25 @@ private slots:
             QTest::keyClick(Form.get(), key.key(), key.keyboardModifiers());
             QCOMPARE(ZoomShown(), shown);
         }
-        Ctrl(Qt::Key_0);
-        QVERIFY(View()->ZoomMode().Fit);
-        QCOMPARE(ZoomShown(), tavrin::ZoomCaption(tavrin::FitZoom, View()->Scale()));
-        VerifyFitted();
-        // The zoom scales the view, never the picture that is saved.
-        QCOMPARE(Form->MapImage().size(), tavrin::PictureSize(tavrin::LayoutBox(*State)));
-    }
-
-    void zoomStopsAtItsLimits() {
-        for (int i = 0; i < 30; ++i)
-            Ctrl(Qt::Key_Minus);
-        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 10%"));
-        QVERIFY(!Child<QAction>("A_ZoomOut")->isEnabled());
-        for (int i = 0; i < 30; ++i)
-            Ctrl(Qt::Key_Equal);
-        QCOMPARE(ZoomShown(), QStringLiteral("Zoom 400%"));
-        QVERIFY(!Child<QAction>("A_ZoomIn")->isEnabled());
+        const std::tuple<Qt::Key, QString, const char*> limits[] = {
+            {Qt::Key_Minus, "Zoom 10%", "A_ZoomOut"}, {Qt::Key_Equal, "Zoom 400%", "A_ZoomIn"}};
+        for (const auto& [key, shown, action] : limits) {
+            for (int i = 0; i < 30; ++i)
+                Ctrl(key);
+            QCOMPARE(ZoomShown(), shown);
+            QVERIFY(!Child<QAction>(action)->isEnabled());
+        }
         QVERIFY(Child<QAction>("A_ZoomOut")->isEnabled());
+        QCOMPARE(Form->MapImage(), picture);
     }
 
-    // Fit Map keeps fitting as the window, the divider and the map change,
-    // until another zoom ends it.
+    // Fit Map (Ctrl+0) keeps fitting as the window, the divider and the map
+    // change, until another zoom ends it.
     void fitFollowsTheWindowAndNewMaps() {
         CreateMap();
         Ctrl(Qt::Key_0);
+        QVERIFY(ZoomShown().startsWith(QStringLiteral("Fit ")));
+        VerifyFitted();
         Form->showNormal();
         Form->resize(700, 500);
         QTRY_COMPARE(Form->size(), QSize(700, 500));
@@ -163,16 +152,14 @@ private slots:
         Child<QComboBox>("cbToTile")->setCurrentIndex(0);
         const QImage unmarked = View()->viewport()->grab().toImage();
 
-        TRouteMarks marksWhileBoxOpen;
-        Dialogs->WhileMessageShows = [&] { marksWhileBoxOpen = View()->RouteMarks(); };
+        TRouteMarks marks; // as they are while the answer's box is open
+        Dialogs->WhileMessageShows = [&] { marks = View()->RouteMarks(); };
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
-        QVERIFY(marksWhileBoxOpen.Joined);
-        QCOMPARE(int(marksWhileBoxOpen.Roads.size()), route.Count - 1);
-        const tavrin::TPoint start = tavrin::ClearingCentre(View()->Places(), from);
-        const tavrin::TPoint end = tavrin::ClearingCentre(View()->Places(), to);
-        QCOMPARE(marksWhileBoxOpen.Start->X, start.X);
-        QCOMPARE(marksWhileBoxOpen.End->Y, end.Y);
-        QCOMPARE(int(marksWhileBoxOpen.Stops.size()), route.Count - 2);
+        QVERIFY(marks.Joined);
+        QCOMPARE(int(marks.Roads.size()), route.Count - 1);
+        QCOMPARE(int(marks.Stops.size()), route.Count - 2);
+        QCOMPARE(marks.Start->X, tavrin::ClearingCentre(View()->Places(), from).X);
+        QCOMPARE(marks.End->Y, tavrin::ClearingCentre(View()->Places(), to).Y);
         QVERIFY(View()->viewport()->grab().toImage() != unmarked);
 
         Dialogs->Answer = TileDir->filePath("map.bmp");
@@ -183,9 +170,8 @@ private slots:
         Child<tavrin::TRxSpinEdit>("edToClearing")->setValue(3); // tile 1 has no clearing 3
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         QCOMPARE(Dialogs->Messages.last(), QStringLiteral("Clearings not connected!"));
-        QVERIFY(!View()->RouteMarks().Joined);
-        QVERIFY(View()->RouteMarks().Start && View()->RouteMarks().End);
-        QVERIFY(View()->RouteMarks().Roads.empty());
+        marks = View()->RouteMarks();
+        QVERIFY(!marks.Joined && marks.Start && marks.End && marks.Roads.empty());
 
         CreateMap();
         QVERIFY(View()->RouteMarks().IsEmpty());

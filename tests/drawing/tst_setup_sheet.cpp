@@ -8,7 +8,9 @@
 #include "pdf_structure.h"
 #include "recording_paint_device.h"
 #include "setup_sheet.h"
+#include "test_state.h"
 
+#include <QDebug>
 #include <QPainter>
 #include <QTest>
 
@@ -40,8 +42,7 @@ const QSize ColumnOf20(200, 19 * 175 + 200);
 
 // A map made from a fixed seed, as Create Map makes it.
 std::unique_ptr<TMapState> MadeMap() {
-    auto state = std::make_unique<TMapState>();
-    InitTiles(*state, 12345);
+    auto state = test::FreshState(12345);
     CreateMap(*state);
     return state;
 }
@@ -144,11 +145,7 @@ private slots:
         for (const QRectF& box : drawn.TextBoxes + drawn.Shapes)
             QVERIFY2(box.left() >= 0 && box.top() >= 0 && box.right() <= device.width() &&
                          box.bottom() <= device.height(),
-                     qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                    .arg(box.x())
-                                    .arg(box.y())
-                                    .arg(box.width())
-                                    .arg(box.height())));
+                     qPrintable(QDebug::toString(box)));
     }
 
     void pdfIsOnePage_data() {

@@ -1,6 +1,7 @@
 // Tile bitmaps read with Qt's codec: every depth and compression of the fuzz
 // corpus, hostile headers refused before decoding, the memory the decoded
-// tiles may keep, and the saved picture's format.
+// tiles may keep, and the saved picture's format. The key colour is checked
+// where tiles are drawn (tst_map_picture).
 
 #include "bmp_file.h"
 #include "tile_bitmap.h"
@@ -89,17 +90,6 @@ private slots:
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.pixel(0, 0), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(5, 4), qRgb(3, 2, 1));
-    }
-
-    void keyIsTheBottomLeftColour() {
-        QImage tile(3, 2, QImage::Format_RGB32);
-        tile.fill(Qt::red);
-        tile.setPixelColor(0, 1, Qt::blue);
-        tile.setPixelColor(2, 0, Qt::blue);
-        const QImage keyed = KeyedTile(DecodeTileBitmap(QtBmp(tile), "tile.bmp"));
-        QCOMPARE(keyed.pixel(0, 1), 0u);
-        QCOMPARE(keyed.pixel(2, 0), 0u);
-        QCOMPARE(keyed.pixel(1, 1), qRgba(255, 0, 0, 255));
     }
 
     // Tiles of the drawing under way are all kept; room for a new one is
