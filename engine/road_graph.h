@@ -50,6 +50,8 @@ std::uint8_t ClearingAtEdge(const TMapState& state, int tile, TEdge edge);
 // Where road slot `slot` (1..5) of `from` leads: a clearing of the same tile,
 // the clearing of the placed neighbour that faces the edge (clearing 0 when the
 // neighbour has no road there), or NoLocation.
+// It looks the whole map up for this one answer: a caller that takes many
+// steps on one map makes a TRoadGraph once and asks its Next.
 TLocation NextLocation(const TMapState& state, TLocation from, int slot);
 
 } // namespace tavrin
