@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <array>
 #include <checked.h>
@@ -183,16 +184,11 @@ void KeyAndRim(QImage& image) {
     }
 }
 
-} // namespace
-
-QImage RenderTile(const TMapState& state, int tile, int rotation) {
-    const TTile& record = state.Tiles[tile];
-    InRange<1, 6>(rotation);
+// The art above the ground, in bitmap pixels: terrain symbols, roads,
+// clearings with their numbers and the name. Both forms of the art paint it.
+void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation) {
     const TPlacement place{rotation};
     const TTerrainStyle& style = StyleForKind(record.Kind);
-
-    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
-    PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
 
     const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
     std::vector<QPointF> clearings;
@@ -210,7 +206,7 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
     QFont nameFont = TextFont(12);
     double score = 0;
     QRectF nameBox = NameBox(name, nameFont, clearings, roadSamples, score);
-    for (int size = 11; size >= 10 && score >= ClearingOverlap; --size) {
+    for (int size = 11; size >= SmallestNamePixels && score >= ClearingOverlap; --size) {
         double smallerScore = 0;
         const QFont smaller = TextFont(size);
         const QRectF smallerBox = NameBox(name, smaller, clearings, roadSamples, smallerScore);
@@ -221,7 +217,6 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
         }
     }
 
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintFeatures(painter, style, tile, place, clearings, roadSamples, nameBox);
@@ -253,10 +248,78 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
     painter.drawRoundedRect(nameBox, 4.0, 4.0);
     painter.setFont(nameFont);
     painter.drawText(nameBox, Qt::AlignCenter, name);
+}
+
+// The hexagon as a polygon in bitmap pixels: corners on the left and right
+// sides of the bitmap, flat edges along its top and at 175 pixels.
+QPolygonF HexOutline() {
+    constexpr double w = HexWidth;
+    constexpr double h = HexHeight;
+    return QPolygonF({QPointF(0, h / 2), QPointF(w / 4, 0), QPointF(3 * w / 4, 0),
+                      QPointF(w, h / 2), QPointF(3 * w / 4, h), QPointF(w / 4, h)});
+}
+
+// The ground of the vector art: the kind's colour, mottled by a few soft
+// patches drawn from the tile's number, so that it reads like the bitmap's
+// texture at a fraction of the size.
+void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) {
+    const QColor ground = Colour(style.Ground);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ground);
+    painter.drawPolygon(HexOutline());
+    for (std::uint32_t i = 0; i < 14; ++i) {
+        const std::uint32_t h = MixBits(static_cast<std::uint32_t>(tile) * 2654435761u + i);
+        const int delta = static_cast<int>(h % 17u) - 8;
+        painter.setBrush(QColor(std::clamp(ground.red() + delta, 0, 255),
+                                std::clamp(ground.green() + delta, 0, 255),
+                                std::clamp(ground.blue() + delta, 0, 255)));
+        const QPointF at(static_cast<double>((h >> 5) % 200u),
+                         static_cast<double>((h >> 13) % 175u));
+        const double r = 14.0 + static_cast<double>((h >> 21) % 18u);
+        painter.drawEllipse(at, r, r * 0.7);
+    }
+}
+
+} // namespace
+
+QImage RenderTile(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TTerrainStyle& style = StyleForKind(record.Kind);
+
+    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
+    PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
+    QPainter painter(&image);
+    PaintTileContent(painter, record, tile, rotation);
     painter.end();
 
     KeyAndRim(image);
     return image;
+}
+
+void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
+                  const QRectF& box) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TTerrainStyle& style = StyleForKind(record.Kind);
+
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / BitmapSize, box.height() / BitmapSize);
+    QPainterPath hexagon;
+    hexagon.addPolygon(HexOutline());
+    hexagon.closeSubpath();
+    painter.setClipPath(hexagon, Qt::IntersectClip);
+    PaintVectorGround(painter, style, tile);
+    PaintTileContent(painter, record, tile, rotation);
+    // The rim that sets neighbouring tiles apart, as the bitmap darkens it:
+    // a pixel wide inside the hexagon, the clip taking the outer half.
+    const QColor ground = Colour(style.Ground);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(ground.red() * 3 / 5, ground.green() * 3 / 5, ground.blue() * 3 / 5),
+                        2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPolygon(HexOutline());
+    painter.restore();
 }
 
 } // namespace tavrin::tileart
