@@ -73,7 +73,7 @@ template <typename T> T* Named(T* object, const char* name) {
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
+      Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}), SheetPrinting(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(QCoreApplication::applicationDirPath());

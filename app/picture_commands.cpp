@@ -6,8 +6,9 @@
 #include "picture_export.h"
 #include "picture_export_dialog.h"
 
-// The picture as drawn, in the format its name's extension names, or else in
-// the format of the chosen filter.
+// The map in the format its name's extension names, or else in the format
+// of the chosen filter; SVG and PDF draw the tile art unless the filter chose
+// the tile bitmaps.
 void TForm1::A_ExportPictureExecute() {
     if (!MapInMemory())
         return;
@@ -15,18 +16,19 @@ void TForm1::A_ExportPictureExecute() {
     if (name.isEmpty())
         return;
     SaveDialog3.FileName = name;
-    tavrin::ExportPicture(name, Picture.Image(),
-                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
+    tavrin::ExportMap(name, State, Picture.Image(),
+                      tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)),
+                      ExportFilterLook(SaveDialog3Filter));
 }
 
 void TForm1::A_PrintExecute() {
     if (MapInMemory())
-        SheetPrinting.Print(this, Dialogs, Picture.Image(), SheetText());
+        SheetPrinting.Print(this, Dialogs, State, Picture.Image(), SheetText());
 }
 
 void TForm1::A_PrintPreviewExecute() {
     if (MapInMemory())
-        SheetPrinting.Preview(this, Dialogs, Picture.Image(), SheetText());
+        SheetPrinting.Preview(this, Dialogs, State, Picture.Image(), SheetText());
 }
 
 // The sheet of the map in memory, with "Seed N, map k" when the map shown was

@@ -2,6 +2,7 @@
 
 #include "bmp_file.h"
 #include "picture_file.h"
+#include "setup_sheet.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -10,7 +11,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace tavrin {
 namespace {
@@ -36,12 +39,9 @@ const TFormatInfo& Info(TPictureFormat format) {
 }
 
 constexpr int JpegQuality = 90;
-constexpr qreal PointsPerInch = 72;
 
-// The picture's size on paper at PictureDpi.
-QSizeF SizeInPoints(const QImage& picture) {
-    return QSizeF(picture.size()) * (PointsPerInch / PictureDpi);
-}
+// Paints the map in picture pixels.
+using TMapPainting = std::function<void(QPainter&)>;
 
 QByteArray Raster(const QImage& picture, TPictureFormat format) {
     if (format == TPictureFormat::Bmp)
@@ -60,46 +60,57 @@ QByteArray Raster(const QImage& picture, TPictureFormat format) {
     return buffer.data();
 }
 
-QByteArray Svg(const QImage& picture) {
+// SVG: a canvas of the map's size at PictureDpi, the map painted in
+// picture pixels.
+QByteArray Svg(QSizeF size, const TMapPainting& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setResolution(PictureDpi);
-    svg.setSize(picture.size());
-    svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+    svg.setSize(size.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), size));
     svg.setTitle(QStringLiteral("Tavrin map"));
     svg.setDescription(QStringLiteral("Drawn by Tavrin Map Generator"));
     QPainter painter(&svg);
-    painter.drawImage(QPoint(0, 0), picture);
+    paint(painter);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Svg);
     return buffer.data();
 }
 
-QByteArray Pdf(const QImage& picture) {
+// PDF: one page of standard paper, turned to suit the map, with the map as
+// large as the margins allow and centred.
+QByteArray Pdf(QSizeF size, const TMapPainting& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Tavrin Map Generator"));
     pdf.setTitle(QStringLiteral("Tavrin map"));
-    pdf.setResolution(PictureDpi);
-    // PDF pages are measured in whole points; the picture is drawn over the
-    // whole page, so the fraction of a point lost to rounding stretches it by
-    // less than a pixel instead of cutting it.
-    pdf.setPageLayout(QPageLayout(
-        QPageSize(SizeInPoints(picture), QPageSize::Point, QString(), QPageSize::ExactMatch),
-        QPageLayout::Portrait, QMarginsF()));
+    QPageLayout page = SheetPageLayout();
+    page.setOrientation(size.width() > size.height() ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
+    pdf.setPageLayout(page);
     QPainter painter(&pdf);
     if (!painter.isActive())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
-    const QSizeF page =
-        QSizeF(pdf.pageLayout().fullRectPoints().size()) * (PictureDpi / PointsPerInch);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), page), picture);
+    const QSizeF area = QSizeF(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+    const qreal scale = std::min(area.width() / size.width(), area.height() / size.height());
+    painter.translate((area.width() - size.width() * scale) / 2,
+                      (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    paint(painter);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
     return buffer.data();
+}
+
+QByteArray Drawing(QSizeF size, TPictureFormat format, const TMapPainting& paint) {
+    return format == TPictureFormat::Svg ? Svg(size, paint) : Pdf(size, paint);
+}
+
+bool IsDrawing(TPictureFormat format) {
+    return format == TPictureFormat::Svg || format == TPictureFormat::Pdf;
 }
 
 } // namespace
@@ -127,18 +138,29 @@ TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen) {
 QByteArray EncodePicture(const QImage& picture, TPictureFormat format) {
     if (picture.isNull())
         throw EPictureNotEncoded(format);
-    switch (format) {
-    case TPictureFormat::Svg:
-        return Svg(picture);
-    case TPictureFormat::Pdf:
-        return Pdf(picture);
-    default:
+    if (!IsDrawing(format))
         return Raster(picture, format);
-    }
+    return Drawing(QSizeF(picture.size()), format, [&picture](QPainter& painter) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QPointF(0, 0), picture);
+    });
+}
+
+QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
+                     TTileLook look) {
+    if (!IsDrawing(format) || look == TTileLook::Bitmaps)
+        return EncodePicture(picture, format);
+    return Drawing(MapBoxSize(state), format,
+                   [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture); });
 }
 
 void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format) {
     SavePictureBytes(path, EncodePicture(picture, format));
+}
+
+void ExportMap(const QString& path, const TMapState& state, const QImage& picture,
+               TPictureFormat format, TTileLook look) {
+    SavePictureBytes(path, EncodeMap(state, picture, format, look));
 }
 
 } // namespace tavrin

@@ -15,6 +15,7 @@
 #include <array>
 #include <checked.h>
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 namespace tavrin::tileart {
@@ -184,6 +185,46 @@ void KeyAndRim(QImage& image) {
     }
 }
 
+QString TileName(const TTile& record) {
+    return QString::fromLatin1(record.Name.View().data(),
+                               static_cast<qsizetype>(record.Name.View().size()));
+}
+
+struct TNamePlace {
+    int Pixels = 0;
+    QRectF Box;
+};
+
+// Where the name goes and how large, for one tile in one rotation. The search
+// is slow next to painting, and its answer depends only on the catalogue
+// (which is the same in every run) and the fonts, so each is found once.
+const TNamePlace& NamePlaceOf(const TTile& record, int tile, int rotation,
+                              const std::vector<QPointF>& clearings,
+                              const std::vector<QPointF>& roads) {
+    static std::mutex guard;
+    static std::array<std::array<TNamePlace, 7>, TileCount + 1> found{};
+    const std::lock_guard<std::mutex> lock(guard);
+    TNamePlace& place = found[static_cast<std::size_t>(tile)][static_cast<std::size_t>(rotation)];
+    if (place.Pixels != 0)
+        return place;
+    const QString name = TileName(record);
+    // On crowded tiles a smaller name may find a place clear of all clearings.
+    int pixels = 12;
+    double score = 0;
+    QRectF box = NameBox(name, TextFont(pixels), clearings, roads, score);
+    for (int size = 11; size >= SmallestNamePixels && score >= ClearingOverlap; --size) {
+        double smallerScore = 0;
+        const QRectF smallerBox = NameBox(name, TextFont(size), clearings, roads, smallerScore);
+        if (smallerScore < ClearingOverlap) {
+            pixels = size;
+            box = smallerBox;
+            score = smallerScore;
+        }
+    }
+    place = {pixels, box};
+    return place;
+}
+
 // The art above the ground, in bitmap pixels: terrain symbols, roads,
 // clearings with their numbers and the name. Both forms of the art paint it.
 void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation) {
@@ -200,22 +241,10 @@ void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rota
         }
     }
     const std::vector<QPointF> roadSamples = RoadSamples(paths, place);
-    const QString name = QString::fromLatin1(record.Name.View().data(),
-                                             static_cast<qsizetype>(record.Name.View().size()));
-    // On crowded tiles a smaller name may find a place clear of all clearings.
-    QFont nameFont = TextFont(12);
-    double score = 0;
-    QRectF nameBox = NameBox(name, nameFont, clearings, roadSamples, score);
-    for (int size = 11; size >= SmallestNamePixels && score >= ClearingOverlap; --size) {
-        double smallerScore = 0;
-        const QFont smaller = TextFont(size);
-        const QRectF smallerBox = NameBox(name, smaller, clearings, roadSamples, smallerScore);
-        if (smallerScore < ClearingOverlap) {
-            nameFont = smaller;
-            nameBox = smallerBox;
-            score = smallerScore;
-        }
-    }
+    const QString name = TileName(record);
+    const TNamePlace& namePlace = NamePlaceOf(record, tile, rotation, clearings, roadSamples);
+    const QFont nameFont = TextFont(namePlace.Pixels);
+    const QRectF nameBox = namePlace.Box;
 
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -295,6 +324,18 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
 
     KeyAndRim(image);
     return image;
+}
+
+int NamePixels(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TPlacement place{rotation};
+    std::vector<QPointF> clearings;
+    for (int c = 1; c <= 6; ++c)
+        if (record.Clearings[c].Present)
+            clearings.push_back(place(ClearingPosition(tile, c)));
+    const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
+    return NamePlaceOf(record, tile, rotation, clearings, RoadSamples(paths, place)).Pixels;
 }
 
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,

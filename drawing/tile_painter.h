@@ -34,6 +34,10 @@ inline constexpr int SmallestNamePixels = 10;
 // Throws ERangeError for a tile or rotation outside its range.
 QImage RenderTile(const TMapState& state, int tile, int rotation);
 
+// The pixel size of the tile's name in its art, SmallestNamePixels..12.
+// Throws ERangeError.
+int NamePixels(const TMapState& state, int tile, int rotation);
+
 // Paints tile 1..20 with rotation 1..6 onto `painter` as vectors and text,
 // scaled so that `box` is where the 200 x 200 bitmap would lie: the
 // hexagon's left and right corners touch the box's sides and its top edge

@@ -23,15 +23,23 @@ bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
 }
 
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
+TTileChoice ParseTiles(const std::optional<std::string>& value) {
+    if (!value || *value == "art")
+        return {TTileLook::Art, ExecutableFolder()};
+    if (*value == "bitmaps")
+        return {TTileLook::Bitmaps, ExecutableFolder()};
+    return {TTileLook::Bitmaps, *value};
+}
+
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath) {
     const QString path = QFile::decodeName(outPath.c_str());
     const auto format = PictureFormatForPath(path);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
+    picture.SetTileFolder(QFile::decodeName(tiles.Folder.c_str()));
     picture.DrawMap();
-    ExportPicture(path, picture.Image(), *format);
+    ExportMap(path, state, picture.Image(), *format, tiles.Look);
 }
 
 } // namespace tavrin::cli

@@ -2,8 +2,10 @@
 // tavrin-cli render: draws a map exactly as the window does, with the same
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
+#include "map_art.h"
 #include "map_state.h"
 
+#include <optional>
 #include <string>
 
 namespace tavrin::cli {
@@ -19,12 +21,22 @@ bool IsPictureName(const std::string& path);
 inline constexpr const char* PictureNameText =
     "--out must name a .bmp, .png, .jpg, .svg or .pdf file";
 
-// Draws the tiles of `state` with the bitmaps of `tileFolder` and saves the
-// picture to `outPath` in the format its extension names (".bmp": 24-bit
-// Windows bitmap, byte for byte as Save Map as .bmp writes it). The picture
-// is encoded in memory and saved through the file layer. Missing bitmaps are
+// What --tiles chose: "art" draws the program's own tile art as vectors,
+// "bitmaps" the tile bitmaps beside tavrin-cli, and any other value names a
+// folder of tile bitmaps (write ./art for a folder called art).
+struct TTileChoice {
+    TTileLook Look = TTileLook::Art;
+    std::string Folder;
+};
+TTileChoice ParseTiles(const std::optional<std::string>& value);
+
+// Draws the tiles of `state` with the bitmaps of the chosen folder and saves
+// the map to `outPath` in the format its extension names (".bmp": 24-bit
+// Windows bitmap, byte for byte as Save Map as .bmp writes it; .svg and .pdf
+// with the tile art as vectors unless bitmaps were chosen). The file is
+// encoded in memory and saved through the file layer. Missing bitmaps are
 // reported through the state's messages and the drawing goes on; errors
 // raise.
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath);
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath);
 
 } // namespace tavrin::cli
