@@ -1,8 +1,12 @@
 #include "render.h"
 
 #include "errors.h"
+#include "fonts_ready.h"
 #include "map_picture.h"
+#include "map_places.h"
 #include "picture_export.h"
+#include "route_marks.h"
+#include "route_search.h"
 
 #include <QFile>
 #include <QString>
@@ -31,7 +35,8 @@ TTileChoice ParseTiles(const std::optional<std::string>& value) {
     return {TTileLook::Bitmaps, *value};
 }
 
-void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath) {
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
+               std::optional<TRouteQuery> route) {
     const QString path = QFile::decodeName(outPath.c_str());
     const auto format = PictureFormatForPath(path);
     if (!format)
@@ -39,7 +44,19 @@ void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& ou
     TMapPicture picture(state);
     picture.SetTileFolder(QFile::decodeName(tiles.Folder.c_str()));
     picture.DrawMap();
-    ExportMap(path, state, picture.Image(), *format, tiles.Look);
+    // The tile art needs fonts for its names and numbers.
+    const TFontsReady fonts;
+    if (!route) {
+        ExportMap(path, state, picture.Image(), *format, tiles.Look);
+        return;
+    }
+    // The route's marks are drawn on the picture of the tile bitmaps.
+    TRoute found{};
+    FindShortestPath(state, route->From, route->To, found);
+    QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
+    DrawRouteMarks(marked,
+                   RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
+    ExportPicture(path, marked, *format);
 }
 
 } // namespace tavrin::cli

@@ -2,6 +2,7 @@
 // tavrin-cli render: draws a map exactly as the window does, with the same
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
+#include "location.h"
 #include "map_art.h"
 #include "map_state.h"
 
@@ -37,6 +38,15 @@ TTileChoice ParseTiles(const std::optional<std::string>& value);
 // encoded in memory and saved through the file layer. Missing bitmaps are
 // reported through the state's messages and the drawing goes on; errors
 // raise.
-void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath);
+//
+// With `route`, the answer to the query from its first clearing to its second
+// is drawn on the picture as the window draws it over the map: the route
+// traced and ringed, or both ends marked as not joined.
+struct TRouteQuery {
+    TLocation From;
+    TLocation To;
+};
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
+               std::optional<TRouteQuery> route = std::nullopt);
 
 } // namespace tavrin::cli
