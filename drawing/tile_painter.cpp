@@ -52,10 +52,13 @@ QFont TextFont(int pixelSize) {
     return font;
 }
 
-QPainterPath RoadCurve(const TRoadPath& path, const TPlacement& place) {
+// The course of a road. Bitmaps run a road on a little past the edge, so that
+// it fills the hexagon's last pixels; vectors stop it on the edge, where its
+// flat end lies along the edge (the road meets the edge square).
+QPainterPath RoadCurve(const TRoadPath& path, const TPlacement& place, bool toTheEdge = false) {
     QPainterPath curve(place(path.Start));
     curve.quadTo(place(path.Control), place(path.End));
-    if (path.Edge != 0) {
+    if (path.Edge != 0 && !toTheEdge) {
         // Run on a little past the edge so the road fills the hexagon's last
         // pixels; whatever lies outside is keyed away.
         const TPoint n = EdgeNormal(path.Edge);
@@ -225,9 +228,22 @@ const TNamePlace& NamePlaceOf(const TTile& record, int tile, int rotation,
     return place;
 }
 
+// The hexagon as a polygon in bitmap pixels: corners on the left and right
+// sides of the bitmap, flat edges along its top and at 175 pixels.
+QPolygonF HexOutline() {
+    constexpr double w = HexWidth;
+    constexpr double h = HexHeight;
+    return QPolygonF({QPointF(0, h / 2), QPointF(w / 4, 0), QPointF(3 * w / 4, 0),
+                      QPointF(w, h / 2), QPointF(3 * w / 4, h), QPointF(w / 4, h)});
+}
+
 // The art above the ground, in bitmap pixels: terrain symbols, roads,
-// clearings with their numbers and the name. Both forms of the art paint it.
-void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation) {
+// clearings with their numbers and the name. Both forms of the art paint it;
+// the bitmap keys away whatever lies outside the hexagon, while the vectors
+// (`vector`) keep to it themselves, since not every device clips (SVG files
+// do not).
+void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation,
+                      bool vector = false) {
     const TPlacement place{rotation};
     const TTerrainStyle& style = StyleForKind(record.Kind);
 
@@ -252,7 +268,7 @@ void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rota
 
     painter.setBrush(Qt::NoBrush);
     for (const TRoadPath& path : paths) {
-        const QPainterPath curve = RoadCurve(path, place);
+        const QPainterPath curve = RoadCurve(path, place, vector);
         painter.setPen(
             QPen(RoadEdging, RoadEdgingWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(curve);
@@ -279,15 +295,6 @@ void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rota
     painter.drawText(nameBox, Qt::AlignCenter, name);
 }
 
-// The hexagon as a polygon in bitmap pixels: corners on the left and right
-// sides of the bitmap, flat edges along its top and at 175 pixels.
-QPolygonF HexOutline() {
-    constexpr double w = HexWidth;
-    constexpr double h = HexHeight;
-    return QPolygonF({QPointF(0, h / 2), QPointF(w / 4, 0), QPointF(3 * w / 4, 0),
-                      QPointF(w, h / 2), QPointF(3 * w / 4, h), QPointF(w / 4, h)});
-}
-
 // The ground of the vector art: the kind's colour, mottled by a few soft
 // patches drawn from the tile's number, so that it reads like the bitmap's
 // texture at a fraction of the size.
@@ -296,7 +303,7 @@ void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) 
     painter.setPen(Qt::NoPen);
     painter.setBrush(ground);
     painter.drawPolygon(HexOutline());
-    for (std::uint32_t i = 0; i < 14; ++i) {
+    for (std::uint32_t i = 0; i < 24; ++i) {
         const std::uint32_t h = MixBits(static_cast<std::uint32_t>(tile) * 2654435761u + i);
         const int delta = static_cast<int>(h % 17u) - 8;
         painter.setBrush(QColor(std::clamp(ground.red() + delta, 0, 255),
@@ -305,7 +312,9 @@ void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) 
         const QPointF at(static_cast<double>((h >> 5) % 200u),
                          static_cast<double>((h >> 13) % 175u));
         const double r = 14.0 + static_cast<double>((h >> 21) % 18u);
-        painter.drawEllipse(at, r, r * 0.7);
+        // Only patches wholly inside the hexagon: the ground is not cut.
+        if (BoxInsideHex(QRectF(at.x() - r, at.y() - r * 0.7, 2 * r, 1.4 * r)))
+            painter.drawEllipse(at, r, r * 0.7);
     }
 }
 
@@ -347,19 +356,17 @@ void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotat
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / BitmapSize, box.height() / BitmapSize);
-    QPainterPath hexagon;
-    hexagon.addPolygon(HexOutline());
-    hexagon.closeSubpath();
-    painter.setClipPath(hexagon, Qt::IntersectClip);
     PaintVectorGround(painter, style, tile);
-    PaintTileContent(painter, record, tile, rotation);
+    PaintTileContent(painter, record, tile, rotation, true);
     // The rim that sets neighbouring tiles apart, as the bitmap darkens it:
-    // a pixel wide inside the hexagon, the clip taking the outer half.
+    // a pixel wide inside the hexagon.
     const QColor ground = Colour(style.Ground);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(ground.red() * 3 / 5, ground.green() * 3 / 5, ground.blue() * 3 / 5),
-                        2.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawPolygon(HexOutline());
+                        1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPolygon(
+        QPolygonF({QPointF(0.6, 87.5), QPointF(50.3, 0.5), QPointF(149.7, 0.5),
+                   QPointF(199.4, 87.5), QPointF(149.7, 174.5), QPointF(50.3, 174.5)}));
     painter.restore();
 }
 

@@ -41,8 +41,8 @@ int NamePixels(const TMapState& state, int tile, int rotation);
 // Paints tile 1..20 with rotation 1..6 onto `painter` as vectors and text,
 // scaled so that `box` is where the 200 x 200 bitmap would lie: the
 // hexagon's left and right corners touch the box's sides and its top edge
-// lies on the box's top. Nothing is painted outside the hexagon, and the
-// painter's state is as it was afterwards. Throws ERangeError.
+// lies on the box's top. Nothing is painted outside the hexagon (on any
+// device, clipping or not), and the painter's state is as it was afterwards. Throws ERangeError.
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
                   const QRectF& box);
 
