@@ -55,17 +55,19 @@ void PaintRotationMarks(QPainter& painter, const TMapState& state) {
         const TTile& tile = state.Tiles[t];
         const QPointF at(TileX(tile.Col) + box.OffsetX(),
                          TileY(tile.Col, tile.Row) + box.OffsetY());
-        // The mark's base lies just inside the top edge of the tile's own
-        // frame, turned with the tile, so that the marks of two tiles on one
-        // edge stand apart; its tip points to the tile's centre.
-        const auto point = [&](double x, double y) {
-            return at + Bitmap(tileart::RotateToMapFrame({x, y}, tile.Rotation));
-        };
-        const double edge = -tileart::EdgeDistance;
-        painter.drawPolygon(
-            QPolygonF({point(-13, edge + 5), point(13, edge + 5), point(0, edge + 21)}));
+        painter.drawPolygon(RotationMark(tile.Rotation).translated(at));
     }
     painter.restore();
+}
+
+QPolygonF RotationMark(int rotation) {
+    // The base lies just inside the top edge of the tile's own frame, turned
+    // with the tile, so that the marks of two tiles on one edge stand apart.
+    const auto point = [rotation](double x, double y) {
+        return Bitmap(tileart::RotateToMapFrame({x, y}, rotation));
+    };
+    const double edge = -tileart::EdgeDistance;
+    return QPolygonF({point(-13, edge + 5), point(13, edge + 5), point(0, edge + 21)});
 }
 
 double ReadableScale(const TMapState& state) {

@@ -8,6 +8,7 @@
 #include "map_state.h"
 
 #include <QImage>
+#include <QPolygonF>
 #include <QSizeF>
 #include <cstdint>
 
@@ -28,6 +29,10 @@ void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const Q
 // Paints on every tile a small triangle on the edge that is the top of the
 // tile's own art (map edge Rotation), pointing to the tile's centre.
 void PaintRotationMarks(QPainter& painter, const TMapState& state);
+
+// The corners of that triangle for a tile with rotation 1..6, in the pixels
+// of its 200 x 200 box.
+QPolygonF RotationMark(int rotation);
 
 // The smallest scale, in points per picture pixel, at which the name of every
 // tile of the map stands at least MinNameMillimetres high on paper.
