@@ -38,6 +38,32 @@ int PartsAlong(qreal length, qreal part, qreal overlap) {
     return 1 + static_cast<int>(std::ceil((length - part) / (part - overlap) - 1e-9));
 }
 
+// The sheet as the map with the header on one page and the table on the
+// next, in the orientation that shows the map larger, if that reaches
+// `needed` and beats `best`; `scaleFor` turns the fitting scale into the one
+// used.
+template <typename TScaleFor>
+void TwoPages(TSheetPlan& plan, QSizeF portrait, QSizeF map, const TSheetMetrics& m, qreal needed,
+              qreal& best, TScaleFor scaleFor) {
+    const QSizeF table(m.TableWidth(), m.TableHeight());
+    const QSizeF grid(m.GridWidth, 2 * m.GridHeight);
+    const qreal top = m.HeaderHeight + m.Gap;
+    for (TOrientation orientation : Orientations) {
+        const QSizeF area = Area(portrait, orientation);
+        const qreal fit = FitScale(QSizeF(area.width(), area.height() - top) - grid, map);
+        if (fit < needed || fit <= best)
+            continue;
+        best = fit;
+        TSheetPage mapPage = WholeMap(QPointF(0, top), map, scaleFor(fit), m);
+        mapPage.Header = true;
+        TSheetPage tablePage;
+        tablePage.Table = QRectF(QPointF(0, 0), table);
+        plan.Orientation = orientation;
+        plan.Scale = scaleFor(fit);
+        plan.Pages = {mapPage, tablePage};
+    }
+}
+
 } // namespace
 
 qreal TSheetMetrics::TableWidth() const {
@@ -90,20 +116,7 @@ TSheetPlan PlanSheet(QSizeF portrait, QSizeF map, const TSheetMetrics& m, qreal 
         return plan;
 
     // Two pages: the map with the header, then the table.
-    for (TOrientation orientation : Orientations) {
-        const QSizeF area = Area(portrait, orientation);
-        const qreal fit = FitScale(QSizeF(area.width(), area.height() - top) - grid, map);
-        if (fit < needed || fit <= best)
-            continue;
-        best = fit;
-        TSheetPage mapPage = WholeMap(QPointF(0, top), map, scaleFor(fit), m);
-        mapPage.Header = true;
-        TSheetPage tablePage;
-        tablePage.Table = QRectF(QPointF(0, 0), table);
-        plan.Orientation = orientation;
-        plan.Scale = scaleFor(fit);
-        plan.Pages = {mapPage, tablePage};
-    }
+    TwoPages(plan, portrait, map, m, needed, best, scaleFor);
     if (!plan.Pages.empty())
         return plan;
 
@@ -143,6 +156,16 @@ TSheetPlan PlanSheet(QSizeF portrait, QSizeF map, const TSheetMetrics& m, qreal 
                 plan.Pages.push_back(page);
             }
         }
+    }
+    // A map spread so far that its poster would run to hundreds of pages
+    // (tiles of a loaded map far apart) is shown whole on one page instead,
+    // however small: no print job of that size is what anyone wants.
+    if (static_cast<int>(plan.Pages.size()) > MaxPosterPages + 1) {
+        plan = TSheetPlan{};
+        plan.ColumnWidths = m.ColumnWidths;
+        plan.RowHeight = m.RowHeight;
+        qreal none = 0;
+        TwoPages(plan, portrait, map, m, 0, none, [](qreal fit) { return fit; });
     }
     return plan;
 }

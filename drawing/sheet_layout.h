@@ -12,7 +12,8 @@
 // per tile, goes over several pages (a poster) after a first page with the
 // header and the table: each poster page shows a part of the map, and
 // neighbouring parts overlap by PosterOverlap so that they can be laid
-// together. One orientation serves the whole sheet.
+// together. A map whose poster would take more than MaxPosterPages is shown
+// whole on one page after all. One orientation serves the whole sheet.
 
 #include <QPageLayout>
 #include <QRectF>
@@ -27,6 +28,10 @@ namespace tavrin {
 inline constexpr int SheetTableColumns = 6;
 // A heading row, then one row per tile.
 inline constexpr int SheetTableRows = 21;
+
+// The most pages a poster may take; a map that would need more is shown
+// whole on one page, however small.
+inline constexpr int MaxPosterPages = 60;
 
 // How much neighbouring poster pages share, in points (10 mm).
 inline constexpr qreal PosterOverlap = 10 / 25.4 * 72;
