@@ -11,6 +11,11 @@ struct TParser {
     QCommandLineOption Help = Parser.addHelpOption();
     QCommandLineOption Version = Parser.addVersionOption();
 
+    // --help-all, which the help option brings along, answers as --help.
+    bool AsksForHelp() const {
+        return Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"));
+    }
+
     TParser() {
         Parser.setApplicationDescription(
             QStringLiteral("Lays out random maps of 20 hexagonal tiles for the board game."));
@@ -30,7 +35,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
         line.Answer = p.Parser.errorText() + QLatin1Char('\n');
         return line;
     }
-    if (p.Parser.isSet(p.Help)) {
+    if (p.AsksForHelp()) {
         line.Answer = p.Parser.helpText();
         return line;
     }
@@ -48,5 +53,5 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
 bool AsksForHelpOrVersion(const QStringList& arguments) {
     TParser p;
     p.Parser.parse(arguments);
-    return p.Parser.isSet(p.Help) || p.Parser.isSet(p.Version);
+    return p.AsksForHelp() || p.Parser.isSet(p.Version);
 }

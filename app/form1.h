@@ -27,7 +27,6 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 #include <string_view>
 
 class QAction;
