@@ -11,11 +11,7 @@ const QString SizeKey = QStringLiteral("Sheet/TileMillimetres");
 
 } // namespace
 
-TSheetPrinting::TSheetPrinting(QSettings& settings)
-    : Printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), Settings(settings) {
-    Printer->setPageLayout(tavrin::SheetPageLayout());
-    Printer->setDocName(QStringLiteral("Tavrin set-up sheet"));
-    Printer->setCreator(QStringLiteral("Tavrin Map Generator"));
+TSheetPrinting::TSheetPrinting(QSettings& settings) : Settings(settings) {
     // Settings edited by hand may hold anything: a size out of range is none.
     Options.Look =
         Settings.value(BitmapsKey).toBool() ? tavrin::TTileLook::Bitmaps : tavrin::TTileLook::Art;
@@ -26,13 +22,25 @@ TSheetPrinting::TSheetPrinting(QSettings& settings)
 
 TSheetPrinting::~TSheetPrinting() = default;
 
+// Making the first printer loads the print plugin, which asks the print
+// system for its printers: that waits until a print command is used.
+QPrinter& TSheetPrinting::ThePrinter() {
+    if (!Printer) {
+        Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        Printer->setPageLayout(tavrin::SheetPageLayout());
+        Printer->setDocName(QStringLiteral("Tavrin set-up sheet"));
+        Printer->setCreator(QStringLiteral("Tavrin Map Generator"));
+    }
+    return *Printer;
+}
+
 void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
                            const QImage& picture, const tavrin::TSheetText& text) {
-    if (!dialogs.ExecPrintDialog(parent, *Printer, Options))
+    if (!dialogs.ExecPrintDialog(parent, ThePrinter(), Options))
         return;
     Settings.setValue(BitmapsKey, Options.Look == tavrin::TTileLook::Bitmaps);
     Settings.setValue(SizeKey, static_cast<int>(Options.TileMillimetres));
-    tavrin::PrintSetupSheet(*Printer, state, picture, text, Options);
+    tavrin::PrintSetupSheet(ThePrinter(), state, picture, text, Options);
 }
 
 void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
@@ -40,7 +48,7 @@ void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const tavri
     // The preview paints from inside Qt's own code, which an exception must
     // not cross: the first failure is kept and raised afterwards.
     std::exception_ptr failure;
-    dialogs.ShowPrintPreview(parent, *Printer, [&](QPrinter& printer) {
+    dialogs.ShowPrintPreview(parent, ThePrinter(), [&](QPrinter& printer) {
         try {
             tavrin::PrintSetupSheet(printer, state, picture, text, Options);
         } catch (...) {

@@ -5,6 +5,8 @@
 // (A4 or Letter). The sheet's own choices (tile bitmaps, a size per tile)
 // are kept in the settings, so they are offered again in later runs too.
 // The sheet turns the page to whichever orientation suits the map.
+// The printer is made at the first print command, not before: making it
+// loads the print system's plugin, which looks for printers over the network.
 
 #include "setup_sheet.h"
 #include "user_dialogs.h"
@@ -35,7 +37,9 @@ public:
                  const QImage& picture, const tavrin::TSheetText& text);
 
 private:
-    std::unique_ptr<QPrinter> Printer;
+    QPrinter& ThePrinter();
+
+    std::unique_ptr<QPrinter> Printer; // none before the first print command
     QSettings& Settings;
     tavrin::TSheetOptions Options;
 };
