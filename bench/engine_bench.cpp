@@ -6,6 +6,8 @@
 
 #include "acceptance.h"
 #include "generator.h"
+#include "map_figures.h"
+#include "map_search.h"
 #include "map_state.h"
 #include "oracle/acceptance.h"
 #include "oracle/generator.h"
@@ -16,6 +18,8 @@
 #include <memory>
 
 namespace {
+
+constexpr const char* RareCriteria = "reachable>=95,columns<=5";
 
 // The two engines behind one interface, so each benchmark runs both.
 struct TEngine {
@@ -134,6 +138,31 @@ void BM_CreateMapOverSeeds(benchmark::State& bench) {
     bench.counters["mean_passes"] = passes / 1000;
 }
 BENCHMARK(BM_CreateMapOverSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// All figures of one created map.
+void BM_MeasureMap(benchmark::State& bench) {
+    auto state = FreshState<TEngine>(5);
+    tavrin::CreateMap(*state);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(tavrin::MeasureMap(*state));
+}
+BENCHMARK(BM_MeasureMap);
+
+// Create Map Until for criteria that about 1 map in 10,000 meets (over the
+// first 100,000 maps of seed 1), from a different seed each run.
+void BM_CreateMapUntilRare(benchmark::State& bench) {
+    const tavrin::TCriteria criteria = tavrin::ParseCriteria(RareCriteria);
+    auto state = FreshState<TEngine>(0);
+    std::uint32_t seed = 0;
+    std::int64_t maps = 0;
+    for (auto _ : bench) {
+        state->Random.Seed = ++seed;
+        maps += tavrin::CreateMapUntil(*state, criteria).Maps;
+    }
+    bench.counters["maps"] =
+        benchmark::Counter(static_cast<double>(maps), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CreateMapUntilRare)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
