@@ -100,11 +100,16 @@ TCriterion ParseCriterion(std::string_view criterion) {
 
 bool Holds(const TCriterion& criterion, double value) {
     switch (criterion.Comparison) {
-    case TComparison::AtLeast: return value >= criterion.Value;
-    case TComparison::AtMost: return value <= criterion.Value;
-    case TComparison::Equal: return value == criterion.Value;
-    case TComparison::Below: return value < criterion.Value;
-    case TComparison::Above: return value > criterion.Value;
+    case TComparison::AtLeast:
+        return value >= criterion.Value;
+    case TComparison::AtMost:
+        return value <= criterion.Value;
+    case TComparison::Equal:
+        return value == criterion.Value;
+    case TComparison::Below:
+        return value < criterion.Value;
+    case TComparison::Above:
+        return value > criterion.Value;
     }
     return false;
 }

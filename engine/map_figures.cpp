@@ -32,7 +32,8 @@ void MeasureExtent(const TMapState& state, TMapFigures& figures) {
         maxRow = std::max<std::int64_t>(maxRow, state.Tiles[t].Row);
     }
     // Cells come from the generator or from map strings (-100..155).
-    figures.Columns = static_cast<std::int32_t>(std::min<std::int64_t>(maxCol - minCol + 1, 1 << 30));
+    figures.Columns =
+        static_cast<std::int32_t>(std::min<std::int64_t>(maxCol - minCol + 1, 1 << 30));
     figures.Rows = static_cast<std::int32_t>(std::min<std::int64_t>(maxRow - minRow + 1, 1 << 30));
 }
 
@@ -170,17 +171,28 @@ TMapFigures MeasureMap(const TMapState& state) {
 
 double FigureValue(const TMapFigures& figures, TFigure figure) {
     switch (figure) {
-    case TFigure::Reachable: return figures.Reachable;
-    case TFigure::CutOff: return figures.CutOff;
-    case TFigure::CutOffTiles: return figures.CutOffTiles;
-    case TFigure::Longest: return figures.Longest;
-    case TFigure::MeanRoute: return figures.MeanRoute;
-    case TFigure::Columns: return figures.Columns;
-    case TFigure::Rows: return figures.Rows;
-    case TFigure::Clumping: return figures.Clumping;
-    case TFigure::SharedEdges: return figures.SharedEdges;
-    case TFigure::DeadEnds: return figures.DeadEnds;
-    case TFigure::Bridges: return figures.Bridges;
+    case TFigure::Reachable:
+        return figures.Reachable;
+    case TFigure::CutOff:
+        return figures.CutOff;
+    case TFigure::CutOffTiles:
+        return figures.CutOffTiles;
+    case TFigure::Longest:
+        return figures.Longest;
+    case TFigure::MeanRoute:
+        return figures.MeanRoute;
+    case TFigure::Columns:
+        return figures.Columns;
+    case TFigure::Rows:
+        return figures.Rows;
+    case TFigure::Clumping:
+        return figures.Clumping;
+    case TFigure::SharedEdges:
+        return figures.SharedEdges;
+    case TFigure::DeadEnds:
+        return figures.DeadEnds;
+    case TFigure::Bridges:
+        return figures.Bridges;
     }
     return 0;
 }

@@ -27,7 +27,8 @@ TMapSearchResult CreateMapUntil(TMapState& state, const TCriteria& criteria,
 
 std::string SearchFailureText(const TMapSearchResult& result) {
     switch (result.End) {
-    case TMapSearchEnd::Found: return {};
+    case TMapSearchEnd::Found:
+        return {};
     case TMapSearchEnd::LimitReached:
         return "No map of " + std::to_string(result.Maps) + " meets these criteria.";
     case TMapSearchEnd::Cancelled:

@@ -1,8 +1,7 @@
-#include "map_figures.h"
-
 #include "acceptance.h"
 #include "engine_test_support.h"
 #include "grid.h"
+#include "map_figures.h"
 #include "route_search.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
-#include "map_search.h"
-
 #include "acceptance.h"
 #include "engine_test_support.h"
+#include "map_search.h"
 #include "map_string.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 
 #include "acceptance.h"
 #include "cli.h"
+#include "map_figures.h"
 #include "route_search.h"
 #include "test_state.h"
 
@@ -139,6 +140,10 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"stats", "--seeds", "0..4294967296"},
         {"stats", "--seeds", "0..1", "--threads", "0"},
         {"stats", "--seeds", "0..1", "--csv", "/no/such/folder/stats.csv"},
+        {"stats", "--seeds", "0..1", "--where", "rows<"},
+        {"generate", "--where", "reach>=95"},
+        {"figures"},
+        {"figures", "--map", Map12345, "--file", "map.tvm"},
     };
     for (const auto& args : cases) {
         const TResult r = RunTool(args);
@@ -188,7 +193,8 @@ TEST(CliStats, MeansAreThoseOfGenerateSeedBySeedOnAnyNumberOfThreads) {
     double attempts = 0, passes = 0;
     const std::vector<std::string> csv = Lines(ReadFile(dir / "seeds.csv"));
     ASSERT_EQ(csv.size(), 501u);
-    EXPECT_EQ(csv[0], "seed,attempts,passes,columns,rows,reachable,longest");
+    EXPECT_EQ(csv[0], "seed,attempts,passes,reachable,cutoff,cutofftiles,longest,mean,columns,"
+                      "rows,clumping,edges,deadends,bridges");
     for (int seed = 0; seed < 500; ++seed) {
         const TResult one = RunTool({"generate", "--seed", std::to_string(seed), "--stats"});
         int a = 0, p = 0;
@@ -200,15 +206,16 @@ TEST(CliStats, MeansAreThoseOfGenerateSeedBySeedOnAnyNumberOfThreads) {
         EXPECT_EQ(csv[seed + 1].rfind(start, 0), 0u) << csv[seed + 1];
     }
     const std::vector<std::string> lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 7u) << r.out;
-    EXPECT_EQ(lines[0], "maps      500");
-    EXPECT_EQ(lines[1].rfind("attempts  mean " + TwoDecimals(attempts / 500) + "  median ", 0), 0u)
+    ASSERT_EQ(lines.size(), 3 + tavrin::Figures.size()) << r.out;
+    EXPECT_EQ(lines[0], "maps        500");
+    EXPECT_EQ(lines[1].rfind("attempts    mean " + TwoDecimals(attempts / 500) + "  median ", 0),
+              0u)
         << lines[1];
-    EXPECT_EQ(lines[2].rfind("passes    mean " + TwoDecimals(passes / 500) + "  median ", 0), 0u)
+    EXPECT_EQ(lines[2].rfind("passes      mean " + TwoDecimals(passes / 500) + "  median ", 0), 0u)
         << lines[2];
-    const char* labels[] = {"columns   ", "rows      ", "reachable ", "longest   "};
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(lines[k + 3].rfind(labels[k], 0), 0u) << lines[k + 3];
+    for (std::size_t k = 0; k < tavrin::Figures.size(); ++k)
+        EXPECT_EQ(lines[k + 3].rfind(std::string(tavrin::Figures[k].Name) + " ", 0), 0u)
+            << lines[k + 3];
 }
 
 // The players' figures of one seed, counted from its map's tiles and the
@@ -231,10 +238,16 @@ TEST(CliStats, FiguresOfOneSeedAreThoseOfItsMap) {
     }
     const TTempDir dir;
     ASSERT_EQ(RunTool({"stats", "--seeds", "12345..12345", "--csv", dir / "one.csv"}).status, 0);
-    EXPECT_EQ(Lines(ReadFile(dir / "one.csv")).at(1),
-              "12345,8,7," + std::to_string(maxCol - minCol + 1) + "," +
-                  std::to_string(maxRow - minRow + 1) + "," + std::to_string(reachable) + "," +
-                  std::to_string(longest));
+    std::vector<std::string> fields;
+    std::istringstream row(Lines(ReadFile(dir / "one.csv")).at(1));
+    for (std::string field; std::getline(row, field, ',');)
+        fields.push_back(field);
+    ASSERT_EQ(fields.size(), 14u);
+    EXPECT_EQ(fields[0] + "," + fields[1] + "," + fields[2], "12345,8,7");
+    EXPECT_EQ(fields[3], std::to_string(reachable));
+    EXPECT_EQ(fields[6], std::to_string(longest));
+    EXPECT_EQ(fields[8], std::to_string(maxCol - minCol + 1));
+    EXPECT_EQ(fields[9], std::to_string(maxRow - minRow + 1));
 }
 
 TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {
