@@ -37,15 +37,17 @@ std::string FigureNameList() {
     return names;
 }
 
-[[noreturn]] void Refuse(std::string_view criterion, const std::string& why) {
-    // Keep the message to one short line whatever was typed.
-    std::string shown(criterion.substr(0, 40));
+// Typed text as a message shows it: one short line whatever was typed.
+std::string Shown(std::string_view text, std::size_t limit) {
+    std::string shown(text.substr(0, limit));
     for (char& c : shown)
         if (static_cast<unsigned char>(c) < 32 || c == 127)
             c = '?';
-    if (criterion.size() > 40)
-        shown += "...";
-    throw ECriteriaError("bad criterion '" + shown + "': " + why);
+    return text.size() > limit ? shown + "..." : shown;
+}
+
+[[noreturn]] void Refuse(std::string_view criterion, const std::string& why) {
+    throw ECriteriaError("bad criterion '" + Shown(criterion, 40) + "': " + why);
 }
 
 // Digits with an optional fraction: "95", "9.5". No sign, no exponent.
@@ -79,7 +81,7 @@ TCriterion ParseCriterion(std::string_view criterion) {
             info = &candidate;
     if (info == nullptr)
         Refuse(criterion, name.empty() ? "it names no figure (" + FigureNameList() + ")"
-                                       : "no figure is called '" + std::string(name) + "' (" +
+                                       : "no figure is called '" + Shown(name, 20) + "' (" +
                                              FigureNameList() + ")");
     if (at == criterion.size())
         Refuse(criterion, "it needs a comparison (>=, <=, =, <, >) and a number");
@@ -90,7 +92,7 @@ TCriterion ParseCriterion(std::string_view criterion) {
         const std::string_view number = Trimmed(rest.substr(comparison.Text.size()));
         double value = 0;
         if (!ReadNumber(number, value))
-            Refuse(criterion, "'" + std::string(number.substr(0, 20)) + "' is not a number");
+            Refuse(criterion, "'" + Shown(number, 20) + "' is not a number");
         return {info->Figure, comparison.Comparison, value};
     }
     Refuse(criterion, "it needs a comparison (>=, <=, =, <, >) and a number");
@@ -144,9 +146,16 @@ std::string CriteriaText(const TCriteria& criteria) {
             text += ',';
         text += InfoOf(criterion.Figure).Name;
         text += Comparisons[static_cast<std::size_t>(criterion.Comparison)].Text;
-        char number[32];
-        std::snprintf(number, sizeof number, "%.12g", criterion.Value);
-        text += number;
+        // Fixed notation, as ParseCriteria reads it: values have at most 12
+        // characters, so at most 10 decimals.
+        char number[48];
+        std::snprintf(number, sizeof number, "%.10f", criterion.Value);
+        std::string_view digits = number;
+        while (digits.ends_with('0'))
+            digits.remove_suffix(1);
+        if (digits.ends_with('.'))
+            digits.remove_suffix(1);
+        text += digits;
     }
     return text;
 }
