@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <cstdio>
 
 namespace tavrin {
 namespace {
@@ -123,6 +122,16 @@ bool TCriteria::Meets(const TMapFigures& figures) const {
     return true;
 }
 
+std::int64_t OneMapIn(std::int64_t meeting, std::int64_t sampled) {
+    return meeting <= 0 ? 0 : (sampled + meeting / 2) / meeting;
+}
+
+std::string MeetingEstimateText(std::int64_t meeting, std::int64_t sampled) {
+    if (meeting <= 0)
+        return "no map of " + std::to_string(sampled) + " sampled meets these";
+    return "about 1 map in " + std::to_string(OneMapIn(meeting, sampled)) + " meets these";
+}
+
 TCriteria ParseCriteria(std::string_view text) {
     TCriteria criteria;
     if (Trimmed(text).empty())
@@ -146,16 +155,12 @@ std::string CriteriaText(const TCriteria& criteria) {
             text += ',';
         text += InfoOf(criterion.Figure).Name;
         text += Comparisons[static_cast<std::size_t>(criterion.Comparison)].Text;
-        // Fixed notation, as ParseCriteria reads it: values have at most 12
-        // characters, so at most 10 decimals.
-        char number[48];
-        std::snprintf(number, sizeof number, "%.10f", criterion.Value);
-        std::string_view digits = number;
-        while (digits.ends_with('0'))
-            digits.remove_suffix(1);
-        if (digits.ends_with('.'))
-            digits.remove_suffix(1);
-        text += digits;
+        // The shortest fixed notation that reads back as the same value: never
+        // longer than the number it was read from.
+        char number[400];
+        const auto written = std::to_chars(number, number + sizeof number, criterion.Value,
+                                           std::chars_format::fixed);
+        text.append(number, written.ptr);
     }
     return text;
 }

@@ -12,6 +12,7 @@
 #include "errors.h"
 #include "map_figures.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +47,10 @@ TCriteria ParseCriteria(std::string_view text);
 std::string CriteriaText(const TCriteria& criteria);
 
 bool Holds(const TCriterion& criterion, double value);
+
+// "about 1 map in N meets these" for `meeting` maps of `sampled`: N rounded
+// to the nearest whole number (0 when no map meets them).
+std::int64_t OneMapIn(std::int64_t meeting, std::int64_t sampled);
+std::string MeetingEstimateText(std::int64_t meeting, std::int64_t sampled);
 
 } // namespace tavrin

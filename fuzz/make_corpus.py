@@ -132,6 +132,7 @@ criteria = {
     'every_comparison.txt': b' rows = 5 , mean<9.5 ,bridges>0,cutoff<=2,edges>=40',
     'fraction.txt': b'mean<=0.0000000001',
     'twelve_digits.txt': b'longest<=123456789012',
+    'long_fraction.txt': b'bridges<=1523467890.2',
     'too_long_number.txt': b'longest<=1234567890123',
     'unknown_figure.txt': b'reach>=95',
     'no_comparison.txt': b'longest',

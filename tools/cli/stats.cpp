@@ -116,7 +116,7 @@ void PrintSummaries(std::ostream& out, const TSummaries& s, bool where) {
         out << Label("meeting") << s.Meeting << " ("
             << Decimals(count ? 100.0 * s.Meeting / count : 0) << "%)";
         if (s.Meeting > 0)
-            out << ", about 1 map in " << (count + s.Meeting / 2) / s.Meeting;
+            out << ", about 1 map in " << OneMapIn(s.Meeting, count);
         out << '\n';
     }
 }
