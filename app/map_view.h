@@ -28,6 +28,7 @@
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
+#include <vector>
 
 class TMapView : public QAbstractScrollArea {
     Q_OBJECT
@@ -44,6 +45,11 @@ public:
 
     void SetRouteMarks(TRouteMarks marks);
     const TRouteMarks& RouteMarks() const { return Marks; }
+
+    // The cut-off clearings marked over the picture (cut_off_marks.h); a new
+    // map keeps them until they are set again.
+    void SetCutOffMarks(std::vector<tavrin::TPoint> points);
+    const std::vector<tavrin::TPoint>& CutOffMarks() const { return CutOff; }
 
     bool ShowsCoordinates() const { return Coordinates; }
     void SetShowCoordinates(bool on);
@@ -95,6 +101,7 @@ private:
     bool PlacesKnown = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
     TRouteMarks Marks;
+    std::vector<tavrin::TPoint> CutOff;
     bool Coordinates = false;
 
     tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;
