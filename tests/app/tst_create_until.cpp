@@ -5,12 +5,17 @@
 
 #include "acceptance.h"
 #include "create_until_dialog.h"
+#include "form_test.h"
+#include "map_figures.h"
 #include "map_search_run.h"
 #include "map_string.h"
+#include "map_view.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -28,12 +33,25 @@ QString Estimate(const TCreateMapUntilDialog& dialog) {
     return dialog.findChild<QLabel*>(QStringLiteral("lblEstimate"))->text();
 }
 
+// Answers the Create Map Until dialog as soon as it opens: `set` changes its
+// rows, then OK.
+void AnswerUntilDialog(std::function<void(TCreateMapUntilDialog&)> set) {
+    QTimer::singleShot(0, [set] {
+        auto* dialog = qobject_cast<TCreateMapUntilDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        set(*dialog);
+        dialog->accept();
+    });
+}
+
 } // namespace
 
-class TestCreateUntil : public QObject {
+class TestCreateUntil : public TFormTest {
     Q_OBJECT
 
 private slots:
+    void cleanup() { StopForm(); }
+
     void dialogOffersRememberedCriteriaAndEstimatesThem() {
         TCreateMapUntilDialog dialog(tavrin::ParseCriteria("reachable>=95,rows<=5,cutoff=3"),
                                      nullptr, 1000);
@@ -98,6 +116,62 @@ private slots:
 
         QCOMPARE(tavrin::MakeMapString(*state), map);
         QCOMPARE(state->Random.Seed, seed);
+    }
+
+    void windowNamesTheMapFoundBySeedAndNumber() {
+        StartForm(12345);
+        CreateMap();
+        const QString key = Child<QLabel>("lblFigures")->text();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+/95 reachable, longest \\d+$"))
+                     .match(key)
+                     .hasMatch(),
+                 qPrintable(key));
+
+        AnswerUntilDialog([](TCreateMapUntilDialog&) {}); // the criteria offered at first
+        Ctrl(Qt::Key_U);
+        const std::string until = "reachable>=95,columns<=6,rows<=6";
+        QCOMPARE(Settings->value(QStringLiteral("map/createUntilCriteria")).toString(),
+                 QString::fromStdString(until));
+        QVERIFY(Child<QLabel>("lblFigures")->text().startsWith(QStringLiteral("95/95 ")));
+
+        // The map k of the seed's plain sequence is the first after map 1 to
+        // meet the criteria.
+        auto plain = std::make_unique<tavrin::TMapState>();
+        tavrin::InitTiles(*plain, 12345);
+        tavrin::CreateMap(*plain);
+        int k = 1;
+        do {
+            tavrin::CreateMap(*plain);
+            ++k;
+        } while (!tavrin::ParseCriteria(until).Meets(tavrin::MeasureMap(*plain)));
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map %1").arg(k));
+        QCOMPARE(tavrin::MakeMapString(*State), tavrin::MakeMapString(*plain));
+        Form->A_BackExecute();
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
+    }
+
+    void windowGivesUpPastItsLimitKeepingTheMap() {
+        StartForm(12345);
+        CreateMap();
+        Form->SetSearchLimit(50);
+        AnswerUntilDialog([](TCreateMapUntilDialog& dialog) {
+            dialog.SetCriterion(tavrin::TFigure::Columns, true, 1);
+        });
+        Ctrl(Qt::Key_U);
+        QCOMPARE(Dialogs->Messages,
+                 QStringList{QStringLiteral("No map of 50 meets these criteria.")});
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
+    }
+
+    // Seed 12345's first map has five cut-off clearings.
+    void cutOffClearingsAreMarkedUntilTurnedOff() {
+        StartForm(12345);
+        CreateMap();
+        auto* view = Form->findChild<TMapView*>(QStringLiteral("ScrollBox1"));
+        QCOMPARE(view->CutOffMarks().size(), std::size_t{5});
+        Child<QAction>("A_ShowCutOff")->trigger();
+        QVERIFY(view->CutOffMarks().empty());
+        QCOMPARE(Settings->value(QStringLiteral("view/showCutOffClearings")), QVariant(false));
     }
 };
 
