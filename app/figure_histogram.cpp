@@ -7,7 +7,8 @@ namespace {
 
 const QColor AllowedGround(200, 235, 200);
 const QColor AllowedBar(40, 130, 60);
-const QColor OtherBar(150, 150, 150);
+const QColor OtherBar(160, 160, 160);
+const QColor UnboundBar(90, 110, 140); // a figure without a criterion
 
 // A bucket of whole numbers holds one value; a bucket of the mean route is
 // judged by its middle.
@@ -51,7 +52,9 @@ void TFigureHistogram::paintEvent(QPaintEvent*) {
         const double shown = counts[i] > 0 ? std::max(bar, 1.0) : 0.0;
         painter.fillRect(QRectF(column.left() + (width > 3 ? 0.5 : 0), this->height() - shown,
                                 std::max(width - (width > 3 ? 1 : 0), 1.0), shown),
-                         allowed ? AllowedBar : OtherBar);
+                         !Allowed  ? UnboundBar
+                         : allowed ? AllowedBar
+                                   : OtherBar);
     }
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -40,7 +40,7 @@ void TForm1::createFigureParts() {
     MapFigures1->setVisible(Settings.value(FiguresDockKey, false).toBool());
     QAction* showDock = MapFigures1->toggleViewAction();
     showDock->setObjectName(QStringLiteral("A_ShowMapFigures"));
-    showDock->setText(QStringLiteral("Map &Figures"));
+    showDock->setText(QStringLiteral("&Map Figures"));
     showDock->setStatusTip(QStringLiteral("Show every figure of the map"));
     // Only the user's own choice is remembered, not the dock's hiding with
     // the window.

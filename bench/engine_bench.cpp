@@ -16,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -147,6 +148,25 @@ void BM_MeasureMap(benchmark::State& bench) {
         benchmark::DoNotOptimize(tavrin::MeasureMap(*state));
 }
 BENCHMARK(BM_MeasureMap);
+
+// The window's estimate after a change of the criteria: the sample of 20,000
+// maps' figures counted against them.
+void BM_EstimateFromSample(benchmark::State& bench) {
+    auto state = FreshState<TEngine>(1);
+    std::vector<tavrin::TMapFigures> sample;
+    for (int i = 0; i < 20000; ++i) {
+        tavrin::CreateMap(*state);
+        sample.push_back(tavrin::MeasureMap(*state));
+    }
+    const tavrin::TCriteria criteria = tavrin::ParseCriteria("reachable>=95,columns<=6,rows<=6");
+    for (auto _ : bench) {
+        int meeting = 0;
+        for (const auto& figures : sample)
+            meeting += criteria.Meets(figures) ? 1 : 0;
+        benchmark::DoNotOptimize(meeting);
+    }
+}
+BENCHMARK(BM_EstimateFromSample)->Unit(benchmark::kMicrosecond);
 
 // Create Map Until for criteria that about 1 map in 8,300 meets (12 of the
 // maps of seeds 1..100,000), from a different seed each run.
