@@ -91,10 +91,13 @@ void TForm1::A_CreateMapUntilExecute() {
             // A settings file edited by hand: the dialog offers its own.
         }
     }
-    TCreateMapUntilDialog dialog(criteria, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    criteria = dialog.Criteria();
+    {
+        // The dialog's sample stops with it, leaving the search the processor.
+        TCreateMapUntilDialog dialog(criteria, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        criteria = dialog.Criteria();
+    }
     Settings.setValue(CriteriaKey, QString::fromStdString(tavrin::CriteriaText(criteria)));
 
     const TMapSearchRun run = RunMapSearch(this, State, criteria, SearchLimit);
