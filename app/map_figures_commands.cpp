@@ -103,9 +103,7 @@ void TForm1::A_CreateMapUntilExecute() {
     const TMapSearchRun run = RunMapSearch(this, State, criteria, SearchLimit);
     switch (run.Result.End) {
     case tavrin::TMapSearchEnd::Found:
-        if (Sequence)
-            Sequence->Map += run.Result.Maps;
-        ShowNewMap(Sequence);
+        MapSession.TakeMapFound(run.Result.Maps);
         statusBar()->showMessage(QStringLiteral("Found after %1 maps in %2 s")
                                      .arg(run.Result.Maps)
                                      .arg(run.Seconds, 0, 'f', 2),

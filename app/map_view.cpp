@@ -65,7 +65,7 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
         emit ZoomChanged();
 }
 
-void TMapView::SetRouteMarks(TRouteMarks marks) {
+void TMapView::SetRouteMarks(tavrin::TRouteMarks marks) {
     Marks = std::move(marks);
     viewport()->update();
 }
@@ -205,9 +205,9 @@ void TMapView::paintEvent(QPaintEvent* event) {
     const QTransform toView = ToViewTransform();
     if (PlacesKnown)
         PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
-    PaintRouteMarks(painter, toView, CurrentScale, Marks);
+    tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
     if (Coordinates && PlacesKnown)
-        PaintCoordinates(painter, toView, TilePlaces);
+        tavrin::PaintCoordinates(painter, toView, TilePlaces);
 }
 
 void TMapView::resizeEvent(QResizeEvent* event) {

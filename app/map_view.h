@@ -20,8 +20,8 @@
 // The view's object name is ScrollBox1 and its viewport's Image1: the scroll
 // box and the image control of the window's layout.
 
-#include "map_marks.h"
 #include "map_places.h"
+#include "route_marks.h"
 #include "view_geometry.h"
 
 #include <QAbstractScrollArea>
@@ -43,8 +43,8 @@ public:
     // The places of the tiles as drawn; all at the origin before any map.
     const tavrin::TMapPlaces& Places() const { return TilePlaces; }
 
-    void SetRouteMarks(TRouteMarks marks);
-    const TRouteMarks& RouteMarks() const { return Marks; }
+    void SetRouteMarks(tavrin::TRouteMarks marks);
+    const tavrin::TRouteMarks& RouteMarks() const { return Marks; }
 
     // The cut-off clearings marked over the picture (cut_off_marks.h); a new
     // map keeps them until they are set again.
@@ -100,7 +100,7 @@ private:
     tavrin::TMapPlaces TilePlaces;
     bool PlacesKnown = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
-    TRouteMarks Marks;
+    tavrin::TRouteMarks Marks;
     std::vector<tavrin::TPoint> CutOff;
     bool Coordinates = false;
 
