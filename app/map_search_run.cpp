@@ -58,15 +58,22 @@ TMapSearchRun RunMapSearch(QWidget* parent, tavrin::TMapState& state,
     // A quick search ends before anything is shown. Until the dialog shows,
     // the user's input waits (it is not lost), so no other command can run
     // on the state meanwhile; afterwards the dialog is modal.
+    // The loops end when the worker is done, or when the time to show the
+    // dialog comes; anything else that ends them (the program quitting)
+    // stops the search.
+    bool showTime = false;
     QTimer showTimer;
     showTimer.setSingleShot(true);
-    QObject::connect(&showTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&showTimer, &QTimer::timeout, [&] {
+        showTime = true;
+        loop.quit();
+    });
     showTimer.start(ShowAfterMs);
     if (!done)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     showTimer.stop();
 
-    if (!done) {
+    if (!done && showTime) {
         QProgressDialog progress(SearchProgressText(tried, limit, clock.elapsed() / 1000.0),
                                  QStringLiteral("Cancel"), 0, 0, parent);
         progress.setObjectName(QStringLiteral("SearchProgress"));
@@ -86,6 +93,8 @@ TMapSearchRun RunMapSearch(QWidget* parent, tavrin::TMapState& state,
         if (!done)
             loop.exec();
     }
+    if (!done)
+        cancel = true;
     worker.join();
 
     if (failure)
