@@ -79,6 +79,7 @@ TMapSearchRun RunMapSearch(QWidget* parent, tavrin::TMapState& state,
         progress.setObjectName(QStringLiteral("SearchProgress"));
         progress.setWindowTitle(QStringLiteral("Create Map Until"));
         progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumWidth(340); // the title whole
         progress.setAutoClose(false);
         progress.setAutoReset(false);
         // Cancel, Esc and closing the dialog all stop the search.
