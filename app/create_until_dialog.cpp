@@ -72,12 +72,14 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
                                this);
         row.Value = new QDoubleSpinBox(this);
         row.Value->setObjectName(QStringLiteral("ed_") + Text(info.Name));
+        row.Value->setAccessibleName(Text(info.Label) + QLatin1Char(' ') + how->text());
         row.Value->setDecimals(info.Whole ? 0 : 1);
         row.Value->setSingleStep(info.Whole ? 1 : 0.5);
         row.Value->setRange(0, kind.Most);
         row.Value->setValue(kind.Offered);
         row.Histogram = new TFigureHistogram(this);
         row.Histogram->setObjectName(QStringLiteral("hist_") + Text(info.Name));
+        row.Histogram->setAccessibleName(QStringLiteral("Histogram of ") + Text(info.Label));
         grid->addWidget(row.On, line, 0);
         grid->addWidget(how, line, 1);
         grid->addWidget(row.Value, line, 2);

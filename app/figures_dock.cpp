@@ -37,6 +37,7 @@ TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Fi
     setObjectName(QStringLiteral("MapFigures1"));
     Table = new QTableWidget(static_cast<int>(tavrin::Figures.size()) + 1, 2, this);
     Table->setObjectName(QStringLiteral("tblFigures"));
+    Table->setAccessibleName(QStringLiteral("Map figures"));
     Table->horizontalHeader()->hide();
     Table->verticalHeader()->hide();
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -62,6 +62,7 @@ void TForm1::createFigureParts() {
 
     lblFigures = new QLabel(statusBar());
     lblFigures->setObjectName(QStringLiteral("lblFigures"));
+    lblFigures->setAccessibleName(QStringLiteral("Key map figures"));
     statusBar()->insertPermanentWidget(0, lblFigures);
 }
 
