@@ -63,8 +63,8 @@ struct THeaderLine {
 
 std::vector<THeaderLine> HeaderLines(const TSheetText& text) {
     std::vector<THeaderLine> lines{{QString::fromLatin1(CodeLabel), text.MapCode}};
-    // The share code and the key figures take their lines once the map has
-    // them; until then the sheet goes without.
+    // The share code takes its line (and its QR code a place beside the
+    // header) once maps have one; until then the sheet goes without.
     if (!text.ShareCode.isEmpty())
         lines.push_back({QString::fromLatin1(ShareLabel), text.ShareCode});
     for (const QString& figure : text.Figures)

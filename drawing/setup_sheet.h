@@ -1,7 +1,7 @@
 #pragma once
 // The set-up sheet: what a player needs to lay a map out on a table. At the
-// top the title (with "Seed N, map k" when known) and the date, the map code
-// and a one-line legend of the rotation marks; the map large, with column
+// top the title (with "Seed N, map k" when known) and the date, the map code,
+// the map's key figures and a one-line legend of the rotation marks; the map large, with column
 // numbers above and below it and row numbers beside it, a rotation mark on
 // every tile; and the tile table in placing order. SheetLayout decides what
 // goes on which page. The window's printing and tavrin-cli paint it with the

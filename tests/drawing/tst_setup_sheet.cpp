@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(pdf.Images > 0, images);
     }
 
-    // The text layer holds the title, every tile's name on the map and in
+    // The text layer holds the title, the key figures, every tile's name on the map and in
     // the table, and each column number twice (above and below the map) and
     // each row number once (beside it) besides the table's.
     void textLayerHasNamesAndGrid() {
@@ -156,6 +156,7 @@ private slots:
         const TSheetText text = SheetText(*state, QStringLiteral("Seed 12345, map 1"));
         const QString art = TextLayer(SetupSheetPdf(*state, WhitePicture(*state), text));
         QVERIFY(art.contains(QStringLiteral("Tavrin map: Seed 12345, map 1")));
+        QVERIFY(art.contains(QStringLiteral("Reachable clearings ")));
         for (const TSheetRow& row : text.Rows)
             QVERIFY2(art.count(row.Tile) >= 2, qPrintable(row.Tile));
 
