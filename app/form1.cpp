@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "error_text.h"
 #include "errors.h"
+#include "executable_folder.h"
 #include "listing.h"
 #include "map_marks.h"
 #include "map_view.h"
@@ -76,7 +77,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
-    Picture.SetTileFolder(QCoreApplication::applicationDirPath());
+    Picture.SetTileFolder(tavrin::ExecutableFolder());
     State.Messages = this;
 
     const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");

@@ -28,6 +28,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class QAction;
@@ -57,7 +58,7 @@ public:
            QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void SetTileFolder(const QString& folder) { Picture.SetTileFolder(folder); }
+    void SetTileFolder(const QString& folder) { Picture.SetTileFolder(LocalPath(folder)); }
 
     // The map picture as last drawn (null before the first drawing).
     const QImage& MapImage() const { return Picture.Image(); }
@@ -84,9 +85,9 @@ public:
     void A_ForwardExecute();
     void OpenRecentMap(const QString& path);
 
-    // The map file given when the program was started, loaded as Load Map
-    // loads the chosen file; errors are shown the same way.
-    void LoadStartFile(const QString& path);
+    // The map file given when the program was started (its name's bytes),
+    // loaded as Load Map loads the chosen file; errors are shown the same way.
+    void LoadStartFile(const std::string& path);
 
     // "Seed N, map k" for the map shown, empty when the map was not made in
     // this session (loaded or pasted).
@@ -132,7 +133,7 @@ private:
     // (its message shown, nothing changed); a bad rotation raises before any
     // tile is written.
     bool LoadMapLine(std::string_view line);
-    void LoadMapPath(const QString& path);
+    void LoadMapPath(const std::string& path);
 
     void MakeNextMapOfSequence();
     void ShowNewMap(std::optional<TSeedPosition> position);

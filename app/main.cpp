@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
+#include <string>
 
 namespace {
 
@@ -43,9 +44,11 @@ int main(int argc, char* argv[]) {
                        QStringLiteral("tavrin-map-generator"));
     TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
-    // Qt has taken its own options out of the arguments by now.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        QTimer::singleShot(0, &Form1, [&Form1, path = arguments[1]] { Form1.LoadStartFile(path); });
+    // Qt has taken its own options out of argv by now. The name is taken as
+    // its bytes: read as text, a name in no known encoding would name
+    // another file.
+    if (argc > 1)
+        QTimer::singleShot(0, &Form1,
+                           [&Form1, path = std::string(argv[1])] { Form1.LoadStartFile(path); });
     return app.exec();
 }

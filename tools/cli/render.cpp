@@ -4,34 +4,20 @@
 #include "map_picture.h"
 #include "picture_export.h"
 
-#include <QFile>
-#include <QString>
-#include <cctype>
-#include <filesystem>
-#include <new>
-#include <string_view>
-
 namespace tavrin::cli {
 
-std::string ExecutableFolder() {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
-}
-
 bool IsPictureName(const std::string& path) {
-    return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
+    return PictureFormatForPath(path).has_value();
 }
 
 void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
-    const QString path = QFile::decodeName(outPath.c_str());
-    const auto format = PictureFormatForPath(path);
+    const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
+    picture.SetTileFolder(tileFolder);
     picture.DrawMap();
-    ExportPicture(path, picture.Image(), *format);
+    ExportPicture(outPath, picture.Image(), *format);
 }
 
 } // namespace tavrin::cli

@@ -47,7 +47,8 @@ private:
 };
 
 // `tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]`: prints the
-// summary; the CSV file gets one row per seed.
+// summary; the CSV file gets one row per seed, written as the rows are made
+// and put in place once whole; a target that cannot be made fails first.
 int Stats(const TArguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tavrin::cli
