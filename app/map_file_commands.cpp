@@ -8,7 +8,6 @@
 #include "file_save.h"
 #include "form1.h"
 #include "map_file.h"
-#include "map_string.h"
 
 #include <QFile>
 
@@ -22,32 +21,13 @@ void TForm1::A_LoadMapExecute() {
 // give back (the menu keeps names as text).
 void TForm1::LoadMapPath(const std::string& path) {
     const std::string bytes = tavrin::ReadFileHead(path, tavrin::MapLineLimit);
-    if (!LoadMapLine(tavrin::FirstLine(bytes)))
-        return;
     const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+    if (!MapSession.LoadMapLine(tavrin::FirstLine(bytes), name))
+        return;
     if (LocalPath(name) != path)
         return;
     Recent.Add(name);
     UpdateRecentMenu();
-}
-
-// Writes the line into the tiles, then lists and draws them. A line of the
-// wrong length has its message shown and ends the load there: nothing is
-// listed or drawn and MapPresent keeps its value, so Save Map can never write
-// a map that was not made or read. A bad rotation raises before any tile is
-// written.
-//
-// Routes follow roads across an edge only between placed tiles, and nothing
-// but Create Map places tiles: a map loaded before any was created could not
-// be queried. A loaded map is complete, so every tile of it is placed, as
-// after a Create Map, and "Find shortest path" is enabled for it.
-bool TForm1::LoadMapLine(std::string_view line) {
-    if (!tavrin::ReadMapString(State, line))
-        return false;
-    for (int t = 1; t <= tavrin::TileCount; ++t)
-        State.Tiles[t].Placed = true;
-    ShowNewMap(std::nullopt);
-    return true;
 }
 
 // Saving, exporting and printing need a drawn map; without one they say so
@@ -66,6 +46,7 @@ void TForm1::A_SaveMapExecute() {
     if (!AskSaveName(SaveDialog1))
         return;
     tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
+    MapSession.MapSaved(SaveDialog1.FileName);
     Recent.Add(SaveDialog1.FileName);
     UpdateRecentMenu();
 }

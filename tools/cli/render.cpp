@@ -1,8 +1,12 @@
 #include "render.h"
 
 #include "errors.h"
+#include "fonts_ready.h"
 #include "map_picture.h"
+#include "map_places.h"
 #include "picture_export.h"
+#include "route_marks.h"
+#include "route_search.h"
 
 namespace tavrin::cli {
 
@@ -10,14 +14,25 @@ bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(path).has_value();
 }
 
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
+void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+               std::optional<TRouteQuery> route) {
     const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
     picture.SetTileFolder(tileFolder);
     picture.DrawMap();
-    ExportPicture(outPath, picture.Image(), *format);
+    if (!route) {
+        ExportPicture(outPath, picture.Image(), *format);
+        return;
+    }
+    TRoute found{};
+    FindShortestPath(state, route->From, route->To, found);
+    const TFontsReady fonts;
+    QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
+    DrawRouteMarks(marked,
+                   RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
+    ExportPicture(outPath, marked, *format);
 }
 
 } // namespace tavrin::cli
