@@ -1,17 +1,21 @@
 // Start-up: the tile catalogue is filled and the random generator seeded
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed. A map file given
-// as the first argument (`tavrin-map-generator FILE.tvm`, as a file manager
-// starts it) is loaded once the window is up.
+// as the argument (`tavrin-map-generator FILE.tvm`, as a file manager starts
+// it) is loaded once the window is up. --help and --version are answered
+// before any display is opened.
 
 #include "app_icon.h"
+#include "command_line.h"
 #include "form1.h"
 #include "map_state.h"
 #include "qt_user_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTimer>
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -28,9 +32,34 @@ const bool CatalogueReady = [] {
     return true;
 }();
 
+// Prints a command line's answer; 0, or 2 for a refused command line.
+int Answer(const TCommandLine& line) {
+    std::fputs(line.Answer->toLocal8Bit().constData(), line.Refused ? stderr : stdout);
+    return line.Refused ? 2 : 0;
+}
+
+// The argument that reads as `text`, as its bytes. Qt reads every argument
+// as text, the same way QFile::decodeName does, and has taken its own options
+// out of argv.
+std::string ArgumentBytes(int argc, char* argv[], const QString& text) {
+    for (int i = 1; i < argc; ++i)
+        if (QFile::decodeName(argv[i]) == text)
+            return argv[i];
+    return QFile::encodeName(text).toStdString();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (AsksForHelpOrVersion(raw)) {
+        // The help names the program as it was started; no display is needed.
+        const QCoreApplication core(argc, argv);
+        return Answer(ReadCommandLine(QCoreApplication::arguments()));
+    }
+
     QApplication app(argc, argv);
     // The name, not the display name: Qt would append a display name to
     // every window caption, and the main window has a caption of its own.
@@ -38,17 +67,22 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin-map-generator"));
 
+    // Qt has taken its own options out of the arguments by now.
+    const TCommandLine line = ReadCommandLine(QCoreApplication::arguments());
+    if (line.Answer)
+        return Answer(line);
+
     TQtUserDialogs dialogs;
     // What the window remembers between runs, in the user's settings.
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
                        QStringLiteral("tavrin-map-generator"));
     TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
-    // Qt has taken its own options out of argv by now. The name is taken as
-    // its bytes: read as text, a name in no known encoding would name
-    // another file.
-    if (argc > 1)
-        QTimer::singleShot(0, &Form1,
-                           [&Form1, path = std::string(argv[1])] { Form1.LoadStartFile(path); });
+    // The map file's name is taken as its bytes: read as text, a name in no
+    // known encoding would name another file.
+    if (!line.MapFile.isEmpty())
+        QTimer::singleShot(0, &Form1, [&Form1, path = ArgumentBytes(argc, argv, line.MapFile)] {
+            Form1.LoadStartFile(path);
+        });
     return app.exec();
 }
