@@ -13,6 +13,7 @@
 #include "random.h"
 #include "render.h"
 #include "session.h"
+#include "share.h"
 #include "sheet.h"
 #include "stats.h"
 
@@ -29,7 +30,9 @@ constexpr const char* Usage =
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
     "[--tiles DIR]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
-    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
+    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n"
+    "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
+    "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or \"N/k\".\n";
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
@@ -41,7 +44,7 @@ bool LoadMap(TMapState& state, const TArguments& args) {
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
         throw ETavrinError("give either --map MAPSTRING or --file FILE");
-    const std::string text = map ? *map : FirstLine(ReadFileHead(*file, MapLineLimit));
+    const std::string text = map ? MapArgument(*map) : FirstLine(ReadFileHead(*file, MapLineLimit));
     for (int t = 1; t <= TileCount; ++t)
         state.Tiles[t].Placed = true;
     return ReadMapString(state, text);
@@ -149,6 +152,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
         if (command == "sheet")
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
+        if (command == "share")
+            return Share(TArguments(args, 1, {"--map", "--file"}, {}), out, err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;
