@@ -2,7 +2,9 @@
 
 #include "errors.h"
 #include "map_picture.h"
+#include "map_string.h"
 #include "picture_export.h"
+#include "share_code.h"
 
 #include <QFile>
 #include <QString>
@@ -31,7 +33,9 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     TMapPicture picture(state);
     picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
     picture.DrawMap();
-    ExportPicture(path, picture.Image(), *format);
+    // The code of the map as read, so that the picture names the map it shows.
+    ExportPicture(path, picture.Image(), *format,
+                  {QString::fromStdString(ShareCode(MakeMapString(state))), {}});
 }
 
 } // namespace tavrin::cli
