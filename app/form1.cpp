@@ -73,7 +73,7 @@ template <typename T> T* Named(T* object, const char* name) {
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
+      Recent(settings), Kept(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(QCoreApplication::applicationDirPath());
@@ -147,9 +147,17 @@ void TForm1::createActions() {
     Bind(A_SaveMap, &TForm1::A_SaveMapExecute);
     Bind(A_SaveBmp, &TForm1::A_SaveBmpExecute);
 
-    A_CopyMapCode =
-        MakeAction(this, "A_CopyMapCode", "&Copy Map Code", "Copy the map code to the clipboard",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    A_CopyMapCode = MakeAction(this, "A_CopyMapCode", "&Copy Map Code",
+                               "Copy the map's share code to the clipboard",
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    A_CopyClassicMapCode =
+        MakeAction(this, "A_CopyClassicMapCode", "Copy C&lassic Map Code",
+                   "Copy the 60-character map code to the clipboard", QKeySequence());
+    A_ShareMap =
+        MakeAction(this, "A_ShareMap", "&Share Map...", "Show the map's code, link and QR code",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    A_KeepMap = MakeAction(this, "A_KeepMap", "&Keep Map...", "Keep the map under a name",
+                           QKeySequence(Qt::CTRL | Qt::Key_D));
     A_PasteMapCode =
         MakeAction(this, "A_PasteMapCode", "&Paste Map Code", "Load the map code on the clipboard",
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
@@ -166,6 +174,9 @@ void TForm1::createActions() {
 
     Bind(A_CopyMapCode, &TForm1::A_CopyMapCodeExecute);
     Bind(A_PasteMapCode, &TForm1::A_PasteMapCodeExecute);
+    Bind(A_CopyClassicMapCode, &TForm1::A_CopyClassicMapCodeExecute);
+    Bind(A_ShareMap, &TForm1::A_ShareMapExecute);
+    Bind(A_KeepMap, &TForm1::A_KeepMapExecute);
     Bind(A_CreateMapFromSeed, &TForm1::A_CreateMapFromSeedExecute);
     Bind(A_Back, &TForm1::A_BackExecute);
     Bind(A_Forward, &TForm1::A_ForwardExecute);
@@ -190,13 +201,21 @@ void TForm1::createMenus() {
     // Alt+E stays the Exit button's access key.
     Edit1 = Named(menuBar()->addMenu(QStringLiteral("E&dit")), "Edit1");
     Edit1->addAction(A_CopyMapCode);
+    Edit1->addAction(A_CopyClassicMapCode);
     Edit1->addAction(A_PasteMapCode);
+    Edit1->addSeparator();
+    Edit1->addAction(A_ShareMap);
     Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");
     Map1->addAction(A_CreateMap);
     Map1->addAction(A_CreateMapFromSeed);
     Map1->addSeparator();
     Map1->addAction(A_Back);
     Map1->addAction(A_Forward);
+    Map1->addSeparator();
+    Map1->addAction(A_KeepMap);
+    KeptMaps1 = Named(Map1->addMenu(QStringLiteral("Kep&t Maps")), "KeptMaps1");
+    RemoveKeptMap1 = Named(Map1->addMenu(QStringLiteral("&Remove Kept Map")), "RemoveKeptMap1");
+    UpdateKeptMenu();
     View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
     View1->addAction(A_ZoomIn);
     View1->addAction(A_ZoomOut);

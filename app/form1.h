@@ -13,7 +13,9 @@
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "kept_maps.h"
 #include "location.h"
+#include "map_code_text.h"
 #include "map_history.h"
 #include "map_picture.h"
 #include "map_seed.h"
@@ -44,6 +46,7 @@ class QSplitter;
 class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
+inline constexpr const char* NoClipboardCodeText = "The clipboard holds no map code";
 
 class TForm1 : public QMainWindow, public tavrin::IMessageSink {
     Q_OBJECT
@@ -84,9 +87,17 @@ public:
     void A_ForwardExecute();
     void OpenRecentMap(const QString& path);
 
-    // The map file given when the program was started, loaded as Load Map
-    // loads the chosen file; errors are shown the same way.
-    void LoadStartFile(const QString& path);
+    // Passing maps on and keeping them.
+    void A_CopyClassicMapCodeExecute();
+    void A_ShareMapExecute();
+    void A_KeepMapExecute();
+    void OpenKeptMap(qsizetype index);
+    void RemoveKeptMap(qsizetype index);
+
+    // The program's argument: a map file, or a map in any form a paste
+    // understands (a tavrin: link as a browser passes it); errors are shown
+    // as the command's.
+    void OpenStartArgument(const QString& argument);
 
     // "Seed N, map k" for the map shown, empty when the map was not made in
     // this session (loaded or pasted).
@@ -135,6 +146,9 @@ private:
     void LoadMapPath(const QString& path);
 
     void MakeNextMapOfSequence();
+    void MakeMapOfSeed(tavrin::TSeedMap seedMap);
+    bool OpenMapText(const QString& text, const QString& noneText);
+    void UpdateKeptMenu();
     void ShowNewMap(std::optional<TSeedPosition> position);
     void ShowHistoryMap(const THistoryEntry& entry);
     void ShowCurrentMap();
@@ -159,6 +173,9 @@ private:
     QAction* A_SaveBmp = nullptr;
     QAction* A_CopyMapCode = nullptr;
     QAction* A_PasteMapCode = nullptr;
+    QAction* A_CopyClassicMapCode = nullptr;
+    QAction* A_ShareMap = nullptr;
+    QAction* A_KeepMap = nullptr;
     QAction* A_CreateMapFromSeed = nullptr;
     QAction* A_Back = nullptr;
     QAction* A_Forward = nullptr;
@@ -174,6 +191,8 @@ private:
     QMenu* RecentMaps1 = nullptr;
     QMenu* Edit1 = nullptr;
     QMenu* Map1 = nullptr;
+    QMenu* KeptMaps1 = nullptr;
+    QMenu* RemoveKeptMap1 = nullptr;
     QLabel* lblSeed = nullptr;
     QMenu* View1 = nullptr;
 
@@ -202,6 +221,7 @@ private:
 
     TMapHistory History;
     TRecentMaps Recent;
+    TKeptMaps Kept;
     // The seed Create Map's sequence started from and the maps made from it
     // since; none once a failed Create Map has left the generator's state
     // unknown.

@@ -2,7 +2,8 @@
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed. A map file given
 // as the first argument (`tavrin-map-generator FILE.tvm`, as a file manager
-// starts it) is loaded once the window is up.
+// starts it), or a map code or tavrin: link (as a browser starts it), is
+// opened once the window is up.
 
 #include "app_icon.h"
 #include "form1.h"
@@ -46,6 +47,7 @@ int main(int argc, char* argv[]) {
     // Qt has taken its own options out of the arguments by now.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1)
-        QTimer::singleShot(0, &Form1, [&Form1, path = arguments[1]] { Form1.LoadStartFile(path); });
+        QTimer::singleShot(
+            0, &Form1, [&Form1, argument = arguments[1]] { Form1.OpenStartArgument(argument); });
     return app.exec();
 }
