@@ -3,7 +3,6 @@
 // the program's argument (a file, a code, a tavrin: link), the Share Map
 // dialog, and the kept maps.
 
-#include "acceptance.h"
 #include "form1.h"
 #include "kept_maps.h"
 #include "map_code.h"
@@ -60,28 +59,15 @@ bool TForm1::OpenMapText(const QString& text, const QString& noneText) {
                                                  : noneText);
         return false;
     }
-    if (search.Found->Form == tavrin::TMapCodeForm::Seed)
-        MakeMapOfSeed(search.Found->SeedMap);
+    const tavrin::TFoundMapCode& found = *search.Found;
+    if (found.Form == tavrin::TMapCodeForm::Seed)
+        MapSession.CreateMapFromSeed(found.SeedMap.Seed, found.SeedMap.Map);
     else
-        LoadMapLine(search.Found->MapString);
+        MapSession.LoadMapLine(found.MapString, QString(),
+                               found.Form == tavrin::TMapCodeForm::Link
+                                   ? QStringLiteral("link")
+                                   : QStringLiteral("pasted code"));
     return true;
-}
-
-// Map k of the seed, as Create Map from Seed and k - 1 Create Maps make it;
-// the maps before it are made but not shown. Create Map goes on from there.
-void TForm1::MakeMapOfSeed(tavrin::TSeedMap seedMap) {
-    State.Random.Seed = seedMap.Seed;
-    Sequence = TSeedPosition{seedMap.Seed, 0};
-    try {
-        for (std::int64_t k = 1; k < seedMap.Map; ++k) {
-            tavrin::CreateMap(State);
-            ++Sequence->Map;
-        }
-    } catch (...) {
-        Sequence.reset();
-        throw;
-    }
-    MakeNextMapOfSequence();
 }
 
 // A file (also as a file: URL) is loaded as Load Map loads it. Anything else
@@ -134,7 +120,8 @@ void TForm1::A_KeepMapExecute() {
 void TForm1::OpenKeptMap(qsizetype index) {
     const QList<TKeptMap> maps = Kept.Maps();
     if (index >= 0 && index < maps.size())
-        LoadMapLine(maps[index].MapString);
+        MapSession.LoadMapLine(maps[index].MapString, QString(),
+                               QStringLiteral("kept map ") + maps[index].Name);
 }
 
 void TForm1::RemoveKeptMap(qsizetype index) {

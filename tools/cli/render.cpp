@@ -1,9 +1,13 @@
 #include "render.h"
 
 #include "errors.h"
+#include "fonts_ready.h"
 #include "map_picture.h"
+#include "map_places.h"
 #include "map_string.h"
 #include "picture_export.h"
+#include "route_marks.h"
+#include "route_search.h"
 #include "share_code.h"
 
 #include <QFile>
@@ -25,7 +29,8 @@ bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
 }
 
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
+void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+               std::optional<TRouteQuery> route) {
     const QString path = QFile::decodeName(outPath.c_str());
     const auto format = PictureFormatForPath(path);
     if (!format)
@@ -34,8 +39,18 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
     picture.DrawMap();
     // The code of the map as read, so that the picture names the map it shows.
-    ExportPicture(path, picture.Image(), *format,
-                  {QString::fromStdString(ShareCode(MakeMapString(state))), {}});
+    const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
+    if (!route) {
+        ExportPicture(path, picture.Image(), *format, metadata);
+        return;
+    }
+    TRoute found{};
+    FindShortestPath(state, route->From, route->To, found);
+    const TFontsReady fonts;
+    QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
+    DrawRouteMarks(marked,
+                   RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
+    ExportPicture(path, marked, *format, metadata);
 }
 
 } // namespace tavrin::cli
