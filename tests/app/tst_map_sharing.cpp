@@ -29,6 +29,38 @@ private slots:
     void init() { StartForm(); }
     void cleanup() { StopForm(); }
 
+    // The history outlives the run up to the map shown: the next run starts
+    // empty, and Back shows that map
+    // again, then the ones before it. The status bar tells where each stands
+    // and where it came from.
+    void historyOutlivesTheRun() {
+        CreateMap();
+        const std::string first = Shown();
+        QGuiApplication::clipboard()->setText(QString::fromStdString(tavrin::ShareCode(Shown())));
+        CreateMap();
+        const std::string second = Shown();
+        QTest::keySequence(Form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+        QCOMPARE(Child<QLabel>("lblMapPlace")->text(), QStringLiteral("map 3 of 3, pasted code"));
+        QTest::keySequence(Form.get(), QKeySequence(Qt::ALT | Qt::Key_Left));
+        QCOMPARE(Child<QLabel>("lblMapPlace")->text(), QStringLiteral("map 2 of 3"));
+        Child<QAction>("A_Exit")->trigger();
+        QVERIFY(!Form->isVisible());
+        Form.reset();
+
+        *State = *std::make_unique<tavrin::TMapState>();
+        tavrin::InitTiles(*State, 1);
+        TForm1 next(*State, *Dialogs, *Settings);
+        QVERIFY(next.findChild<QPlainTextEdit*>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(!State->MapPresent);
+        next.findChild<QAction*>("A_Back")->trigger();
+        QCOMPARE(Shown(), second);
+        QCOMPARE(next.SeedText(), QStringLiteral("Seed 12345, map 2"));
+        QCOMPARE(next.findChild<QLabel*>("lblMapPlace")->text(), QStringLiteral("map 2 of 2"));
+        next.findChild<QAction*>("A_Back")->trigger();
+        QCOMPARE(Shown(), first);
+        QVERIFY(!next.findChild<QAction*>("A_Back")->isEnabled());
+    }
+
     void shareDialogShowsAndCopies() {
         CreateMap();
         QTest::keySequence(Form.get(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
