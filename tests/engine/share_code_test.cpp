@@ -80,7 +80,8 @@ TEST(ShareCode, ReadsEitherCaseWithoutHyphensAndCrockfordLookAlikes) {
 
 // The law the check is built for, over every position of a few codes: each
 // of the 31 other symbols in each place, and each swap of two different
-// neighbours, is refused; so is a symbol typed over a hyphen.
+// neighbours, is refused; so is a symbol typed over a hyphen or swapped
+// with one.
 TEST(ShareCode, RefusesEveryWrongSymbolAndEveryNeighbourSwap) {
     std::vector<std::string> maps = GeneratedMaps(99, 4);
     maps.push_back(std::string(20, 'd') + std::string(40, 'e'));
@@ -107,6 +108,9 @@ TEST(ShareCode, RefusesEveryWrongSymbolAndEveryNeighbourSwap) {
             std::string typedOver = code;
             typedOver[i] = 'A';
             EXPECT_THROW(MapStringOfShareCode(typedOver), EShareCodeMistake) << typedOver;
+            std::string moved = code;
+            std::swap(moved[i], moved[i + 1]);
+            EXPECT_THROW(MapStringOfShareCode(moved), EShareCodeMistake) << moved;
         }
     }
 }
