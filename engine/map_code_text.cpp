@@ -128,15 +128,17 @@ bool IsMapStringAt(std::string_view text, std::size_t at) {
     return true;
 }
 
-// The whole text (but for blanks and line breaks around it) when it is a map
-// string of any bytes; otherwise the first 60 characters inside a run of
-// printable characters whose rotations are all e..j.
+// The whole text (but for blanks and line breaks around it) when it is 60
+// bytes of any kind, which the map string's own reader then checks (a bad
+// rotation is answered as Load Map answers it); otherwise the first 60
+// characters inside a run of printable characters whose rotations are all
+// e..j.
 std::optional<TFoundMapCode> FindMapString(std::string_view text) {
     std::string_view whole = text;
     constexpr std::string_view blanks = " \t\r\n\v\f";
     whole.remove_prefix(std::min(whole.find_first_not_of(blanks), whole.size()));
     whole.remove_suffix(whole.size() - (whole.find_last_not_of(blanks) + 1));
-    if (whole.size() == MapStringLength && IsMapStringAt(whole, 0))
+    if (whole.size() == MapStringLength)
         return TFoundMapCode{TMapCodeForm::MapString, std::string(whole), {}};
     std::size_t runStart = 0;
     for (std::size_t at = 0; at <= text.size(); ++at) {

@@ -31,7 +31,7 @@ enum class TMapCodeForm { Link, ShareCode, MapString, Seed };
 
 struct TFoundMapCode {
     TMapCodeForm Form = TMapCodeForm::ShareCode;
-    std::string MapString; // the map, for every form but Seed
+    std::string MapString; // the map, for every form but Seed (unchecked for MapString)
     TSeedMap SeedMap;      // for Seed
     friend bool operator==(const TFoundMapCode&, const TFoundMapCode&) = default;
 };

@@ -16,6 +16,8 @@ TEST(MapCodeText, FindsEveryFormWithWordsAround) {
     const std::string code = ShareCode(Seed7);
     std::string wrong = code;
     wrong[3] = wrong[3] == 'A' ? 'B' : 'A';
+    std::string badRotation = Seed7;
+    badRotation[14] = 'k';
     std::string oddBytes = Seed7;
     oddBytes[4] = ' ';
     oddBytes[3] = '\\';
@@ -41,6 +43,9 @@ TEST(MapCodeText, FindsEveryFormWithWordsAround) {
          false},
         {"map string of odd bytes, alone", "\t" + oddBytes + "\r\n",
          map(TMapCodeForm::MapString, oddBytes), false},
+        {"map string with a bad rotation, alone", badRotation,
+         map(TMapCodeForm::MapString, badRotation), false},
+        {"map string with a bad rotation, among words", "x " + badRotation, std::nullopt, false},
         {"seed", "look at seed 7", seed(7, 1), false},
         {"the status bar's naming", "Seed 12345, map 3", seed(12345, 3), false},
         {"seed slash", "seed: 42/9", seed(42, 9), false},
