@@ -10,11 +10,6 @@
 namespace tavrin {
 namespace {
 
-// Longer runs of letters and digits are no share code (the longest, for a
-// map that is no map at all, has 99 symbols and 24 hyphens), and reading
-// them would take time that grows with the square of their length.
-constexpr std::size_t MaxCodeChars = 128;
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -64,8 +59,6 @@ bool LooksLikeShareCode(std::string_view token) {
 }
 
 std::optional<std::string> ShareCodeMapString(std::string_view token) {
-    if (token.size() > MaxCodeChars)
-        return std::nullopt;
     try {
         return MapStringOfShareCode(token);
     } catch (const EShareCodeMistake&) {

@@ -327,6 +327,10 @@ std::string GroupShareSymbols(std::string_view symbols) {
 }
 
 std::string MapStringOfShareCode(std::string_view code) {
+    // No code is longer (the longest has 99 symbols and 24 hyphens); reading
+    // a longer text would take time growing with the square of its length.
+    if (code.size() > MaxShareCodeChars)
+        throw EShareCodeMistake();
     std::vector<std::uint8_t> symbols;
     bool hyphens = false;
     for (const char c : code) {

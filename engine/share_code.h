@@ -31,6 +31,8 @@ namespace tavrin {
 inline constexpr std::string_view ShareCodeAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 inline constexpr std::string_view ShareLinkScheme = "tavrin:";
 inline constexpr const char* ShareCodeMistakeText = "This map code has a mistake in it";
+// Longer than any share code, hyphens included.
+inline constexpr std::size_t MaxShareCodeChars = 128;
 
 // A share code that fails its check or holds no map.
 class EShareCodeMistake : public ETavrinError {
