@@ -49,6 +49,10 @@ public:
     // Sets the generator to `seed` and makes that seed's map `map` (the maps
     // before it are made, not shown); Create Map goes on from there.
     void CreateMapFromSeed(std::uint32_t seed, std::int64_t map = 1);
+    // The tiles and the generator hold the map `made` Create Maps further
+    // along the sequence (Create Map Until made them on a copy of the
+    // state): it is named and taken as the last of them would have been.
+    void TakeMapFound(std::int64_t made);
 
     // A map line read from `file` (empty for a pasted code). False when the
     // line has the wrong length: its message is shown and nothing changes. A
