@@ -1,6 +1,7 @@
 #include "picture_export.h"
 
 #include "bmp_file.h"
+#include "pdf_subject.h"
 #include "picture_file.h"
 #include "setup_sheet.h"
 
@@ -10,6 +11,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <array>
@@ -43,7 +45,25 @@ constexpr int JpegQuality = 90;
 // Paints the map in picture pixels.
 using TMapPainting = std::function<void(QPainter&)>;
 
-QByteArray Raster(const QImage& picture, TPictureFormat format) {
+QString Title(const TPictureMetadata& metadata) {
+    QString title = QStringLiteral("Tavrin map");
+    if (!metadata.Code.isEmpty())
+        title += QLatin1Char(' ') + metadata.Code;
+    return title;
+}
+
+// The naming and the link; without either, who drew the picture.
+QString Subject(const TPictureMetadata& metadata) {
+    QStringList parts;
+    if (!metadata.Seed.isEmpty())
+        parts << metadata.Seed;
+    if (!metadata.Code.isEmpty())
+        parts << QStringLiteral("tavrin:") + metadata.Code;
+    return parts.isEmpty() ? QStringLiteral("Drawn by Tavrin Map Generator")
+                           : parts.join(QStringLiteral("; "));
+}
+
+QByteArray Raster(const QImage& picture, TPictureFormat format, const TPictureMetadata& metadata) {
     if (format == TPictureFormat::Bmp)
         return EncodeBmp24(picture, PictureDotsPerMetre);
     QBuffer buffer;
@@ -52,6 +72,11 @@ QByteArray Raster(const QImage& picture, TPictureFormat format) {
     QImage declared = picture;
     declared.setDotsPerMeterX(PictureDotsPerMetre);
     declared.setDotsPerMeterY(PictureDotsPerMetre);
+    declared.setText(QStringLiteral("Title"), Title(metadata));
+    if (!metadata.Code.isEmpty())
+        declared.setText(QStringLiteral("MapCode"), metadata.Code);
+    if (!metadata.Seed.isEmpty())
+        declared.setText(QStringLiteral("Seed"), metadata.Seed);
     QImageWriter writer(&buffer, format == TPictureFormat::Png ? "png" : "jpeg");
     if (format == TPictureFormat::Jpeg)
         writer.setQuality(JpegQuality);
@@ -62,7 +87,7 @@ QByteArray Raster(const QImage& picture, TPictureFormat format) {
 
 // SVG: a canvas of the map's size at PictureDpi, the map painted in
 // picture pixels.
-QByteArray Svg(QSizeF size, const TMapPainting& paint) {
+QByteArray Svg(QSizeF size, const TMapPainting& paint, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -70,8 +95,8 @@ QByteArray Svg(QSizeF size, const TMapPainting& paint) {
     svg.setResolution(PictureDpi);
     svg.setSize(size.toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), size));
-    svg.setTitle(QStringLiteral("Tavrin map"));
-    svg.setDescription(QStringLiteral("Drawn by Tavrin Map Generator"));
+    svg.setTitle(Title(metadata));
+    svg.setDescription(Subject(metadata));
     QPainter painter(&svg);
     paint(painter);
     if (!painter.end())
@@ -81,12 +106,12 @@ QByteArray Svg(QSizeF size, const TMapPainting& paint) {
 
 // PDF: one page of standard paper, turned to suit the map, with the map as
 // large as the margins allow and centred.
-QByteArray Pdf(QSizeF size, const TMapPainting& paint) {
+QByteArray Pdf(QSizeF size, const TMapPainting& paint, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Tavrin Map Generator"));
-    pdf.setTitle(QStringLiteral("Tavrin map"));
+    pdf.setTitle(Title(metadata));
     QPageLayout page = SheetPageLayout();
     page.setOrientation(size.width() > size.height() ? QPageLayout::Landscape
                                                      : QPageLayout::Portrait);
@@ -102,11 +127,12 @@ QByteArray Pdf(QSizeF size, const TMapPainting& paint) {
     paint(painter);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
-    return buffer.data();
+    return WithPdfSubject(buffer.data(), Subject(metadata));
 }
 
-QByteArray Drawing(QSizeF size, TPictureFormat format, const TMapPainting& paint) {
-    return format == TPictureFormat::Svg ? Svg(size, paint) : Pdf(size, paint);
+QByteArray Drawing(QSizeF size, TPictureFormat format, const TMapPainting& paint,
+                   const TPictureMetadata& metadata) {
+    return format == TPictureFormat::Svg ? Svg(size, paint, metadata) : Pdf(size, paint, metadata);
 }
 
 bool IsDrawing(TPictureFormat format) {
@@ -122,45 +148,63 @@ QString PictureExtension(TPictureFormat format) {
     return QString::fromLatin1(Info(format).Extension);
 }
 
-std::optional<TPictureFormat> PictureFormatForPath(const QString& path) {
-    if (path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
+std::optional<TPictureFormat> PictureFormatForPath(std::string_view path) {
+    // Only ASCII letters fold, so a byte of another encoding never matches.
+    const auto endsWith = [path](std::string_view extension) {
+        if (path.size() < extension.size())
+            return false;
+        const std::string_view tail = path.substr(path.size() - extension.size());
+        for (std::size_t i = 0; i < tail.size(); ++i) {
+            const char c = tail[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != extension[i])
+                return false;
+        }
+        return true;
+    };
+    if (endsWith(".jpeg"))
         return TPictureFormat::Jpeg;
     for (const TFormatInfo& info : Formats)
-        if (path.endsWith(QLatin1String(info.Extension), Qt::CaseInsensitive))
+        if (endsWith(info.Extension))
             return info.Format;
     return std::nullopt;
 }
 
-TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen) {
+TPictureFormat ExportFormat(std::string_view name, TPictureFormat chosen) {
     return PictureFormatForPath(name).value_or(chosen);
 }
 
-QByteArray EncodePicture(const QImage& picture, TPictureFormat format) {
+QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
+                         const TPictureMetadata& metadata) {
     if (picture.isNull())
         throw EPictureNotEncoded(format);
     if (!IsDrawing(format))
-        return Raster(picture, format);
-    return Drawing(QSizeF(picture.size()), format, [&picture](QPainter& painter) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QPointF(0, 0), picture);
-    });
+        return Raster(picture, format, metadata);
+    return Drawing(
+        QSizeF(picture.size()), format,
+        [&picture](QPainter& painter) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QPointF(0, 0), picture);
+        },
+        metadata);
 }
 
 QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
-                     TTileLook look) {
+                     TTileLook look, const TPictureMetadata& metadata) {
     if (!IsDrawing(format) || look == TTileLook::Bitmaps)
-        return EncodePicture(picture, format);
-    return Drawing(MapBoxSize(state), format,
-                   [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture); });
+        return EncodePicture(picture, format, metadata);
+    return Drawing(
+        MapBoxSize(state), format,
+        [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture); }, metadata);
 }
 
-void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format) {
-    SavePictureBytes(path, EncodePicture(picture, format));
+void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
+                   const TPictureMetadata& metadata) {
+    SavePictureBytes(path, EncodePicture(picture, format, metadata));
 }
 
-void ExportMap(const QString& path, const TMapState& state, const QImage& picture,
-               TPictureFormat format, TTileLook look) {
-    SavePictureBytes(path, EncodeMap(state, picture, format, look));
+void ExportMap(const std::string& path, const TMapState& state, const QImage& picture,
+               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata) {
+    SavePictureBytes(path, EncodeMap(state, picture, format, look, metadata));
 }
 
 } // namespace tavrin

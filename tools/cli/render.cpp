@@ -1,30 +1,20 @@
 #include "render.h"
 
 #include "errors.h"
+#include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "map_places.h"
+#include "map_string.h"
 #include "picture_export.h"
 #include "route_marks.h"
 #include "route_search.h"
-
-#include <QFile>
-#include <QString>
-#include <cctype>
-#include <filesystem>
-#include <new>
-#include <string_view>
+#include "share_code.h"
 
 namespace tavrin::cli {
 
-std::string ExecutableFolder() {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
-}
-
 bool IsPictureName(const std::string& path) {
-    return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
+    return PictureFormatForPath(path).has_value();
 }
 
 TTileChoice ParseTiles(const std::optional<std::string>& value) {
@@ -37,17 +27,18 @@ TTileChoice ParseTiles(const std::optional<std::string>& value) {
 
 void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
                std::optional<TRouteQuery> route) {
-    const QString path = QFile::decodeName(outPath.c_str());
-    const auto format = PictureFormatForPath(path);
+    const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(QFile::decodeName(tiles.Folder.c_str()));
+    picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
+    // The code of the map as read, so that the picture names the map it shows.
+    const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
     // The tile art needs fonts for its names and numbers.
     const TFontsReady fonts;
     if (!route) {
-        ExportMap(path, state, picture.Image(), *format, tiles.Look);
+        ExportMap(outPath, state, picture.Image(), *format, tiles.Look, metadata);
         return;
     }
     // The route's marks are drawn on the picture of the tile bitmaps.
@@ -56,7 +47,7 @@ void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& ou
     QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
     DrawRouteMarks(marked,
                    RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
-    ExportPicture(path, marked, *format);
+    ExportPicture(outPath, marked, *format, metadata);
 }
 
 } // namespace tavrin::cli

@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "errors.h"
+#include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "picture_export.h"
@@ -41,7 +42,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     const auto outPath = args.Option("--out");
     if (!outPath)
         throw ETavrinError("--out FILE.pdf is required");
-    const QString path = QString::fromStdString(*outPath);
+    const std::string& path = *outPath;
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
         throw ETavrinError("--out must name a .pdf file");
 
@@ -60,7 +61,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     const TFontsReady fonts;
     TMapPicture picture(state);
-    picture.SetTileFolder(QString::fromStdString(tiles.Folder));
+    picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
     const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, QString()),
                                          options, SheetPageLayout(paper));
