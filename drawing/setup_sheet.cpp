@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "hex_shape.h"
 #include "map_picture.h"
+#include "qr_code.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -63,8 +64,6 @@ struct THeaderLine {
 
 std::vector<THeaderLine> HeaderLines(const TSheetText& text) {
     std::vector<THeaderLine> lines{{QString::fromLatin1(CodeLabel), text.MapCode}};
-    // The share code takes its line (and its QR code a place beside the
-    // header) once maps have one; until then the sheet goes without.
     if (!text.ShareCode.isEmpty())
         lines.push_back({QString::fromLatin1(ShareLabel), text.ShareCode});
     for (const QString& figure : text.Figures)
@@ -110,10 +109,18 @@ void PaintHeader(QPainter& painter, const TSheetFonts& fonts, const TSheetText& 
     painter.drawText(QPointF(0, title.ascent()), text.Title);
     painter.setFont(fonts.Body);
     const QFontMetricsF body(fonts.Body);
-    painter.drawText(QPointF(width - body.horizontalAdvance(text.Date), title.ascent()), text.Date);
+    const qreal line = std::max(body.height(), LineHeight(fonts.Code));
+    // The link's QR code at the top right, as tall as the lines above the
+    // legend, so that a phone opens the map from the paper.
+    const qreal qrSide = title.height() + line * static_cast<qreal>(HeaderLines(text).size()) - 2;
+    qreal right = width;
+    if (!text.ShareLink.isEmpty()) {
+        PaintQrCode(painter, QRectF(width - qrSide, 0, qrSide, qrSide), text.ShareLink.toUtf8());
+        right -= qrSide + body.height();
+    }
+    painter.drawText(QPointF(right - body.horizontalAdvance(text.Date), title.ascent()), text.Date);
     y += title.height();
 
-    const qreal line = std::max(body.height(), LineHeight(fonts.Code));
     for (const THeaderLine& header : HeaderLines(text)) {
         painter.setFont(fonts.Body);
         painter.drawText(QPointF(0, y + body.ascent()), header.Label);

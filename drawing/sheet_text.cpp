@@ -3,6 +3,7 @@
 #include "map_figures.h"
 #include "map_string.h"
 #include "placing_order.h"
+#include "share_code.h"
 
 namespace tavrin {
 namespace {
@@ -46,7 +47,10 @@ TSheetText SheetText(const TMapState& state, const QString& seedText, const QDat
     if (!seedText.isEmpty())
         text.Title += QStringLiteral(": ") + seedText;
     text.Date = date.toString(Qt::ISODate);
-    text.MapCode = Words(MakeMapString(state));
+    const std::string mapString = MakeMapString(state);
+    text.MapCode = Words(mapString);
+    text.ShareCode = QString::fromStdString(ShareCode(mapString));
+    text.ShareLink = QString::fromStdString(ShareLink(mapString));
     text.Figures = FigureLines(state);
     text.Legend = QStringLiteral("The red triangle on each tile marks the top edge of its art: "
                                  "turn the real tile so that edge lies at the triangle.");

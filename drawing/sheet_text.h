@@ -24,7 +24,8 @@ struct TSheetText {
     QString Title;               // "Tavrin map", with ": Seed N, map k" when known
     QString Date;                // the day the sheet was made, as yyyy-MM-dd
     QString MapCode;             // the 60-character map string
-    QString ShareCode;           // the short code to share the map; empty until there is one
+    QString ShareCode;           // the short code to share the map
+    QString ShareLink;           // the map's tavrin: link, for the QR code
     QStringList Figures;         // the map's key figures, a few to a line
     QString Legend;              // how to read the rotation marks
     std::vector<TSheetRow> Rows; // one per tile, in placing order

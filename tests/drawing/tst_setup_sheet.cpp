@@ -157,6 +157,7 @@ private slots:
         const QString art = TextLayer(SetupSheetPdf(*state, WhitePicture(*state), text));
         QVERIFY(art.contains(QStringLiteral("Tavrin map: Seed 12345, map 1")));
         QVERIFY(art.contains(QStringLiteral("Reachable clearings ")));
+        QVERIFY(art.contains(text.ShareCode));
         for (const TSheetRow& row : text.Rows)
             QVERIFY2(art.count(row.Tile) >= 2, qPrintable(row.Tile));
 
