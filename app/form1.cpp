@@ -7,6 +7,7 @@
 #include "map_marks.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
+#include "tile_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,7 +77,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
-    Picture.SetTileFolder(QCoreApplication::applicationDirPath());
+    Picture.SetTileFolder(tavrin::TileFolderFor(QCoreApplication::applicationDirPath()));
     State.Messages = this;
 
     const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");

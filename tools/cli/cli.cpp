@@ -29,7 +29,8 @@ constexpr const char* Usage =
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
     "[--tiles DIR]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
-    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
+    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n"
+    "       tavrin-cli --help | --version\n";
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
@@ -125,7 +126,7 @@ int Render(const TArguments& args, std::ostream& err) {
     TSession session(err);
     if (!LoadMap(*session.state, args))
         return RefusedMap;
-    RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath);
+    RenderMap(*session.state, args.Option("--tiles").value_or(DefaultTileFolder()), *outPath);
     return 0;
 }
 
@@ -151,6 +152,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
+            return 0;
+        }
+        if (command == "--version") {
+            out << "tavrin-cli " TAVRIN_VERSION "\n";
             return 0;
         }
         throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");

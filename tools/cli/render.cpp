@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "map_picture.h"
 #include "picture_export.h"
+#include "tile_folder.h"
 
 #include <QFile>
 #include <QString>
@@ -17,6 +18,11 @@ std::string ExecutableFolder() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string(".") : self.parent_path().string();
+}
+
+std::string DefaultTileFolder() {
+    return QFile::encodeName(TileFolderFor(QFile::decodeName(ExecutableFolder().c_str())))
+        .toStdString();
 }
 
 bool IsPictureName(const std::string& path) {

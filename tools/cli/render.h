@@ -8,8 +8,12 @@
 
 namespace tavrin::cli {
 
-// The folder of the running executable, where the tile bitmaps lie.
+// The folder of the running executable.
 std::string ExecutableFolder();
+
+// Where the tile bitmaps lie when --tiles is not given: beside tavrin-cli,
+// or in the installed data folder (see TileFolderFor).
+std::string DefaultTileFolder();
 
 // True for a name ending in an extension render writes (.bmp, .png, .jpg or
 // .jpeg, .svg, .pdf), in any case.
