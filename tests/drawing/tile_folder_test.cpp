@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using tavrin::TileFolderFor;
 
@@ -19,6 +20,10 @@ struct TFolderCase {
     bool Installed;
     const char* Expected; // relative to the prefix
 };
+
+void PrintTo(const TFolderCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class TileFolder : public testing::TestWithParam<TFolderCase> {};
 
@@ -33,8 +38,9 @@ TEST_P(TileFolder, BesideTheProgramFirstThenTheInstalledFolder) {
                                    tavrin::TileBitmapName(1, 1, QStringLiteral(".bmp"))));
         ASSERT_TRUE(bitmap.open(QIODevice::WriteOnly));
     }
-    if (c.Installed)
+    if (c.Installed) {
         ASSERT_TRUE(root.mkpath(QStringLiteral("share/tavrin-map-generator")));
+    }
 
     EXPECT_EQ(TileFolderFor(root.filePath(QStringLiteral("bin"))),
               root.filePath(QString::fromLatin1(c.Expected)));
