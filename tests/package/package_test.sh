@@ -1,9 +1,9 @@
 #!/bin/sh
 # The Debian package as a user gets it: CPack builds it from this build
 # folder, dpkg-deb unpacks it into a temporary root, and that root's
-# tavrin-cli runs with nothing else on the path. Then Debian's own tools
-# check what it holds: lintian (no errors), desktop-file-validate,
-# appstreamcli, man and bash completion.
+# tavrin-cli runs with nothing else on the path, as does the window
+# program's --version. Then Debian's own tools check what it holds: lintian
+# (no errors), desktop-file-validate, appstreamcli, man and bash completion.
 #
 # package_test.sh BUILD_DIR VERSION
 # Exit status 77 (skipped) only where dpkg-deb is missing.
@@ -78,6 +78,14 @@ if run render --map "$map" --out "$work/map.png" 2>"$work/render.err"; then
 else
     fail "render failed: $(cat "$work/render.err")"
 fi
+
+echo "== The unpacked window program answers without a display"
+window=$(env -i PATH=/nonexistent HOME="$work" "$root/usr/bin/tavrin-map-generator" --version) ||
+    fail "tavrin-map-generator --version failed"
+case $window in
+*" $version") ;;
+*) fail "tavrin-map-generator --version printed '$window', not version $version" ;;
+esac
 
 echo "== lintian"
 need lintian
