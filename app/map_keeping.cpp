@@ -1,21 +1,19 @@
-// The window's commands that share, revisit and reopen maps: the map code on
-// the clipboard, the maps of a seed, Back and Forward through the session's
-// maps, the recent map files, and map files given at start or dropped on the
-// window. The session takes every map; the window lists and draws it when the
-// session says the map has changed.
+// The window's commands that revisit and reopen maps: the maps of a seed,
+// Back and Forward through the session's maps, the recent map files, and map
+// files given at start or dropped on the window. The session takes every
+// map; the window lists and draws it when the session says the map has
+// changed.
 
 #include "form1.h"
 #include "in_out_error.h"
-#include "map_code.h"
 #include "map_string.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -23,41 +21,26 @@
 
 namespace {
 
-// The first local .tvm file among dropped URLs; empty when there is none.
-QString DroppedMapPath(const QMimeData* data) {
+// The name (its bytes) of the first local .tvm file among dropped URLs;
+// empty when there is none. The bytes come from the URL's percent-encoding,
+// never through text, so a name in no known encoding is kept as it is.
+std::string DroppedMapPath(const QMimeData* data) {
     if (!data || !data->hasUrls())
         return {};
     for (const QUrl& url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (!path.isEmpty() &&
-            QFileInfo(path).suffix().compare(QStringLiteral("tvm"), Qt::CaseInsensitive) == 0)
-            return path;
+        if (!url.isLocalFile())
+            continue;
+        const QByteArray path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const qsizetype slash = path.lastIndexOf('/');
+        const QByteArray name = path.mid(slash + 1);
+        if (name.size() > 4 && name.right(4).toLower() == ".tvm")
+            return path.toStdString();
     }
     return {};
 }
 
 } // namespace
-
-void TForm1::A_CopyMapCodeExecute() {
-    if (!State.MapPresent) {
-        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-        return;
-    }
-    QGuiApplication::clipboard()->setText(MapCodeText(tavrin::MakeMapString(State)));
-}
-
-// The clipboard's text is loaded as Load Map loads a file's line. A character
-// that no byte can hold makes a code that is not valid, answered as a line of
-// the wrong length is.
-void TForm1::A_PasteMapCodeExecute() {
-    const QString code = TrimmedMapCode(QGuiApplication::clipboard()->text());
-    const std::optional<std::string> line = MapCodeLine(code);
-    if (!line) {
-        Dialogs.ShowMessage(this, MapCodeNotValidText(code));
-        return;
-    }
-    MapSession.LoadMapLine(*line, QString());
-}
 
 // Sets the random generator to the seed given and makes its first map; the
 // following Create Maps go on with that seed's sequence.
@@ -91,16 +74,12 @@ QString TForm1::SeedText() const {
 // readable) is answered with the file's error and leaves the list.
 void TForm1::OpenRecentMap(const QString& path) {
     try {
-        LoadMapPath(path);
+        LoadMapPath(LocalPath(path));
     } catch (const tavrin::EInOutError&) {
         Recent.Remove(path);
         UpdateRecentMenu();
         throw;
     }
-}
-
-void TForm1::LoadStartFile(const QString& path) {
-    RunCommand([this, &path] { LoadMapPath(path); });
 }
 
 // The menu is rebuilt after every change. The old items are deleted later,
@@ -124,13 +103,13 @@ void TForm1::UpdateRecentMenu() {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedMapPath(event->mimeData()).isEmpty())
+    if (!DroppedMapPath(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-    const QString path = DroppedMapPath(event->mimeData());
-    if (path.isEmpty())
+    const std::string path = DroppedMapPath(event->mimeData());
+    if (path.empty())
         return;
     event->acceptProposedAction();
     // Loaded once the drop has ended: a message box must not hold the

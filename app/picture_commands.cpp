@@ -3,11 +3,13 @@
 // sheet to the printer. Each needs a drawn map, as the save commands do.
 
 #include "form1.h"
+#include "map_string.h"
 #include "picture_export.h"
 #include "picture_export_dialog.h"
+#include "share_code.h"
 
 // The picture as drawn, in the format its name's extension names, or else in
-// the format of the chosen filter.
+// the format of the chosen filter, naming its map in the file's metadata.
 void TForm1::A_ExportPictureExecute() {
     if (!MapInMemory())
         return;
@@ -15,8 +17,12 @@ void TForm1::A_ExportPictureExecute() {
     if (name.isEmpty())
         return;
     SaveDialog3.FileName = name;
-    tavrin::ExportPicture(name, Picture.Image(),
-                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
+    const std::string path = LocalPath(name);
+    const tavrin::TPictureMetadata metadata{
+        QString::fromStdString(tavrin::ShareCode(tavrin::MakeMapString(State))), SeedText()};
+    tavrin::ExportPicture(path, Picture.Image(),
+                          tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)),
+                          metadata);
 }
 
 void TForm1::A_PrintExecute() {

@@ -1,20 +1,21 @@
 #include "tile_folder.h"
 
-#include "map_picture.h"
+#include "catalogue.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace tavrin {
 
-QString TileFolderFor(const QString& programFolder) {
-    const QDir beside(programFolder);
-    if (QFileInfo::exists(beside.filePath(TileBitmapName(1, 1, QStringLiteral(".bmp")))))
+std::string TileFolderFor(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path beside(programFolder);
+    if (fs::exists(beside / (TileBitmapStem(1, 1) + ".bmp"), error))
         return programFolder;
-    const QString installed =
-        QDir::cleanPath(beside.filePath(QString::fromLatin1(InstalledTileFolder)));
-    if (QFileInfo(installed).isDir())
-        return installed;
+    const fs::path installed = (beside / InstalledTileFolder).lexically_normal();
+    if (fs::is_directory(installed, error))
+        return installed.string();
     return programFolder;
 }
 

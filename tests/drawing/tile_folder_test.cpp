@@ -42,8 +42,8 @@ TEST_P(TileFolder, BesideTheProgramFirstThenTheInstalledFolder) {
         ASSERT_TRUE(root.mkpath(QStringLiteral("share/tavrin-map-generator")));
     }
 
-    EXPECT_EQ(TileFolderFor(root.filePath(QStringLiteral("bin"))),
-              root.filePath(QString::fromLatin1(c.Expected)));
+    EXPECT_EQ(TileFolderFor(root.filePath(QStringLiteral("bin")).toStdString()),
+              root.filePath(QString::fromLatin1(c.Expected)).toStdString());
 }
 
 INSTANTIATE_TEST_SUITE_P(

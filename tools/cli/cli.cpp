@@ -3,6 +3,7 @@
 #include "acceptance.h"
 #include "arguments.h"
 #include "errors.h"
+#include "executable_folder.h"
 #include "figures.h"
 #include "file_error.h"
 #include "file_read.h"
@@ -15,8 +16,10 @@
 #include "random.h"
 #include "render.h"
 #include "session.h"
+#include "share.h"
 #include "sheet.h"
 #include "stats.h"
+#include "terminal_text.h"
 
 #include <new>
 #include <optional>
@@ -34,21 +37,23 @@ constexpr const char* Usage =
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
+    "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli --help | --version\n"
+    "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or \"N/k\".\n"
     "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
     "          reachable>=95,longest<=18,columns<=6\n";
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
 // Create Map followed by a Load Map. False for a string of the wrong length:
-// its message has been shown, every byte of it, as the window shows it, and
-// the command ends with status RefusedMap.
+// its message has been shown, every byte of it (escaped where it would not
+// show), and the command ends with status RefusedMap.
 bool LoadMap(TMapState& state, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
         throw ETavrinError("give either --map MAPSTRING or --file FILE");
-    const std::string text = map ? *map : FirstLine(ReadFileHead(*file, MapLineLimit));
+    const std::string text = map ? MapArgument(*map) : FirstLine(ReadFileHead(*file, MapLineLimit));
     for (int t = 1; t <= TileCount; ++t)
         state.Tiles[t].Placed = true;
     return ReadMapString(state, text);
@@ -95,6 +100,7 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
         }
         out << MakeMapString(state) << '\n';
         if (const auto save = args.Option("--save")) {
+            out.flush(); // the save may go to the same pipe (/dev/stdout)
             SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
         }
         if (args.Flag("--stats") && where)
@@ -183,6 +189,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                           err);
         if (command == "sheet")
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
+        if (command == "share")
+            return Share(TArguments(args, 1, {"--map", "--file"}, {}), out, err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;
@@ -195,9 +203,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const std::bad_alloc&) {
         err << "tavrin-cli: Out of memory\n";
     } catch (const EFileError& e) {
-        err << "tavrin-cli: " << e.Path() << ": " << e.what() << '\n';
+        err << "tavrin-cli: " << TerminalLine(e.Path()) << ": " << TerminalLine(e.what()) << '\n';
     } catch (const std::exception& e) {
-        err << "tavrin-cli: " << e.what() << '\n';
+        err << "tavrin-cli: " << TerminalLine(e.what()) << '\n';
     }
     return 2;
 }

@@ -4,46 +4,35 @@
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "map_places.h"
+#include "map_string.h"
 #include "picture_export.h"
 #include "route_marks.h"
 #include "route_search.h"
+#include "share_code.h"
 #include "tile_folder.h"
-
-#include <QFile>
-#include <QString>
-#include <cctype>
-#include <filesystem>
-#include <new>
-#include <string_view>
 
 namespace tavrin::cli {
 
-std::string ExecutableFolder() {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string(".") : self.parent_path().string();
-}
-
 std::string DefaultTileFolder() {
-    return QFile::encodeName(TileFolderFor(QFile::decodeName(ExecutableFolder().c_str())))
-        .toStdString();
+    return TileFolderFor(ExecutableFolder());
 }
 
 bool IsPictureName(const std::string& path) {
-    return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
+    return PictureFormatForPath(path).has_value();
 }
 
 void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
                std::optional<TRouteQuery> route) {
-    const QString path = QFile::decodeName(outPath.c_str());
-    const auto format = PictureFormatForPath(path);
+    const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
+    picture.SetTileFolder(tileFolder);
     picture.DrawMap();
+    // The code of the map as read, so that the picture names the map it shows.
+    const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
     if (!route) {
-        ExportPicture(path, picture.Image(), *format);
+        ExportPicture(outPath, picture.Image(), *format, metadata);
         return;
     }
     TRoute found{};
@@ -52,7 +41,7 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
     DrawRouteMarks(marked,
                    RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
-    ExportPicture(path, marked, *format);
+    ExportPicture(outPath, marked, *format, metadata);
 }
 
 } // namespace tavrin::cli

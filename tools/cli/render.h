@@ -10,8 +10,7 @@
 
 namespace tavrin::cli {
 
-// The folder of the running executable.
-std::string ExecutableFolder();
+// Every name here is bytes, passed to the system exactly as given.
 
 // Where the tile bitmaps lie when --tiles is not given: beside tavrin-cli,
 // or in the installed data folder (see TileFolderFor).
