@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include "errors.h"
+#include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "map_places.h"
