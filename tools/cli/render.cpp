@@ -10,8 +10,13 @@
 #include "route_marks.h"
 #include "route_search.h"
 #include "share_code.h"
+#include "tile_folder.h"
 
 namespace tavrin::cli {
+
+std::string DefaultTileFolder() {
+    return TileFolderFor(ExecutableFolder());
+}
 
 bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(path).has_value();
@@ -19,9 +24,9 @@ bool IsPictureName(const std::string& path) {
 
 TTileChoice ParseTiles(const std::optional<std::string>& value) {
     if (!value || *value == "art")
-        return {TTileLook::Art, ExecutableFolder()};
+        return {TTileLook::Art, DefaultTileFolder()};
     if (*value == "bitmaps")
-        return {TTileLook::Bitmaps, ExecutableFolder()};
+        return {TTileLook::Bitmaps, DefaultTileFolder()};
     return {TTileLook::Bitmaps, *value};
 }
 
