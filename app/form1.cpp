@@ -75,7 +75,7 @@ template <typename T> T* Named(T* object, const char* name) {
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      MapSession(state), Recent(settings), Kept(settings) {
+      MapSession(state), Recent(settings), Kept(settings), SheetPrinting(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));

@@ -82,10 +82,10 @@ int main(int argc, char* argv[]) {
     // The map file's name is taken as its bytes: read as text, a name in no
     // known encoding would name another file.
     if (!line.MapFile.isEmpty())
-        QTimer::singleShot(0, &Form1,
-                           [&Form1, argument = line.MapFile,
-                            bytes = ArgumentBytes(argc, argv, line.MapFile)] {
-                               Form1.OpenStartArgument(argument, bytes);
-                           });
+        QTimer::singleShot(
+            0, &Form1,
+            [&Form1, argument = line.MapFile, bytes = ArgumentBytes(argc, argv, line.MapFile)] {
+                Form1.OpenStartArgument(argument, bytes);
+            });
     return app.exec();
 }

@@ -8,8 +8,9 @@
 #include "picture_export_dialog.h"
 #include "share_code.h"
 
-// The picture as drawn, in the format its name's extension names, or else in
-// the format of the chosen filter, naming its map in the file's metadata.
+// The map in the format its name's extension names, or else in the format
+// of the chosen filter, naming its map in the file's metadata; SVG and PDF
+// draw the tile art unless the filter chose the tile bitmaps.
 void TForm1::A_ExportPictureExecute() {
     if (!MapInMemory())
         return;
@@ -20,19 +21,19 @@ void TForm1::A_ExportPictureExecute() {
     const std::string path = LocalPath(name);
     const tavrin::TPictureMetadata metadata{
         QString::fromStdString(tavrin::ShareCode(tavrin::MakeMapString(State))), SeedText()};
-    tavrin::ExportPicture(path, Picture.Image(),
-                          tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)),
-                          metadata);
+    tavrin::ExportMap(path, State, Picture.Image(),
+                      tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)),
+                      ExportFilterLook(SaveDialog3Filter), metadata);
 }
 
 void TForm1::A_PrintExecute() {
     if (MapInMemory())
-        SheetPrinting.Print(this, Dialogs, Picture.Image(), SheetText());
+        SheetPrinting.Print(this, Dialogs, State, Picture.Image(), SheetText());
 }
 
 void TForm1::A_PrintPreviewExecute() {
     if (MapInMemory())
-        SheetPrinting.Preview(this, Dialogs, Picture.Image(), SheetText());
+        SheetPrinting.Preview(this, Dialogs, State, Picture.Image(), SheetText());
 }
 
 // The sheet of the map in memory, with "Seed N, map k" when the map shown was

@@ -4,17 +4,23 @@
 
 namespace {
 
+using tavrin::TPictureFormat;
+using tavrin::TTileLook;
+
 struct TExportFilter {
-    tavrin::TPictureFormat Format;
+    TPictureFormat Format;
+    TTileLook Look;
     const char* Filter; // description|patterns
 };
 
 // clang-format off
-constexpr std::array<TExportFilter, 4> ExportFilters{{
-    {tavrin::TPictureFormat::Png,  "PNG image (*.png)|*.png"},
-    {tavrin::TPictureFormat::Jpeg, "JPEG image (*.jpg)|*.jpg;*.jpeg"},
-    {tavrin::TPictureFormat::Svg,  "SVG drawing (*.svg)|*.svg"},
-    {tavrin::TPictureFormat::Pdf,  "PDF document (*.pdf)|*.pdf"},
+constexpr std::array<TExportFilter, 6> ExportFilters{{
+    {TPictureFormat::Png,  TTileLook::Bitmaps, "PNG image (*.png)|*.png"},
+    {TPictureFormat::Jpeg, TTileLook::Bitmaps, "JPEG image (*.jpg)|*.jpg;*.jpeg"},
+    {TPictureFormat::Svg,  TTileLook::Art,     "SVG drawing (*.svg)|*.svg"},
+    {TPictureFormat::Pdf,  TTileLook::Art,     "PDF document (*.pdf)|*.pdf"},
+    {TPictureFormat::Svg,  TTileLook::Bitmaps, "SVG drawing, Tile bitmaps (*.svg)|*.svg"},
+    {TPictureFormat::Pdf,  TTileLook::Bitmaps, "PDF document, Tile bitmaps (*.pdf)|*.pdf"},
 }};
 // clang-format on
 
@@ -32,4 +38,10 @@ tavrin::TPictureFormat ExportFilterFormat(int filter) {
     if (filter < 0 || filter >= static_cast<int>(ExportFilters.size()))
         return tavrin::TPictureFormat::Png;
     return ExportFilters[static_cast<std::size_t>(filter)].Format;
+}
+
+tavrin::TTileLook ExportFilterLook(int filter) {
+    if (filter < 0 || filter >= static_cast<int>(ExportFilters.size()))
+        return TTileLook::Art;
+    return ExportFilters[static_cast<std::size_t>(filter)].Look;
 }

@@ -1,7 +1,11 @@
 #include "qt_user_dialogs.h"
 
+#include "setup_sheet.h"
+
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -12,6 +16,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QSpacerItem>
+#include <QSpinBox>
 #include <algorithm>
 
 namespace {
@@ -126,9 +131,31 @@ QString TQtUserDialogs::GetSaveFileAndFilter(QWidget* parent, const TFileDialog&
     return RunFileDialog(parent, dialog, &filter);
 }
 
-bool TQtUserDialogs::ExecPrintDialog(QWidget* parent, QPrinter& printer) {
+bool TQtUserDialogs::ExecPrintDialog(QWidget* parent, QPrinter& printer,
+                                     tavrin::TSheetOptions& options) {
     QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    // The sheet's page: the spin box's lowest value stands for "as large as
+    // the pages allow".
+    QWidget sheet;
+    sheet.setWindowTitle(QStringLiteral("Sheet"));
+    auto* bitmaps = new QCheckBox(QStringLiteral("Tile bitmaps"), &sheet);
+    bitmaps->setToolTip(QStringLiteral("Draw the tile bitmaps beside the program (your own "
+                                       "pictures, say) instead of the program's tile art"));
+    bitmaps->setChecked(options.Look == tavrin::TTileLook::Bitmaps);
+    auto* size = new QSpinBox(&sheet);
+    size->setRange(tavrin::MinTileMillimetres - 1, tavrin::MaxTileMillimetres);
+    size->setSpecialValueText(QStringLiteral("as large as fits"));
+    size->setValue(options.TileMillimetres > 0 ? static_cast<int>(options.TileMillimetres)
+                                               : size->minimum());
+    auto* layout = new QFormLayout(&sheet);
+    layout->addRow(bitmaps);
+    layout->addRow(QStringLiteral("Print at N mm per tile:"), size);
+    dialog.setOptionTabs({&sheet});
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    options.Look = bitmaps->isChecked() ? tavrin::TTileLook::Bitmaps : tavrin::TTileLook::Art;
+    options.TileMillimetres = size->value() == size->minimum() ? 0 : size->value();
+    return true;
 }
 
 void TQtUserDialogs::ShowPrintPreview(QWidget* parent, QPrinter& printer,

@@ -14,7 +14,8 @@ public:
     bool InputQuery(QWidget* parent, const QString& caption, const QString& prompt,
                     QString& value) override;
     QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog, int& filter) override;
-    bool ExecPrintDialog(QWidget* parent, QPrinter& printer) override;
+    bool ExecPrintDialog(QWidget* parent, QPrinter& printer,
+                         tavrin::TSheetOptions& options) override;
     void ShowPrintPreview(QWidget* parent, QPrinter& printer,
                           const std::function<void(QPrinter&)>& paint) override;
 };

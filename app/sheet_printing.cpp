@@ -1,9 +1,24 @@
 #include "sheet_printing.h"
 
 #include <QPrinter>
+#include <QSettings>
 #include <exception>
 
-TSheetPrinting::TSheetPrinting() = default;
+namespace {
+
+const QString BitmapsKey = QStringLiteral("Sheet/TileBitmaps");
+const QString SizeKey = QStringLiteral("Sheet/TileMillimetres");
+
+} // namespace
+
+TSheetPrinting::TSheetPrinting(QSettings& settings) : Settings(settings) {
+    // Settings edited by hand may hold anything: a size out of range is none.
+    Options.Look =
+        Settings.value(BitmapsKey).toBool() ? tavrin::TTileLook::Bitmaps : tavrin::TTileLook::Art;
+    const int size = Settings.value(SizeKey).toInt();
+    if (size >= tavrin::MinTileMillimetres && size <= tavrin::MaxTileMillimetres)
+        Options.TileMillimetres = size;
+}
 
 TSheetPrinting::~TSheetPrinting() = default;
 
@@ -19,20 +34,23 @@ QPrinter& TSheetPrinting::ThePrinter() {
     return *Printer;
 }
 
-void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const QImage& picture,
-                           const tavrin::TSheetText& text) {
-    if (dialogs.ExecPrintDialog(parent, ThePrinter()))
-        tavrin::PrintSetupSheet(ThePrinter(), picture, text);
+void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
+                           const QImage& picture, const tavrin::TSheetText& text) {
+    if (!dialogs.ExecPrintDialog(parent, ThePrinter(), Options))
+        return;
+    Settings.setValue(BitmapsKey, Options.Look == tavrin::TTileLook::Bitmaps);
+    Settings.setValue(SizeKey, static_cast<int>(Options.TileMillimetres));
+    tavrin::PrintSetupSheet(ThePrinter(), state, picture, text, Options);
 }
 
-void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const QImage& picture,
-                             const tavrin::TSheetText& text) {
+void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
+                             const QImage& picture, const tavrin::TSheetText& text) {
     // The preview paints from inside Qt's own code, which an exception must
     // not cross: the first failure is kept and raised afterwards.
     std::exception_ptr failure;
     dialogs.ShowPrintPreview(parent, ThePrinter(), [&](QPrinter& printer) {
         try {
-            tavrin::PrintSetupSheet(printer, picture, text);
+            tavrin::PrintSetupSheet(printer, state, picture, text, Options);
         } catch (...) {
             if (!failure)
                 failure = std::current_exception();

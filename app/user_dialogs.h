@@ -9,6 +9,10 @@
 class QPrinter;
 class QWidget;
 
+namespace tavrin {
+struct TSheetOptions;
+}
+
 // Heads every message box and names the program.
 inline constexpr const char* ApplicationTitle = "Tavrin Map Generator";
 
@@ -47,9 +51,12 @@ public:
     virtual QString GetSaveFileAndFilter(QWidget* parent, const TFileDialog& dialog,
                                          int& filter) = 0;
 
-    // The print dialog on `printer`; true when the user chose to print, with
-    // the printer set up as chosen.
-    virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer) = 0;
+    // The print dialog on `printer`, with the sheet's own choices (tile
+    // bitmaps instead of the art, a size per tile) on a page of their own;
+    // true when the user chose to print, with the printer and `options` set
+    // up as chosen, false with both as they were.
+    virtual bool ExecPrintDialog(QWidget* parent, QPrinter& printer,
+                                 tavrin::TSheetOptions& options) = 0;
 
     // The print preview of `printer`, which calls `paint` whenever it needs
     // the pages (and once more when the user prints from it). Returns once

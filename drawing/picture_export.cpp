@@ -3,6 +3,7 @@
 #include "bmp_file.h"
 #include "pdf_subject.h"
 #include "picture_file.h"
+#include "setup_sheet.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -12,7 +13,9 @@
 #include <QPdfWriter>
 #include <QStringList>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <array>
+#include <functional>
 
 namespace tavrin {
 namespace {
@@ -38,12 +41,9 @@ const TFormatInfo& Info(TPictureFormat format) {
 }
 
 constexpr int JpegQuality = 90;
-constexpr qreal PointsPerInch = 72;
 
-// The picture's size on paper at PictureDpi.
-QSizeF SizeInPoints(const QImage& picture) {
-    return QSizeF(picture.size()) * (PointsPerInch / PictureDpi);
-}
+// Paints the map in picture pixels.
+using TMapPainting = std::function<void(QPainter&)>;
 
 QString Title(const TPictureMetadata& metadata) {
     QString title = QStringLiteral("Tavrin map");
@@ -85,46 +85,58 @@ QByteArray Raster(const QImage& picture, TPictureFormat format, const TPictureMe
     return buffer.data();
 }
 
-QByteArray Svg(const QImage& picture, const TPictureMetadata& metadata) {
+// SVG: a canvas of the map's size at PictureDpi, the map painted in
+// picture pixels.
+QByteArray Svg(QSizeF size, const TMapPainting& paint, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
     svg.setResolution(PictureDpi);
-    svg.setSize(picture.size());
-    svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
+    svg.setSize(size.toSize());
+    svg.setViewBox(QRectF(QPointF(0, 0), size));
     svg.setTitle(Title(metadata));
     svg.setDescription(Subject(metadata));
     QPainter painter(&svg);
-    painter.drawImage(QPoint(0, 0), picture);
+    paint(painter);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Svg);
     return buffer.data();
 }
 
-QByteArray Pdf(const QImage& picture, const TPictureMetadata& metadata) {
+// PDF: one page of standard paper, turned to suit the map, with the map as
+// large as the margins allow and centred.
+QByteArray Pdf(QSizeF size, const TMapPainting& paint, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Tavrin Map Generator"));
     pdf.setTitle(Title(metadata));
-    pdf.setResolution(PictureDpi);
-    // PDF pages are measured in whole points; the picture is drawn over the
-    // whole page, so the fraction of a point lost to rounding stretches it by
-    // less than a pixel instead of cutting it.
-    pdf.setPageLayout(QPageLayout(
-        QPageSize(SizeInPoints(picture), QPageSize::Point, QString(), QPageSize::ExactMatch),
-        QPageLayout::Portrait, QMarginsF()));
+    QPageLayout page = SheetPageLayout();
+    page.setOrientation(size.width() > size.height() ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
+    pdf.setPageLayout(page);
     QPainter painter(&pdf);
     if (!painter.isActive())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
-    const QSizeF page =
-        QSizeF(pdf.pageLayout().fullRectPoints().size()) * (PictureDpi / PointsPerInch);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(QPointF(0, 0), page), picture);
+    const QSizeF area = QSizeF(pdf.pageLayout().paintRectPixels(pdf.resolution()).size());
+    const qreal scale = std::min(area.width() / size.width(), area.height() / size.height());
+    painter.translate((area.width() - size.width() * scale) / 2,
+                      (area.height() - size.height() * scale) / 2);
+    painter.scale(scale, scale);
+    paint(painter);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
     return WithPdfSubject(buffer.data(), Subject(metadata));
+}
+
+QByteArray Drawing(QSizeF size, TPictureFormat format, const TMapPainting& paint,
+                   const TPictureMetadata& metadata) {
+    return format == TPictureFormat::Svg ? Svg(size, paint, metadata) : Pdf(size, paint, metadata);
+}
+
+bool IsDrawing(TPictureFormat format) {
+    return format == TPictureFormat::Svg || format == TPictureFormat::Pdf;
 }
 
 } // namespace
@@ -165,19 +177,34 @@ QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
                          const TPictureMetadata& metadata) {
     if (picture.isNull())
         throw EPictureNotEncoded(format);
-    switch (format) {
-    case TPictureFormat::Svg:
-        return Svg(picture, metadata);
-    case TPictureFormat::Pdf:
-        return Pdf(picture, metadata);
-    default:
+    if (!IsDrawing(format))
         return Raster(picture, format, metadata);
-    }
+    return Drawing(
+        QSizeF(picture.size()), format,
+        [&picture](QPainter& painter) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QPointF(0, 0), picture);
+        },
+        metadata);
+}
+
+QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
+                     TTileLook look, const TPictureMetadata& metadata) {
+    if (!IsDrawing(format) || look == TTileLook::Bitmaps)
+        return EncodePicture(picture, format, metadata);
+    return Drawing(
+        MapBoxSize(state), format,
+        [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture); }, metadata);
 }
 
 void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
                    const TPictureMetadata& metadata) {
     SavePictureBytes(path, EncodePicture(picture, format, metadata));
+}
+
+void ExportMap(const std::string& path, const TMapState& state, const QImage& picture,
+               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata) {
+    SavePictureBytes(path, EncodeMap(state, picture, format, look, metadata));
 }
 
 } // namespace tavrin

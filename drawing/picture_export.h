@@ -3,11 +3,15 @@
 // memory, so that the file is written in one atomic step afterwards.
 //
 // Raster formats (BMP, PNG, JPEG) keep the picture's own size in pixels. SVG
-// and PDF hold the picture as one embedded image on a canvas, or a page, of
-// the picture's size at 96 pixels per inch, the resolution the saved bitmaps
-// declare too.
+// is a canvas of the map's size at 96 pixels per inch, the resolution the
+// saved bitmaps declare too; PDF is one page of standard paper (A4 or
+// Letter, by the locale) with the map as large as fits. Both draw the
+// program's own tile art as vectors, or, when the user asks for the tile
+// bitmaps, the drawn picture smoothly scaled.
 
 #include "errors.h"
+#include "map_art.h"
+#include "map_state.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -60,5 +64,15 @@ QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
 // Encodes `picture` and writes it to `path` through SavePictureBytes.
 void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
                    const TPictureMetadata& metadata = {});
+
+// The whole file for the map of `state` in `format`: raster formats and the
+// bitmaps look as EncodePicture of the drawn `picture`; SVG and PDF with the
+// art look paint the tile art as vectors. Raises EPictureNotEncoded.
+QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
+                     TTileLook look, const TPictureMetadata& metadata = {});
+
+// Encodes the map as EncodeMap does and writes it to `path`.
+void ExportMap(const std::string& path, const TMapState& state, const QImage& picture,
+               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata = {});
 
 } // namespace tavrin

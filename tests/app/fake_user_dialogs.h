@@ -4,6 +4,7 @@
 // prepared text entry (none: the user cancelled). The print dialog and the
 // print preview send the printer's pages to a PDF file.
 
+#include "setup_sheet.h"
 #include "user_dialogs.h"
 
 #include <QPrinter>
@@ -22,6 +23,7 @@ struct TFakeUserDialogs : IUserDialogs {
     QList<int> StartFilters;
 
     QString PrintFile; // where the printer's pages go; empty: the print dialog is cancelled
+    std::optional<tavrin::TSheetOptions> PrintOptions; // chosen in the print dialog, if any
     int PrintDialogs = 0;
     int Previews = 0;
     std::function<void()> WhileMessageShows; // runs as if the box were open
@@ -53,11 +55,13 @@ struct TFakeUserDialogs : IUserDialogs {
         filter = AnswerFilter;
         return Answer;
     }
-    bool ExecPrintDialog(QWidget*, QPrinter& printer) override {
+    bool ExecPrintDialog(QWidget*, QPrinter& printer, tavrin::TSheetOptions& options) override {
         ++PrintDialogs;
         if (PrintFile.isEmpty())
             return false;
         ToPdfFile(printer);
+        if (PrintOptions)
+            options = *PrintOptions;
         return true;
     }
     void ShowPrintPreview(QWidget*, QPrinter& printer,

@@ -64,41 +64,50 @@ private slots:
         QCOMPARE(Dialogs->StartFilters, (QList<int>{0, filter}));
     }
 
-    // Through QPrinter to a PDF file, as a printer takes it: one whole page.
+    // Through QPrinter to a PDF file, as a printer takes it: whole pages, the
+    // tiles as art unless the print dialog chose the tile bitmaps.
     // A printer that cannot start (a print file in a missing folder) ends the
     // command with the error box, also from inside the preview.
     void printSendsTheSheet_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("file"); // empty: the print dialog is cancelled
         QTest::addColumn<QString>("error");
+        QTest::addColumn<bool>("bitmaps");
         const QString failed = QStringLiteral("The sheet could not be printed.");
         QTest::newRow("print") << "A_Print"
                                << "sheet.pdf"
-                               << "";
+                               << "" << false;
+        QTest::newRow("print with tile bitmaps") << "A_Print"
+                                                 << "sheet.pdf"
+                                                 << "" << true;
         QTest::newRow("print preview") << "A_PrintPreview"
                                        << "sheet.pdf"
-                                       << "";
+                                       << "" << false;
         QTest::newRow("print cancelled") << "A_Print"
                                          << ""
-                                         << "";
+                                         << "" << false;
         QTest::newRow("printer fails") << "A_Print"
-                                       << "missing/sheet.pdf" << failed;
+                                       << "missing/sheet.pdf" << failed << false;
         QTest::newRow("printer fails in the preview") << "A_PrintPreview"
-                                                      << "missing/sheet.pdf" << failed;
+                                                      << "missing/sheet.pdf" << failed << false;
     }
     void printSendsTheSheet() {
         QFETCH(QString, action);
         QFETCH(QString, file);
         QFETCH(QString, error);
+        QFETCH(bool, bitmaps);
         CreateMap();
         Dialogs->PrintFile = file.isEmpty() ? QString() : TileDir->filePath(file);
+        if (bitmaps)
+            Dialogs->PrintOptions = tavrin::TSheetOptions{tavrin::TTileLook::Bitmaps, 0};
         Run(action);
         QCOMPARE(Dialogs->PrintDialogs + Dialogs->Previews, 1);
         QCOMPARE(Dialogs->Errors, error.isEmpty() ? QStringList() : QStringList{error});
         if (file == QStringLiteral("sheet.pdf")) {
             const TPdfStructure pdf = PdfStructure(ReadAll(Dialogs->PrintFile));
             QVERIFY(pdf.Whole);
-            QCOMPARE(pdf.PageSizes.size(), 1);
+            QVERIFY(!pdf.PageSizes.isEmpty());
+            QCOMPARE(pdf.Images > 0, bitmaps);
         }
     }
 };

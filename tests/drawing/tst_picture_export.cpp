@@ -1,9 +1,13 @@
 // Exported pictures: each format's file is what it says and holds the whole
-// picture at its own size, and the name chooses the format. Writing the file
-// is the file layer's, tested there.
+// picture at its own size (PDF: on a page of standard paper), the name
+// chooses the format, and SVG and PDF draw the tile art as vectors. Writing
+// the file is the file layer's, tested there.
 
+#include "acceptance.h"
 #include "pdf_structure.h"
 #include "picture_export.h"
+#include "setup_sheet.h"
+#include "test_state.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -78,7 +82,7 @@ private slots:
         QTest::newRow("pdf") << TPictureFormat::Pdf << QByteArray("%PDF-1.");
     }
     // Raster files and SVG read back as the whole picture at its own size;
-    // the PDF is one whole page of the picture's size at 96 pixels per inch.
+    // the PDF is one whole page of the locale's paper, turned to suit it.
     void fileIsWhatItSays() {
         QFETCH(TPictureFormat, format);
         QFETCH(QByteArray, magic);
@@ -90,7 +94,8 @@ private slots:
         if (format == TPictureFormat::Pdf) {
             const TPdfStructure pdf = PdfStructure(bytes);
             QVERIFY(pdf.Whole);
-            QCOMPARE(pdf.PageSizes, QList<QSizeF>{QSizeF(225, 131)}); // 131.25 points, rounded
+            const QSizeF paper = QSizeF(DefaultPaper().sizePoints());
+            QCOMPARE(pdf.PageSizes, QList<QSizeF>{paper.transposed()});
             return;
         }
         if (format == TPictureFormat::Svg) {
@@ -111,6 +116,20 @@ private slots:
                  qPrintable(colours[0].name() + ' ' + colours[1].name()));
         if (format == TPictureFormat::Png || format == TPictureFormat::Bmp)
             QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    // The art is vectors and text: no raster image in either file.
+    void artIsVectors() {
+        auto state = test::FreshState(7);
+        CreateMap(*state);
+        const QImage picture = Picture();
+        const QByteArray pdf = EncodeMap(*state, picture, TPictureFormat::Pdf, TTileLook::Art);
+        QCOMPARE(PdfStructure(pdf).Images, 0);
+        QVERIFY(PdfStructure(EncodeMap(*state, picture, TPictureFormat::Pdf, TTileLook::Bitmaps))
+                    .Images > 0);
+        const QByteArray svg = EncodeMap(*state, picture, TPictureFormat::Svg, TTileLook::Art);
+        QVERIFY(QSvgRenderer(svg).isValid());
+        QVERIFY(!svg.contains("<image"));
     }
 
     // The map's code and naming travel inside the file: PNG and JPEG text

@@ -13,6 +13,7 @@
 struct TPdfStructure {
     bool Whole = false;      // header, trailer, and startxref pointing at the xref table
     QList<QSizeF> PageSizes; // MediaBox of every page object, in points
+    int Images = 0;          // image objects (raster pictures) in the file
 };
 
 inline TPdfStructure PdfStructure(const QByteArray& bytes) {
@@ -29,7 +30,9 @@ inline TPdfStructure PdfStructure(const QByteArray& bytes) {
         QStringLiteral(
             R"(/Type\s*/Page\b(?!s)[^>]*?/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])"),
         QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression image(QStringLiteral(R"(/Subtype\s*/Image\b)"));
     const QString text = QString::fromLatin1(bytes);
+    pdf.Images = static_cast<int>(text.count(image));
     for (auto match = page.globalMatch(text); match.hasNext();) {
         const auto m = match.next();
         pdf.PageSizes << QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());

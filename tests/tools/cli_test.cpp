@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "map_figures.h"
+#include "pdf_structure.h"
 #include "stats.h"
 
 #include <QImage>
@@ -135,6 +136,8 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"sheet", "--map", Map12345},
         {"sheet", "--map", Map12345, "--out", "sheet.png"},
         {"sheet", "--map", Map12345, "--out", "sheet"},
+        {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--paper", "B5"},
+        {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--tile-size", "5"},
         {"stats"},
         {"stats", "--seeds", "5"},
         {"stats", "--seeds", "9..3"},
@@ -359,6 +362,23 @@ TEST(CliRender, FormatFollowsExtensionAndSheetIsAPdf) {
         EXPECT_TRUE(r.err.empty()) << r.err;
         EXPECT_EQ(ReadFile(args[2]).substr(0, magic.size()), magic) << args[2];
     }
+}
+
+// --paper and --tile-size reach the sheet: Letter pages, and a map at 100 mm
+// a tile is a poster of several pages after the table's.
+TEST(CliSheet, PaperAndTileSizeReachTheSheet) {
+    const TTempDir dir;
+    const std::string out = dir / "sheet.pdf";
+    const TResult r = RunTool({"sheet", "--map", Map12345, "--out", out, "--paper", "letter",
+                               "--tile-size", "100", "--tiles", "art"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string bytes = ReadFile(out);
+    const TPdfStructure pdf =
+        PdfStructure(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    ASSERT_GT(pdf.PageSizes.size(), 2);
+    for (const QSizeF& page : pdf.PageSizes)
+        EXPECT_TRUE(page == QSizeF(612, 792) || page == QSizeF(792, 612));
+    EXPECT_EQ(pdf.Images, 0);
 }
 
 // The real program, as a shell runs it: a failure is one line on stderr that

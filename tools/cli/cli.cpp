@@ -33,8 +33,9 @@ constexpr const char* Usage =
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
-    "[--tiles DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
-    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
+    "[--tiles art|bitmaps|DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
+    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
+    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
     "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
@@ -159,8 +160,7 @@ int Render(const TArguments& args, std::ostream& err) {
     TSession session(err);
     if (!LoadMap(*session.state, args))
         return RefusedMap;
-    RenderMap(*session.state, args.Option("--tiles").value_or(DefaultTileFolder()), *outPath,
-              route);
+    RenderMap(*session.state, ParseTiles(args.Option("--tiles")), *outPath, route);
     return 0;
 }
 

@@ -22,23 +22,33 @@ bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(path).has_value();
 }
 
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+TTileChoice ParseTiles(const std::optional<std::string>& value) {
+    if (!value || *value == "art")
+        return {TTileLook::Art, DefaultTileFolder()};
+    if (*value == "bitmaps")
+        return {TTileLook::Bitmaps, DefaultTileFolder()};
+    return {TTileLook::Bitmaps, *value};
+}
+
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
                std::optional<TRouteQuery> route) {
     const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
     TMapPicture picture(state);
-    picture.SetTileFolder(tileFolder);
+    picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
     // The code of the map as read, so that the picture names the map it shows.
     const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
+    // The tile art needs fonts for its names and numbers.
+    const TFontsReady fonts;
     if (!route) {
-        ExportPicture(outPath, picture.Image(), *format, metadata);
+        ExportMap(outPath, state, picture.Image(), *format, tiles.Look, metadata);
         return;
     }
+    // The route's marks are drawn on the picture of the tile bitmaps.
     TRoute found{};
     FindShortestPath(state, route->From, route->To, found);
-    const TFontsReady fonts;
     QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
     DrawRouteMarks(marked,
                    RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));

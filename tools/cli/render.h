@@ -3,6 +3,7 @@
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
 #include "location.h"
+#include "map_art.h"
 #include "map_state.h"
 
 #include <optional>
@@ -24,10 +25,20 @@ bool IsPictureName(const std::string& path);
 inline constexpr const char* PictureNameText =
     "--out must name a .bmp, .png, .jpg, .svg or .pdf file";
 
-// Draws the tiles of `state` with the bitmaps of `tileFolder` and saves the
-// picture to `outPath` in the format its extension names (".bmp": 24-bit
-// Windows bitmap, byte for byte as Save Map as .bmp writes it). The picture
-// is encoded in memory and saved through the file layer. Missing bitmaps are
+// What --tiles chose: "art" draws the program's own tile art as vectors,
+// "bitmaps" the tile bitmaps beside tavrin-cli, and any other value names a
+// folder of tile bitmaps (write ./art for a folder called art).
+struct TTileChoice {
+    TTileLook Look = TTileLook::Art;
+    std::string Folder;
+};
+TTileChoice ParseTiles(const std::optional<std::string>& value);
+
+// Draws the tiles of `state` with the bitmaps of the chosen folder and saves
+// the map to `outPath` in the format its extension names (".bmp": 24-bit
+// Windows bitmap, byte for byte as Save Map as .bmp writes it; .svg and .pdf
+// with the tile art as vectors unless bitmaps were chosen). The file is
+// encoded in memory and saved through the file layer. Missing bitmaps are
 // reported through the state's messages and the drawing goes on; errors
 // raise.
 //
@@ -38,7 +49,7 @@ struct TRouteQuery {
     TLocation From;
     TLocation To;
 };
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
                std::optional<TRouteQuery> route = std::nullopt);
 
 } // namespace tavrin::cli

@@ -14,8 +14,26 @@
 #include <ostream>
 
 namespace tavrin::cli {
+namespace {
+
+// The paper --paper names, in any case; the locale's when none is given.
+QPageSize Paper(const std::optional<std::string>& name) {
+    if (!name)
+        return DefaultPaper();
+    const QString word = QString::fromStdString(*name).toLower();
+    if (word == QLatin1String("a4"))
+        return QPageSize(QPageSize::A4);
+    if (word == QLatin1String("letter"))
+        return QPageSize(QPageSize::Letter);
+    if (word == QLatin1String("a3"))
+        return QPageSize(QPageSize::A3);
+    throw ETavrinError("--paper must be A4, Letter or A3");
+}
+
+} // namespace
+
 std::vector<std::string> SheetOptions() {
-    return {"--map", "--file", "--out", "--tiles"};
+    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size"};
 }
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
@@ -28,6 +46,14 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
         throw ETavrinError("--out must name a .pdf file");
 
+    const QPageSize paper = Paper(args.Option("--paper"));
+    TSheetOptions options;
+    const TTileChoice tiles = ParseTiles(args.Option("--tiles"));
+    options.Look = tiles.Look;
+    if (const auto size = args.Option("--tile-size"))
+        options.TileMillimetres = static_cast<double>(
+            ParseNumber(*size, MinTileMillimetres, MaxTileMillimetres, "--tile-size"));
+
     TSession session(err);
     TMapState& state = *session.state;
     if (!loadMap(state, args))
@@ -35,9 +61,10 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     const TFontsReady fonts;
     TMapPicture picture(state);
-    picture.SetTileFolder(args.Option("--tiles").value_or(DefaultTileFolder()));
+    picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
-    const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(state, QString()));
+    const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, QString()),
+                                         options, SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
 }

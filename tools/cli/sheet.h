@@ -1,7 +1,7 @@
 #pragma once
-// tavrin-cli sheet: the set-up sheet of a map as a one-page PDF, painted by
-// the same function as the window's Print, on the page the window's printer
-// starts with (A4).
+// tavrin-cli sheet: the set-up sheet of a map as a PDF, painted by the same
+// function as the window's Print, on A4, Letter or A3 (by default the paper
+// the window's printer starts with).
 
 #include "arguments.h"
 #include "map_state.h"
@@ -20,12 +20,13 @@ using TMapLoader = bool (*)(TMapState& state, const TArguments& args);
 // The exit status of a command whose map string was refused.
 inline constexpr int RefusedMapStatus = 2;
 
-// sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]: draws
-// the map with the tile bitmaps beside tavrin-cli (or those of --tiles) and
-// writes the sheet to FILE.pdf, replacing an existing file only once the new
-// one is whole. Missing bitmaps are reported on `err` and the sheet is still
-// written; a bad argument or a failed write raises, a refused map string
-// gives RefusedMapStatus.
+// sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--paper A4|Letter|A3]
+// [--tile-size MM] [--tiles art|bitmaps|DIR]: writes the sheet to FILE.pdf,
+// replacing an existing file only once the new one is whole. The tiles are
+// the program's art unless --tiles chooses bitmaps; --tile-size prints the
+// map at MM millimetres a tile, over several pages when it needs them. Missing bitmaps are reported
+// on `err` and the sheet is still written; a bad argument or a failed write raises, a refused map
+// string gives RefusedMapStatus.
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap);
 
 } // namespace tavrin::cli

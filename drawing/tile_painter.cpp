@@ -10,10 +10,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <algorithm>
 #include <array>
 #include <checked.h>
 #include <cmath>
+#include <mutex>
 #include <vector>
 
 namespace tavrin::tileart {
@@ -50,10 +52,13 @@ QFont TextFont(int pixelSize) {
     return font;
 }
 
-QPainterPath RoadCurve(const TRoadPath& path, const TPlacement& place) {
+// The course of a road. Bitmaps run a road on a little past the edge, so that
+// it fills the hexagon's last pixels; vectors stop it on the edge, where its
+// flat end lies along the edge (the road meets the edge square).
+QPainterPath RoadCurve(const TRoadPath& path, const TPlacement& place, bool toTheEdge = false) {
     QPainterPath curve(place(path.Start));
     curve.quadTo(place(path.Control), place(path.End));
-    if (path.Edge != 0) {
+    if (path.Edge != 0 && !toTheEdge) {
         // Run on a little past the edge so the road fills the hexagon's last
         // pixels; whatever lies outside is keyed away.
         const TPoint n = EdgeNormal(path.Edge);
@@ -183,16 +188,64 @@ void KeyAndRim(QImage& image) {
     }
 }
 
-} // namespace
+QString TileName(const TTile& record) {
+    return QString::fromLatin1(record.Name.View().data(),
+                               static_cast<qsizetype>(record.Name.View().size()));
+}
 
-QImage RenderTile(const TMapState& state, int tile, int rotation) {
-    const TTile& record = state.Tiles[tile];
-    InRange<1, 6>(rotation);
+struct TNamePlace {
+    int Pixels = 0;
+    QRectF Box;
+};
+
+// Where the name goes and how large, for one tile in one rotation. The search
+// is slow next to painting, and its answer depends only on the catalogue
+// (which is the same in every run) and the fonts, so each is found once.
+const TNamePlace& NamePlaceOf(const TTile& record, int tile, int rotation,
+                              const std::vector<QPointF>& clearings,
+                              const std::vector<QPointF>& roads) {
+    static std::mutex guard;
+    static std::array<std::array<TNamePlace, 7>, TileCount + 1> found{};
+    const std::lock_guard<std::mutex> lock(guard);
+    TNamePlace& place = found[static_cast<std::size_t>(tile)][static_cast<std::size_t>(rotation)];
+    if (place.Pixels != 0)
+        return place;
+    const QString name = TileName(record);
+    // On crowded tiles a smaller name may find a place clear of all clearings.
+    int pixels = 12;
+    double score = 0;
+    QRectF box = NameBox(name, TextFont(pixels), clearings, roads, score);
+    for (int size = 11; size >= SmallestNamePixels && score >= ClearingOverlap; --size) {
+        double smallerScore = 0;
+        const QRectF smallerBox = NameBox(name, TextFont(size), clearings, roads, smallerScore);
+        if (smallerScore < ClearingOverlap) {
+            pixels = size;
+            box = smallerBox;
+            score = smallerScore;
+        }
+    }
+    place = {pixels, box};
+    return place;
+}
+
+// The hexagon as a polygon in bitmap pixels: corners on the left and right
+// sides of the bitmap, flat edges along its top and at 175 pixels.
+QPolygonF HexOutline() {
+    constexpr double w = HexWidth;
+    constexpr double h = HexHeight;
+    return QPolygonF({QPointF(0, h / 2), QPointF(w / 4, 0), QPointF(3 * w / 4, 0),
+                      QPointF(w, h / 2), QPointF(3 * w / 4, h), QPointF(w / 4, h)});
+}
+
+// The art above the ground, in bitmap pixels: terrain symbols, roads,
+// clearings with their numbers and the name. Both forms of the art paint it;
+// the bitmap keys away whatever lies outside the hexagon, while the vectors
+// (`vector`) keep to it themselves, since not every device clips (SVG files
+// do not).
+void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation,
+                      bool vector = false) {
     const TPlacement place{rotation};
     const TTerrainStyle& style = StyleForKind(record.Kind);
-
-    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
-    PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
 
     const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
     std::vector<QPointF> clearings;
@@ -204,31 +257,18 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
         }
     }
     const std::vector<QPointF> roadSamples = RoadSamples(paths, place);
-    const QString name = QString::fromLatin1(record.Name.View().data(),
-                                             static_cast<qsizetype>(record.Name.View().size()));
-    // On crowded tiles a smaller name may find a place clear of all clearings.
-    QFont nameFont = TextFont(12);
-    double score = 0;
-    QRectF nameBox = NameBox(name, nameFont, clearings, roadSamples, score);
-    for (int size = 11; size >= 10 && score >= ClearingOverlap; --size) {
-        double smallerScore = 0;
-        const QFont smaller = TextFont(size);
-        const QRectF smallerBox = NameBox(name, smaller, clearings, roadSamples, smallerScore);
-        if (smallerScore < ClearingOverlap) {
-            nameFont = smaller;
-            nameBox = smallerBox;
-            score = smallerScore;
-        }
-    }
+    const QString name = TileName(record);
+    const TNamePlace& namePlace = NamePlaceOf(record, tile, rotation, clearings, roadSamples);
+    const QFont nameFont = TextFont(namePlace.Pixels);
+    const QRectF nameBox = namePlace.Box;
 
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintFeatures(painter, style, tile, place, clearings, roadSamples, nameBox);
 
     painter.setBrush(Qt::NoBrush);
     for (const TRoadPath& path : paths) {
-        const QPainterPath curve = RoadCurve(path, place);
+        const QPainterPath curve = RoadCurve(path, place, vector);
         painter.setPen(
             QPen(RoadEdging, RoadEdgingWidth, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         painter.drawPath(curve);
@@ -253,10 +293,81 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
     painter.drawRoundedRect(nameBox, 4.0, 4.0);
     painter.setFont(nameFont);
     painter.drawText(nameBox, Qt::AlignCenter, name);
+}
+
+// The ground of the vector art: the kind's colour, mottled by a few soft
+// patches drawn from the tile's number, so that it reads like the bitmap's
+// texture at a fraction of the size.
+void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) {
+    const QColor ground = Colour(style.Ground);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ground);
+    painter.drawPolygon(HexOutline());
+    for (std::uint32_t i = 0; i < 24; ++i) {
+        const std::uint32_t h = MixBits(static_cast<std::uint32_t>(tile) * 2654435761u + i);
+        const int delta = static_cast<int>(h % 17u) - 8;
+        painter.setBrush(QColor(std::clamp(ground.red() + delta, 0, 255),
+                                std::clamp(ground.green() + delta, 0, 255),
+                                std::clamp(ground.blue() + delta, 0, 255)));
+        const QPointF at(static_cast<double>((h >> 5) % 200u),
+                         static_cast<double>((h >> 13) % 175u));
+        const double r = 14.0 + static_cast<double>((h >> 21) % 18u);
+        // Only patches wholly inside the hexagon: the ground is not cut.
+        if (BoxInsideHex(QRectF(at.x() - r, at.y() - r * 0.7, 2 * r, 1.4 * r)))
+            painter.drawEllipse(at, r, r * 0.7);
+    }
+}
+
+} // namespace
+
+QImage RenderTile(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TTerrainStyle& style = StyleForKind(record.Kind);
+
+    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
+    PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
+    QPainter painter(&image);
+    PaintTileContent(painter, record, tile, rotation);
     painter.end();
 
     KeyAndRim(image);
     return image;
+}
+
+int NamePixels(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TPlacement place{rotation};
+    std::vector<QPointF> clearings;
+    for (int c = 1; c <= 6; ++c)
+        if (record.Clearings[c].Present)
+            clearings.push_back(place(ClearingPosition(tile, c)));
+    const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
+    return NamePlaceOf(record, tile, rotation, clearings, RoadSamples(paths, place)).Pixels;
+}
+
+void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
+                  const QRectF& box) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    const TTerrainStyle& style = StyleForKind(record.Kind);
+
+    painter.save();
+    painter.translate(box.topLeft());
+    painter.scale(box.width() / BitmapSize, box.height() / BitmapSize);
+    PaintVectorGround(painter, style, tile);
+    PaintTileContent(painter, record, tile, rotation, true);
+    // The rim that sets neighbouring tiles apart, as the bitmap darkens it:
+    // a pixel wide inside the hexagon.
+    const QColor ground = Colour(style.Ground);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(ground.red() * 3 / 5, ground.green() * 3 / 5, ground.blue() * 3 / 5),
+                        1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPolygon(
+        QPolygonF({QPointF(0.6, 87.5), QPointF(50.3, 0.5), QPointF(149.7, 0.5),
+                   QPointF(199.4, 87.5), QPointF(149.7, 174.5), QPointF(50.3, 174.5)}));
+    painter.restore();
 }
 
 } // namespace tavrin::tileart
