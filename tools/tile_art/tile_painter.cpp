@@ -6,12 +6,15 @@
 #include "terrain_style.h"
 #include "tile_frame.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <array>
+#include <catalogue.h>
 #include <checked.h>
 #include <cmath>
 #include <vector>
@@ -183,16 +186,12 @@ void KeyAndRim(QImage& image) {
     }
 }
 
-} // namespace
-
-QImage RenderTile(const TMapState& state, int tile, int rotation) {
+// Everything of a tile's picture above its ground: symbols, roads,
+// clearings and the name, in bitmap pixels, for any paint device.
+void PaintArt(QPainter& painter, const TMapState& state, int tile, int rotation) {
     const TTile& record = state.Tiles[tile];
-    InRange<1, 6>(rotation);
     const TPlacement place{rotation};
     const TTerrainStyle& style = StyleForKind(record.Kind);
-
-    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
-    PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
 
     const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
     std::vector<QPointF> clearings;
@@ -221,7 +220,6 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
         }
     }
 
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     PaintFeatures(painter, style, tile, place, clearings, roadSamples, nameBox);
@@ -253,10 +251,75 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
     painter.drawRoundedRect(nameBox, 4.0, 4.0);
     painter.setFont(nameFont);
     painter.drawText(nameBox, Qt::AlignCenter, name);
-    painter.end();
+}
 
+// The hexagon's outline in bitmap pixels, corner to corner.
+QPolygonF HexOutline() {
+    return QPolygonF({QPointF(0, HexHeight / 2.0), QPointF(HexWidth / 4.0, 0),
+                      QPointF(HexWidth * 3 / 4.0, 0), QPointF(HexWidth, HexHeight / 2.0),
+                      QPointF(HexWidth * 3 / 4.0, HexHeight), QPointF(HexWidth / 4.0, HexHeight)});
+}
+
+// The SVG generator drops clip paths, so the hexagon's clip goes into the
+// document afterwards: defined once, and set on the group that holds the
+// whole drawing. Fonts get fallbacks for devices without DejaVu.
+QByteArray ClippedToHexagon(QByteArray svg) {
+    QByteArray points;
+    for (const QPointF& p : HexOutline())
+        points += QByteArray::number(p.x()) + ',' + QByteArray::number(p.y()) + ' ';
+    svg.replace("<defs>\n</defs>", "<defs><clipPath id=\"hexagon\"><polygon points=\"" +
+                                       points.trimmed() + "\"/></clipPath></defs>");
+    const qsizetype group = svg.indexOf("<g ");
+    if (group >= 0)
+        svg.insert(group + 3, "clip-path=\"url(#hexagon)\" ");
+    svg.replace("font-family=\"DejaVu Sans\"", "font-family=\"DejaVu Sans, Verdana, sans-serif\"");
+    return svg;
+}
+
+} // namespace
+
+QImage RenderTile(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
+    PaintGround(image, StyleForKind(record.Kind), static_cast<std::uint32_t>(tile) * 2654435761u);
+    QPainter painter(&image);
+    PaintArt(painter, state, tile, rotation);
+    painter.end();
     KeyAndRim(image);
     return image;
+}
+
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation) {
+    const TTile& record = state.Tiles[tile];
+    InRange<1, 6>(rotation);
+    // The ground is texture, not drawing: a quarter of its size is enough
+    // and keeps the file small.
+    QImage ground(BitmapSize, BitmapSize, QImage::Format_RGB32);
+    PaintGround(ground, StyleForKind(record.Kind), static_cast<std::uint32_t>(tile) * 2654435761u);
+    ground = ground.scaled(BitmapSize / 4, BitmapSize / 4, Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(BitmapSize, BitmapSize));
+    generator.setViewBox(QRect(0, 0, BitmapSize, BitmapSize));
+    generator.setTitle(QString::fromStdString(TileBitmapStem(tile, rotation)));
+    QPainter painter(&generator);
+    QPainterPath hexagon;
+    hexagon.addPolygon(HexOutline());
+    hexagon.closeSubpath();
+    painter.setClipPath(hexagon);
+    painter.drawImage(QRectF(0, 0, BitmapSize, BitmapSize), ground);
+    PaintArt(painter, state, tile, rotation);
+    // The rim: half of the stroke falls inside the clip, as the bitmap's
+    // one darker pixel does.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0, 0, 0, 102), 2.0));
+    painter.drawPath(hexagon);
+    painter.end();
+    return ClippedToHexagon(buffer.data());
 }
 
 } // namespace tavrin::tileart

@@ -8,6 +8,7 @@
 #include "clearing_layout.h"
 #include "rgb.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <map_state.h>
 
@@ -22,5 +23,9 @@ inline constexpr TRgb RoadColour{236, 218, 166};
 // The picture of tile 1..20 with rotation 1..6, in QImage::Format_RGB32.
 // Throws ERangeError for a tile or rotation outside its range.
 QImage RenderTile(const TMapState& state, int tile, int rotation);
+
+// The same tile as an SVG document for the web page: drawn in vectors over a
+// coarser ground texture, clipped to the hexagon, with nothing outside it.
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation);
 
 } // namespace tavrin::tileart
