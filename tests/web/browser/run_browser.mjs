@@ -1,0 +1,181 @@
+// node --experimental-websocket run_browser.mjs SITE_DIR TAVRIN_CLI ARTEFACT_DIR
+// The page in a real browser (the system's headless Chromium) against a static
+// server on 127.0.0.1, tried as a new user would at a phone's size and a
+// desktop's: the maps of a seed equal tavrin-cli's, a link opens its map, two
+// tapped clearings give tavrin-cli's route text, the fitted map fits the
+// screen, the page prints its sheet and works offline. Prints the page's
+// figures (first map drawn, Create Map median, gzipped size) and keeps
+// screenshots in ARTEFACT_DIR.
+
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { serve } from '../../../web/tools/serve.mjs';
+import { Browser } from './cdp.mjs';
+
+const [site, cli, artefacts] = process.argv.slice(2);
+mkdirSync(artefacts, { recursive: true });
+const cliLines = (...args) => execFileSync(cli, args, { encoding: 'latin1' }).split('\n').filter(Boolean);
+
+const server = await serve(site);
+const base = `http://127.0.0.1:${server.address().port}/`;
+const browser = await Browser.launch();
+let failed = false;
+const figures = [];
+
+async function step(name, body) {
+    try {
+        await body();
+        console.log(`ok    ${name}`);
+    } catch (error) {
+        failed = true;
+        console.log(`FAIL  ${name}\n${error.stack}`);
+    }
+}
+
+async function open(address, width, height, mobile) {
+    const page = await browser.newPage();
+    await page.setSize(width, height, mobile);
+    await page.goto(base + address);
+    await page.waitFor(`document.body.dataset.drawn !== undefined`);
+    return page;
+}
+
+const shownMap = (page) => page.evaluate('tavrinPage.map.mapString');
+const seedMaps = cliLines('generate', '--seed', '12345', '--count', '3');
+
+await step('the first map is drawn within a second of opening the page', async () => {
+    const page = await browser.newPage();
+    await page.setSize(1280, 800, false);
+    await page.goto(base);
+    await page.waitFor(`performance.getEntriesByName('tavrin-first-map').length === 1`);
+    const ms = await page.evaluate(`performance.getEntriesByName('tavrin-first-map')[0].startTime`);
+    figures.push(`first map drawn ${ms.toFixed(0)} ms after opening the page`);
+    assert.ok(ms < 1000, `${ms} ms`);
+    // The service worker keeps the page for the offline check below.
+    await page.waitFor(`navigator.serviceWorker.controller !== null || navigator.serviceWorker.ready.then(() => true)`);
+});
+
+await step('seed 12345 and the next two maps equal tavrin-cli generate', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const shown = [await shownMap(page)];
+    for (let k = 2; k <= 3; ++k) {
+        await page.evaluate(`document.querySelector('#create').click()`);
+        await page.waitFor(`location.hash === '#12345/${k}'`);
+        shown.push(await shownMap(page));
+    }
+    assert.deepEqual(shown, seedMaps);
+    const listing = await page.evaluate(`document.querySelector('#listing').textContent`);
+    assert.deepEqual(listing.split('\n'), cliLines('list', '--map', seedMaps[2]));
+    writeFileSync(join(artefacts, 'desktop.png'), await page.screenshot());
+});
+
+await step('a link with a map code opens that map; a bad one keeps the map shown', async () => {
+    const page = await open('#' + encodeURIComponent(seedMaps[1]), 1280, 800, false);
+    assert.equal(await shownMap(page), seedMaps[1]);
+    assert.equal(await page.evaluate('location.hash'), '#' + encodeURIComponent(seedMaps[1]));
+    await page.evaluate(`location.hash = '#too-short'`);
+    await page.waitFor(`!document.querySelector('#message').hidden`);
+    assert.match(await page.evaluate(`document.querySelector('#message p').textContent`),
+        /^Internal Error: mapstring not valid=too-short$/);
+    assert.equal(await shownMap(page), seedMaps[1]);
+});
+
+await step('at 390 x 844 the fitted map fits the screen, and two taps give the route', async () => {
+    const page = await open('#12345/1', 390, 844, true);
+    const box = await page.evaluate(`(() => {
+        const r = document.querySelector('#map .tiles').getBoundingClientRect();
+        return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+    })()`);
+    assert.ok(box.left >= 0 && box.top >= 0 && box.right <= 390 && box.bottom <= 844,
+        JSON.stringify(box));
+    // A destination some roads away, chosen by the engine's own answers.
+    const target = await page.evaluate(`(() => {
+        const from = { tile: 11, clearing: 1 };
+        for (let tile = 20; tile >= 1; --tile)
+            for (let clearing = 1; clearing <= 6; ++clearing) {
+                const r = tavrinPage.engine.route(from, { tile, clearing });
+                if (r.found && r.lines.length >= 4)
+                    return { tile, clearing };
+            }
+        return null;
+    })()`);
+    assert.ok(target);
+    for (const at of [{ tile: 11, clearing: 1 }, target]) {
+        const p = await page.evaluate(`(() => {
+            const c = tavrinPage.engine.clearingCentre(${JSON.stringify(at)});
+            const t = tavrinPage.view.transform;
+            const r = document.querySelector('#map').getBoundingClientRect();
+            return { x: r.left + t.x + c.x * t.scale, y: r.top + t.y + c.y * t.scale };
+        })()`);
+        await page.tap(p.x, p.y);
+    }
+    await page.waitFor(`document.querySelector('#route-lines').textContent !== ''`);
+    const lines = await page.evaluate(`document.querySelector('#route-lines').textContent`);
+    assert.deepEqual(lines.split('\n'),
+        cliLines('route', '--map', seedMaps[0], '11', '1', String(target.tile), String(target.clearing)));
+    assert.equal(await page.evaluate(`document.querySelectorAll('#map .route .road').length`),
+        lines.split('\n').length - 1);
+    writeFileSync(join(artefacts, 'phone-route.png'), await page.screenshot());
+});
+
+await step('Create Map in the page: median under 100 us', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    // Timers are coarse in a page, so each sample times a batch of maps.
+    const median = await page.evaluate(`(() => {
+        const samples = [];
+        for (let batch = 0; batch < 41; ++batch) {
+            const start = performance.now();
+            for (let i = 0; i < 25; ++i)
+                tavrinPage.engine.createMap();
+            samples.push((performance.now() - start) / 25 * 1000);
+        }
+        samples.sort((a, b) => a - b);
+        return samples[20];
+    })()`);
+    figures.push(`Create Map median ${median.toFixed(1)} us`);
+    assert.ok(median < 100, `${median} us`);
+});
+
+await step('WebAssembly and JavaScript under 300 KB gzipped, tile art aside', async () => {
+    const code = ['tavrin_engine.wasm', 'tavrin_engine.js', 'sw.js',
+        ...readdirSync(join(site, 'js')).map((name) => `js/${name}`)];
+    const bytes = code.reduce((sum, file) => sum + gzipSync(readFileSync(join(site, file)), { level: 9 }).length, 0);
+    const tiles = readdirSync(join(site, 'tiles'))
+        .reduce((sum, file) => sum + gzipSync(readFileSync(join(site, 'tiles', file)), { level: 9 }).length, 0);
+    figures.push(`WebAssembly + JavaScript ${(bytes / 1024).toFixed(1)} KB gzipped; tile art ${(tiles / 1024).toFixed(0)} KB gzipped`);
+    assert.ok(bytes < 300 * 1024, `${bytes} bytes`);
+});
+
+await step('printing shows the set-up sheet alone', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    await page.send('Emulation.setEmulatedMedia', { media: 'print' });
+    const shown = await page.evaluate(`[getComputedStyle(document.querySelector('#sheet')).display,
+        getComputedStyle(document.querySelector('main')).display,
+        document.querySelectorAll('#sheet tbody tr').length]`);
+    assert.deepEqual(shown, ['block', 'none', 20]);
+    writeFileSync(join(artefacts, 'print.png'), await page.screenshot());
+});
+
+await step('after the first visit the page opens offline', async () => {
+    const page = await open('#12345/2', 1280, 800, false);
+    await page.waitFor(`navigator.serviceWorker.controller !== null`);
+    await page.send('Network.enable');
+    await page.send('Network.emulateNetworkConditions',
+        { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    await page.send('Page.reload', { ignoreCache: false });
+    await page.waitFor(`document.body?.dataset.drawn === '#12345/2'`);
+    assert.equal(await shownMap(page), seedMaps[1]);
+    const broken = await page.evaluate(`[...document.querySelectorAll('#map image')]
+        .filter((image) => image.getBBox().width === 0).length`);
+    assert.equal(broken, 0);
+});
+
+await browser.close();
+server.close();
+for (const line of figures)
+    console.log(`figure: ${line}`);
+console.log(`screenshots in ${artefacts}`);
+process.exit(failed ? 1 : 0);

@@ -1,0 +1,26 @@
+// The set-up sheet the page prints: the map code, the whole map and the tile
+// listing as a table, filled for every map and shown only on paper (see the
+// print rules of style.css).
+
+import { svgElement, tileGroup } from './map_svg.js';
+
+export function fillSheet(sheet, map) {
+    sheet.querySelector('.sheet-code').textContent = map.shareCode ?? map.mapString;
+    const picture = svgElement('svg', {
+        viewBox: `0 0 ${map.width} ${map.height}`,
+        preserveAspectRatio: 'xMidYMid meet',
+    });
+    picture.append(tileGroup(map));
+    sheet.querySelector('.sheet-map').replaceChildren(picture);
+    const rows = map.tiles.map((tile) => {
+        const row = document.createElement('tr');
+        for (const value of [tile.name,
+                             tile.col, tile.row, tile.rotation]) {
+            const cell = document.createElement('td');
+            cell.textContent = String(value);
+            row.append(cell);
+        }
+        return row;
+    });
+    sheet.querySelector('tbody').replaceChildren(...rows);
+}
