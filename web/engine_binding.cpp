@@ -1,17 +1,17 @@
 // The page's door to the engine: TPageSession's commands as JavaScript
-// functions of the WebAssembly module. Answers are plain objects; a refused
-// command answers { error: text } and changes nothing the page shows.
-// Strings cross as UTF-32 code points, so a map string's bytes (Latin-1) and
-// a pasted code's characters arrive as they are.
+// functions of the WebAssembly module. Each answers JSON text; a refused
+// command answers { "error": text } and changes nothing the page shows.
+// A map string's bytes go out as the characters they stand for (Latin-1); a
+// pasted code comes in as code points (UTF-32), so nothing is lost either way.
 
 #include "catalogue.h"
+#include "json_text.h"
 #include "page_session.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 #include <string>
 
-using emscripten::val;
+using tavrin::web::TJsonText;
 using tavrin::web::TPageMap;
 using tavrin::web::TPageRoute;
 using tavrin::web::TPageSession;
@@ -24,67 +24,57 @@ TPageSession& Session() {
     return session;
 }
 
-std::wstring Latin1(const std::string& bytes) {
-    std::wstring text;
-    for (const char c : bytes)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(c));
-    return text;
+void Point(TJsonText& json, tavrin::TPoint p) {
+    json.Raw("{").Key("x").Number(p.X).Key("y").Number(p.Y).Raw("}");
 }
 
-val Point(tavrin::TPoint p) {
-    val point = val::object();
-    point.set("x", p.X);
-    point.set("y", p.Y);
-    return point;
-}
-
-val Messages() {
-    val list = val::array();
+void Messages(TJsonText& json) {
+    json.Key("messages").Raw("[");
     for (const std::string& text : Session().Messages())
-        list.call<void>("push", text);
-    return list;
+        json.Next().Text(text);
+    json.Raw("]");
 }
 
-val MapObject(const TPageMap& map) {
-    val result = val::object();
-    result.set("mapString", Latin1(map.MapString));
-    val listing = val::array();
+std::string MapObject(const TPageMap& map) {
+    TJsonText json;
+    json.Raw("{").Key("mapString").Bytes(map.MapString);
+    json.Key("listing").Raw("[");
     for (const std::string& line : map.Listing)
-        listing.call<void>("push", line);
-    result.set("listing", listing);
-    result.set("seed", map.Seed ? val(static_cast<double>(*map.Seed)) : val::null());
-    result.set("number", static_cast<double>(map.Number));
-    result.set("width", map.Box.Width());
-    result.set("height", map.Box.Height());
-    val tiles = val::array();
+        json.Next().Bytes(line);
+    json.Raw("]").Key("seed");
+    if (map.Seed)
+        json.Number(*map.Seed);
+    else
+        json.Null();
+    json.Key("number").Number(static_cast<double>(map.Number));
+    json.Key("width").Number(map.Box.Width()).Key("height").Number(map.Box.Height());
+    json.Key("tiles").Raw("[");
     for (int t = 1; t <= tavrin::TileCount; ++t) {
         const tavrin::TTilePlace& place = map.Places.Tiles[t];
-        val tile = val::object();
-        tile.set("file", tavrin::TileBitmapStem(t, place.Rotation));
-        tile.set("token", std::string(tavrin::TileFileNames[t]));
-        tile.set("name", map.Names[static_cast<std::size_t>(t - 1)]);
-        tile.set("x", place.X);
-        tile.set("y", place.Y);
-        tile.set("col", place.Col);
-        tile.set("row", place.Row);
-        tile.set("rotation", place.Rotation);
-        tiles.call<void>("push", tile);
+        json.Next().Raw("{").Key("file").Text(tavrin::TileBitmapStem(t, place.Rotation));
+        json.Key("token").Text(tavrin::TileFileNames[t]);
+        json.Key("name").Bytes(map.Names[static_cast<std::size_t>(t - 1)]);
+        json.Key("x").Number(place.X).Key("y").Number(place.Y);
+        json.Key("col").Number(place.Col).Key("row").Number(place.Row);
+        json.Key("rotation").Number(place.Rotation).Raw("}");
     }
-    result.set("tiles", tiles);
-    result.set("messages", Messages());
-    return result;
+    json.Raw("]");
+    Messages(json);
+    json.Raw("}");
+    return json.Take();
 }
 
-val Refused(const std::string& text) {
-    val result = val::object();
-    result.set("error", text);
-    result.set("messages", Messages());
-    return result;
+std::string Refused(const std::string& text) {
+    TJsonText json;
+    json.Raw("{").Key("error").Text(text);
+    Messages(json);
+    json.Raw("}");
+    return json.Take();
 }
 
 // Runs one command; its refusal, or an error of the engine, becomes the
 // answer's error.
-template <typename Command> val Run(Command command) {
+template <typename Command> std::string Run(Command command) {
     try {
         return command();
     } catch (const TRefusal& refusal) {
@@ -94,71 +84,74 @@ template <typename Command> val Run(Command command) {
     }
 }
 
-val CreateMap() {
+bool WholeIn(double value, double low, double high) {
+    return value >= low && value <= high &&
+           value == static_cast<double>(static_cast<long long>(value));
+}
+
+std::string CreateMap() {
     return Run([] { return MapObject(Session().CreateMap()); });
 }
 
-val MapOfSeed(double seed, double number) {
+std::string MapOfSeed(double seed, double number) {
     return Run([=] {
-        if (!(seed >= 0 && seed <= 4294967295.0 &&
-              seed == static_cast<double>(static_cast<long long>(seed))))
+        if (!WholeIn(seed, 0, 4294967295.0))
             throw TRefusal{"A seed is a whole number from 0 to 4294967295."};
-        if (!(number >= 1 && number <= 1e9 &&
-              number == static_cast<double>(static_cast<long long>(number))))
+        if (!WholeIn(number, 1, 1e9))
             throw TRefusal{"A map number is a whole number from 1 up."};
         return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
                                              static_cast<std::int64_t>(number)));
     });
 }
 
-val PasteCode(const std::wstring& text) {
+std::string PasteCode(const std::wstring& text) {
     return Run([&] {
         const std::u32string code(text.begin(), text.end());
         return MapObject(Session().PasteCode(code));
     });
 }
 
-val Route(int fromTile, int fromClearing, int toTile, int toClearing) {
+std::string Route(int fromTile, int fromClearing, int toTile, int toClearing) {
     return Run([=] {
         const TPageRoute route = Session().Route(tavrin::LocationFrom(fromTile, fromClearing),
                                                  tavrin::LocationFrom(toTile, toClearing));
-        val result = val::object();
-        val lines = val::array();
+        TJsonText json;
+        json.Raw("{").Key("lines").Raw("[");
         for (const std::string& line : route.Lines)
-            lines.call<void>("push", line);
-        result.set("lines", lines);
-        result.set("found", route.Found);
-        val stops = val::array();
+            json.Next().Bytes(line);
+        json.Raw("]").Key("found").Bool(route.Found).Key("stops").Raw("[");
         for (const tavrin::TPoint& p : route.Stops)
-            stops.call<void>("push", Point(p));
-        result.set("stops", stops);
-        val roads = val::array();
+            Point(json.Next(), p);
+        json.Raw("]").Key("roads").Raw("[");
         for (const auto& road : route.Roads) {
-            val points = val::array();
+            json.Next().Raw("[");
             for (const tavrin::TPoint& p : road)
-                points.call<void>("push", Point(p));
-            roads.call<void>("push", points);
+                Point(json.Next(), p);
+            json.Raw("]");
         }
-        result.set("roads", roads);
-        return result;
+        json.Raw("]}");
+        return json.Take();
     });
 }
 
-val ClearingAt(double x, double y, double reach) {
+std::string ClearingAt(double x, double y, double reach) {
     const tavrin::TLocation at = Session().ClearingAt({x, y}, reach);
     if (at == tavrin::NoLocation)
-        return val::null();
-    val result = val::object();
-    result.set("tile", at.Tile);
-    result.set("clearing", at.Clearing);
-    result.set("token", std::string(tavrin::TileFileNames[at.Tile]));
-    result.set("centre", Point(Session().ClearingCentre(at)));
-    return result;
+        return "null";
+    TJsonText json;
+    json.Raw("{").Key("tile").Number(at.Tile).Key("clearing").Number(at.Clearing);
+    json.Key("token").Text(tavrin::TileFileNames[at.Tile]).Key("centre");
+    Point(json, Session().ClearingCentre(at));
+    json.Raw("}");
+    return json.Take();
 }
 
-val ClearingCentre(int tile, int clearing) {
-    return Run(
-        [=] { return Point(Session().ClearingCentre(tavrin::LocationFrom(tile, clearing))); });
+std::string ClearingCentre(int tile, int clearing) {
+    return Run([=] {
+        TJsonText json;
+        Point(json, Session().ClearingCentre(tavrin::LocationFrom(tile, clearing)));
+        return json.Take();
+    });
 }
 
 } // namespace

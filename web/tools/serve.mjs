@@ -49,6 +49,10 @@ export function serve(root, port = 0) {
             'content-type': Types[extname(file)] ?? 'application/octet-stream',
             'content-length': stat.size,
             'cache-control': 'no-cache',
+            // Isolated, so that the page's clock is fine enough to time one
+            // Create Map; every file of the page is its own, so nothing breaks.
+            'cross-origin-opener-policy': 'same-origin',
+            'cross-origin-embedder-policy': 'require-corp',
         });
         if (request.method === 'HEAD')
             response.end();
@@ -67,6 +71,17 @@ if (import.meta.url === `file://${process.argv[1]}`) {
         console.error('usage: node serve.mjs SITE_DIR [PORT]');
         process.exit(2);
     }
-    const server = await serve(root, Number(port ?? 0));
-    console.log(`http://127.0.0.1:${server.address().port}/`);
+    const wanted = Number(port ?? 0);
+    if (!Number.isInteger(wanted) || wanted < 0 || wanted > 65535) {
+        console.error(`not a port: ${port}`);
+        process.exit(2);
+    }
+    try {
+        const server = await serve(root, wanted);
+        console.log(`http://127.0.0.1:${server.address().port}/`);
+    } catch (error) {
+        console.error(`cannot serve on 127.0.0.1:${wanted}: ${error.code === 'EADDRINUSE'
+            ? 'the port is in use (choose another with --port N)' : error.message}`);
+        process.exit(1);
+    }
 }

@@ -1,11 +1,14 @@
 // A small client of Chromium's DevTools protocol: starts the system's
 // headless Chromium with a new empty profile, opens pages, and sends
-// commands to them over node's WebSocket (node --experimental-websocket).
+// commands to them over node's WebSocket (node --experimental-websocket), or
+// the ws module's where node has none.
 
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+
+const Socket = globalThis.WebSocket ?? (await import('ws')).WebSocket;
 
 export class Browser {
     static async launch(binary = process.env.CHROMIUM ?? 'chromium') {
@@ -29,7 +32,7 @@ export class Browser {
             });
             child.once('exit', () => reject(new Error(`Chromium ended:\n${text}`)));
         });
-        const browser = new Browser(child, profile, new WebSocket(endpoint));
+        const browser = new Browser(child, profile, new Socket(endpoint));
         await new Promise((resolve, reject) => {
             browser.socket.addEventListener('open', resolve, { once: true });
             browser.socket.addEventListener('error', reject, { once: true });

@@ -6,7 +6,7 @@ import { addressOf, parseAddress } from './address.js';
 import { loadEngine } from './engine.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
-import { fillSheet } from './sheet.js';
+import { drawSheetMap, fillSheet } from './sheet.js';
 
 const $ = (selector) => document.querySelector(selector);
 
@@ -175,6 +175,8 @@ async function start() {
     $('#paste-form').addEventListener('submit', pasteCode);
     $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
     window.addEventListener('hashchange', openAddress);
+    window.addEventListener('beforeprint', () => drawSheetMap($('#sheet'), page.map));
+    matchMedia('print').addEventListener('change', () => drawSheetMap($('#sheet'), page.map));
     bindKeys();
     if (!openAddress())
         showAnswer(page.engine.createMap());

@@ -6,14 +6,14 @@
 export const MinScale = 0.05;
 export const MaxScale = 8;
 
-const clampScale = (scale) => Math.min(MaxScale, Math.max(MinScale, scale));
 
 // The whole picture centred in the view, as large as fits with `margin`
-// pixels to spare on every side.
+// pixels to spare on every side (however small that makes it), and never
+// above MaxScale.
 export function fitTransform(pictureWidth, pictureHeight, viewWidth, viewHeight, margin = 8) {
     const roomX = Math.max(1, viewWidth - 2 * margin);
     const roomY = Math.max(1, viewHeight - 2 * margin);
-    const scale = clampScale(Math.min(roomX / pictureWidth, roomY / pictureHeight));
+    const scale = Math.min(MaxScale, roomX / pictureWidth, roomY / pictureHeight);
     return {
         scale,
         x: (viewWidth - pictureWidth * scale) / 2,
@@ -22,9 +22,10 @@ export function fitTransform(pictureWidth, pictureHeight, viewWidth, viewHeight,
 }
 
 // The transform scaled by `factor` about screen point (sx, sy), which keeps
-// showing the same picture point. The scale stays within MinScale..MaxScale.
+// showing the same picture point. The scale stays within MinScale..MaxScale,
+// or at the smaller scale of a fitted map that needs it.
 export function zoomAbout(t, factor, sx, sy) {
-    const scale = clampScale(t.scale * factor);
+    const scale = Math.min(MaxScale, Math.max(Math.min(MinScale, t.scale), t.scale * factor));
     const applied = scale / t.scale;
     return { scale, x: sx - (sx - t.x) * applied, y: sy - (sy - t.y) * applied };
 }
