@@ -157,6 +157,11 @@ export class Page {
         await this.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
     }
 
+    async click(x, y) {
+        for (const type of ['mouseMoved', 'mousePressed', 'mouseReleased'])
+            await this.send('Input.dispatchMouseEvent', { type, x, y, button: 'left', clickCount: 1 });
+    }
+
     async screenshot() {
         const { data } = await this.send('Page.captureScreenshot', { format: 'png' });
         return Buffer.from(data, 'base64');

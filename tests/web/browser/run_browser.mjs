@@ -81,15 +81,9 @@ await step('a link with a map code opens that map; a bad one keeps the map shown
     assert.equal(await shownMap(page), seedMaps[1]);
 });
 
-await step('at 390 x 844 the fitted map fits the screen, and two taps give the route', async () => {
-    const page = await open('#12345/1', 390, 844, true);
-    const box = await page.evaluate(`(() => {
-        const r = document.querySelector('#map .tiles').getBoundingClientRect();
-        return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
-    })()`);
-    assert.ok(box.left >= 0 && box.top >= 0 && box.right <= 390 && box.bottom <= 844,
-        JSON.stringify(box));
-    // A destination some roads away, chosen by the engine's own answers.
+// A destination some roads from clearing 1 of tile 11, chosen by the
+// engine's own answers, and the screen points of the two clearings.
+async function routeEnds(page) {
     const target = await page.evaluate(`(() => {
         const from = { tile: 11, clearing: 1 };
         for (let tile = 20; tile >= 1; --tile)
@@ -101,22 +95,48 @@ await step('at 390 x 844 the fitted map fits the screen, and two taps give the r
         return null;
     })()`);
     assert.ok(target);
-    for (const at of [{ tile: 11, clearing: 1 }, target]) {
-        const p = await page.evaluate(`(() => {
+    const points = [];
+    for (const at of [{ tile: 11, clearing: 1 }, target])
+        points.push(await page.evaluate(`(() => {
             const c = tavrinPage.engine.clearingCentre(${JSON.stringify(at)});
             const t = tavrinPage.view.transform;
             const r = document.querySelector('#map').getBoundingClientRect();
             return { x: r.left + t.x + c.x * t.scale, y: r.top + t.y + c.y * t.scale };
-        })()`);
-        await page.tap(p.x, p.y);
-    }
+        })()`));
+    return { target, points };
+}
+
+async function checkRoute(page, target) {
     await page.waitFor(`document.querySelector('#route-lines').textContent !== ''`);
     const lines = await page.evaluate(`document.querySelector('#route-lines').textContent`);
     assert.deepEqual(lines.split('\n'),
         cliLines('route', '--map', seedMaps[0], '11', '1', String(target.tile), String(target.clearing)));
     assert.equal(await page.evaluate(`document.querySelectorAll('#map .route .road').length`),
         lines.split('\n').length - 1);
+}
+
+await step('at 390 x 844 the fitted map fits the screen, and two taps give the route', async () => {
+    const page = await open('#12345/1', 390, 844, true);
+    const box = await page.evaluate(`(() => {
+        const r = document.querySelector('#map .tiles').getBoundingClientRect();
+        return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+    })()`);
+    assert.ok(box.left >= 0 && box.top >= 0 && box.right <= 390 && box.bottom <= 844,
+        JSON.stringify(box));
+    const { target, points } = await routeEnds(page);
+    for (const p of points)
+        await page.tap(p.x, p.y);
+    await checkRoute(page, target);
     writeFileSync(join(artefacts, 'phone-route.png'), await page.screenshot());
+});
+
+await step('at a desktop\'s size two clicks give the route', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const { target, points } = await routeEnds(page);
+    for (const p of points)
+        await page.click(p.x, p.y);
+    await checkRoute(page, target);
+    writeFileSync(join(artefacts, 'desktop-route.png'), await page.screenshot());
 });
 
 await step('Create Map in the page: its median time', async () => {
