@@ -20,9 +20,12 @@ const page = {
 // The browser test reads the page's state and times the engine through this.
 window.tavrinPage = page;
 
+// Shows a message in the page's box; messages that come while it is open
+// are added below the ones shown.
 function say(text) {
     const box = $('#message');
-    box.querySelector('p').textContent = text;
+    const shown = box.querySelector('p');
+    shown.textContent = box.hidden ? text : `${shown.textContent}\n${text}`;
     box.hidden = false;
     box.querySelector('button').focus();
 }
@@ -49,6 +52,10 @@ function showAnswer(answer) {
         if (!page.firstDrawn) {
             page.firstDrawn = true;
             performance.mark('tavrin-first-map');
+            // Keeping the page for offline use fetches every file; it waits
+            // until the first map is on the screen.
+            if ('serviceWorker' in navigator)
+                navigator.serviceWorker.register('sw.js').catch(() => {});
         }
         document.body.dataset.drawn = addressOf(answer);
     });
@@ -180,8 +187,6 @@ async function start() {
     bindKeys();
     if (!openAddress())
         showAnswer(page.engine.createMap());
-    if ('serviceWorker' in navigator)
-        navigator.serviceWorker.register('sw.js').catch(() => {});
 }
 
 start();
