@@ -153,6 +153,10 @@ TPageMap TPageSession::PasteCode(std::u32string_view text) {
     return Shown();
 }
 
+std::string TPageSession::MapString() const {
+    return MakeMapString(*State);
+}
+
 TPageRoute TPageSession::Route(TLocation from, TLocation to) const {
     TRoute route{};
     FindShortestPath(*State, from, to, route);

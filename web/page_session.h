@@ -66,7 +66,8 @@ public:
     // Messages the engine showed during the last command ("Internal error:
     // nposs=..."), in order; the command went on after each.
     const std::vector<std::string>& Messages() const { return Sink.Texts; }
-    bool HasMap() const { return State->MapPresent; }
+    // The map string of the tiles as they are.
+    std::string MapString() const;
     // The text of a refusal for an error that ended a command: its message,
     // with a full stop after a last character above the full stop's code.
     static std::string ErrorText(std::string_view message);
