@@ -179,9 +179,10 @@ await step('printing shows the set-up sheet alone', async () => {
     writeFileSync(join(artefacts, 'print.png'), await page.screenshot());
 });
 
-await step('after the first visit the page opens offline', async () => {
+await step('the page can be installed, and after the first visit opens offline', async () => {
     const page = await open('#12345/2', 1280, 800, false);
     await page.waitFor(`navigator.serviceWorker.controller !== null`);
+    assert.deepEqual((await page.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     await page.send('Network.enable');
     await page.send('Network.emulateNetworkConditions',
         { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
