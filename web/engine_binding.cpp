@@ -97,8 +97,8 @@ std::string MapOfSeed(double seed, double number) {
     return Run([=] {
         if (!WholeIn(seed, 0, 4294967295.0))
             throw TRefusal{"A seed is a whole number from 0 to 4294967295."};
-        if (!WholeIn(number, 1, 1e9))
-            throw TRefusal{"A map number is a whole number from 1 up."};
+        if (!WholeIn(number, 1, tavrin::web::MaxMapNumber))
+            throw TRefusal{tavrin::web::MapNumberText};
         return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
                                              static_cast<std::int64_t>(number)));
     });

@@ -102,8 +102,8 @@ TPageMap TPageSession::CreateMap() {
 }
 
 TPageMap TPageSession::MapOfSeed(std::uint32_t seed, std::int64_t number) {
-    if (number < 1)
-        throw TRefusal{"A map number is a whole number from 1 up."};
+    if (number < 1 || number > MaxMapNumber)
+        throw TRefusal{MapNumberText};
     const std::uint32_t randomBefore = State->Random.Seed;
     const auto sequenceBefore = SequenceSeed;
     const auto numberBefore = SequenceNumber;

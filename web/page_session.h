@@ -20,6 +20,9 @@
 
 namespace tavrin::web {
 
+inline constexpr std::int64_t MaxMapNumber = 100000;
+inline constexpr const char* MapNumberText = "A map number is a whole number from 1 to 100000.";
+
 // What ended a command, with the text the page shows for it.
 struct TRefusal {
     std::string Text;
@@ -50,7 +53,9 @@ public:
 
     // Create Map: the next map of the generator's sequence.
     TPageMap CreateMap();
-    // The k-th map Create Map makes after the generator was set to `seed`.
+    // The k-th map Create Map makes after the generator was set to `seed`;
+    // k from 1 to MaxMapNumber, since each map takes the engine a few dozen
+    // microseconds and an address must not stall the page.
     TPageMap MapOfSeed(std::uint32_t seed, std::int64_t number);
     // A pasted map code: the text without the blanks, tabs and line breaks
     // around it, one character per byte, loaded as Load Map loads a line.

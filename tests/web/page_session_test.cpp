@@ -71,8 +71,8 @@ TEST(PageSession, RefusedCodesKeepTheMapShown) {
     const TPageMap pasted = session.PasteCode(U"\n" + code + U" ");
     EXPECT_EQ(pasted.MapString, shown);
     EXPECT_FALSE(pasted.Seed.has_value());
-    EXPECT_EQ(RefusalOf([&] { session.MapOfSeed(1, 0); }),
-              "A map number is a whole number from 1 up.");
+    for (const std::int64_t number : {0, 100001})
+        EXPECT_EQ(RefusalOf([&] { session.MapOfSeed(1, number); }), MapNumberText);
 }
 
 } // namespace
