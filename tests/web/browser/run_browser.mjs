@@ -74,11 +74,17 @@ await step('a link with a map code opens that map; a bad one keeps the map shown
     const page = await open('#' + encodeURIComponent(seedMaps[1]), 1280, 800, false);
     assert.equal(await shownMap(page), seedMaps[1]);
     assert.equal(await page.evaluate('location.hash'), '#' + encodeURIComponent(seedMaps[1]));
-    await page.evaluate(`location.hash = '#too-short'`);
-    await page.waitFor(`!document.querySelector('#message').hidden`);
-    assert.match(await page.evaluate(`document.querySelector('#message p').textContent`),
-        /^Internal Error: mapstring not valid=too-short$/);
-    assert.equal(await shownMap(page), seedMaps[1]);
+    // A wrong length, and a bad rotation: the engine's range error, thrown
+    // and caught inside the WebAssembly module.
+    const badRotation = 'dda' + seedMaps[0].slice(3);
+    for (const [code, text] of [['too-short', 'Internal Error: mapstring not valid=too-short'],
+        [badRotation, 'Range check error.']]) {
+        await page.evaluate(`location.hash = ${JSON.stringify('#' + encodeURIComponent(code))}`);
+        await page.waitFor(`!document.querySelector('#message').hidden`);
+        assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`), text);
+        await page.evaluate(`document.querySelector('#message button').click()`);
+        assert.equal(await shownMap(page), seedMaps[1]);
+    }
 });
 
 // A destination some roads from clearing 1 of tile 11, chosen by the
