@@ -4,7 +4,6 @@
 #include "error_text.h"
 #include "errors.h"
 #include "listing.h"
-#include "map_marks.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
 
@@ -73,7 +72,7 @@ template <typename T> T* Named(T* object, const char* name) {
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      Recent(settings), Sequence(TSeedPosition{state.Random.Seed, 0}) {
+      MapSession(state), Recent(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(QCoreApplication::applicationDirPath());
@@ -91,6 +90,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     createMenus();
     createWidgets();
     setTabOrders();
+    connectSession();
     // A map file dropped on the window is loaded.
     setAcceptDrops(true);
     // The painted title bar: a gradient from the window-text colour to the
@@ -347,7 +347,7 @@ void TForm1::RunCommand(const std::function<void()>& command) {
 }
 
 void TForm1::A_CreateMapExecute() {
-    MakeNextMapOfSequence();
+    MapSession.CreateMap();
 }
 
 void TForm1::A_ExitExecute() {
@@ -364,10 +364,33 @@ void TForm1::btnFindPathClick() {
     tavrin::TRoute route{};
     tavrin::FindShortestPath(State, from, to, route);
     // The answer goes on the map before the box opens, so both are seen.
-    const tavrin::TMapPlaces& places = ScrollBox1->Places();
-    ScrollBox1->SetRouteMarks(route.Live ? FoundRouteMarks(State, places, route)
-                                         : NotJoinedMarks(places, from, to));
+    ScrollBox1->SetRouteMarks(
+        tavrin::RouteAnswerMarks(State, ScrollBox1->Places(), from, to, route));
     Dialogs.ShowMessage(this, EngineText(tavrin::RouteAnswer(route)));
+}
+
+// The window follows the session: the map is listed and drawn when it
+// changes; Back and Forward are enabled while there is a map that way; the
+// status bar names the map by its seed.
+void TForm1::connectSession() {
+    connect(&MapSession, &TMapSession::mapChanged, this, &TForm1::ShowSessionMap);
+    connect(&MapSession, &TMapSession::historyChanged, this, [this] {
+        A_Back->setEnabled(MapSession.CanGoBack());
+        A_Forward->setEnabled(MapSession.CanGoForward());
+    });
+    connect(&MapSession, &TMapSession::namingChanged, this,
+            [this] { lblSeed->setText(MapSession.SeedText()); });
+}
+
+// As Create Map ends: the listing, the drawing, then the route query opens
+// for the rest of the run. A drawing error is shown as a command's error and
+// leaves the query as it was.
+void TForm1::ShowSessionMap() {
+    RunCommand([this] {
+        ListTiles();
+        DrawMap();
+        btnFindPath->setEnabled(true);
+    });
 }
 
 void TForm1::ListTiles() {

@@ -3,9 +3,10 @@
 // right, and a panel at the bottom with the command buttons and the route
 // query. Actions carry the commands; the menus and the buttons trigger them.
 //
-// Every map the window shows (created, loaded, pasted, made from a seed) goes
-// into the session's history, which Back and Forward step through; the map
-// shown is the map the tiles hold, so the listing, the picture, the route
+// The map session (map_session.h) takes every map the window shows (created,
+// loaded, pasted, made from a seed, revisited); the window lists and draws
+// the tiles when it says so, and its enabled states follow its signals. The
+// map shown is the map the tiles hold, so the listing, the picture, the route
 // query, Save Map and Copy Map Code all work on it.
 //
 // Every command runs to its end through RunCommand, which is the one place
@@ -14,9 +15,8 @@
 // reach the same message box as the window's.
 
 #include "location.h"
-#include "map_history.h"
 #include "map_picture.h"
-#include "map_seed.h"
+#include "map_session.h"
 #include "map_state.h"
 #include "recent_maps.h"
 #include "rx_gradient_caption.h"
@@ -92,6 +92,8 @@ public:
     // this session (loaded or pasted).
     QString SeedText() const;
 
+    TMapSession& Session() { return MapSession; }
+
     // Replaces the memo's lines with the 20 lines of the tile listing.
     void ListTiles();
 
@@ -127,17 +129,12 @@ private:
     void RunCommand(void (TForm1::*handler)());
     void RunCommand(const std::function<void()>& command);
 
-    // The one way a map is loaded (Load Map, Paste Map Code, a recent file, a
-    // dropped file, the start file). False when the line had the wrong length
-    // (its message shown, nothing changed); a bad rotation raises before any
-    // tile is written.
-    bool LoadMapLine(std::string_view line);
+    // Load Map, a recent file, a dropped file and the start file.
     void LoadMapPath(const QString& path);
 
-    void MakeNextMapOfSequence();
-    void ShowNewMap(std::optional<TSeedPosition> position);
-    void ShowHistoryMap(const THistoryEntry& entry);
-    void ShowCurrentMap();
+    void connectSession();
+    // The session's map is in the tiles: list and draw it.
+    void ShowSessionMap();
     void UpdateRecentMenu();
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
@@ -200,12 +197,8 @@ private:
     TFileDialog SaveDialog1;
     TFileDialog SaveDialog2;
 
-    TMapHistory History;
+    TMapSession MapSession;
     TRecentMaps Recent;
-    // The seed Create Map's sequence started from and the maps made from it
-    // since; none once a failed Create Map has left the generator's state
-    // unknown.
-    std::optional<TSeedPosition> Sequence;
     TFileDialog SaveDialog3;   // Export Picture
     int SaveDialog3Filter = 0; // the format chosen there last
     TSheetPrinting SheetPrinting;

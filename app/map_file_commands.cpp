@@ -8,7 +8,6 @@
 #include "file_save.h"
 #include "form1.h"
 #include "map_file.h"
-#include "map_string.h"
 
 #include <QFile>
 
@@ -21,29 +20,10 @@ void TForm1::A_LoadMapExecute() {
 // the recent maps.
 void TForm1::LoadMapPath(const QString& path) {
     const std::string bytes = tavrin::ReadFileHead(LocalPath(path), tavrin::MapLineLimit);
-    if (!LoadMapLine(tavrin::FirstLine(bytes)))
+    if (!MapSession.LoadMapLine(tavrin::FirstLine(bytes), path))
         return;
     Recent.Add(path);
     UpdateRecentMenu();
-}
-
-// Writes the line into the tiles, then lists and draws them. A line of the
-// wrong length has its message shown and ends the load there: nothing is
-// listed or drawn and MapPresent keeps its value, so Save Map can never write
-// a map that was not made or read. A bad rotation raises before any tile is
-// written.
-//
-// Routes follow roads across an edge only between placed tiles, and nothing
-// but Create Map places tiles: a map loaded before any was created could not
-// be queried. A loaded map is complete, so every tile of it is placed, as
-// after a Create Map, and "Find shortest path" is enabled for it.
-bool TForm1::LoadMapLine(std::string_view line) {
-    if (!tavrin::ReadMapString(State, line))
-        return false;
-    for (int t = 1; t <= tavrin::TileCount; ++t)
-        State.Tiles[t].Placed = true;
-    ShowNewMap(std::nullopt);
-    return true;
 }
 
 // Saving, exporting and printing need a drawn map; without one they say so
@@ -62,6 +42,7 @@ void TForm1::A_SaveMapExecute() {
     if (!AskSaveName(SaveDialog1))
         return;
     tavrin::SaveFile(LocalPath(SaveDialog1.FileName), tavrin::MapFileBytes(State));
+    MapSession.MapSaved(SaveDialog1.FileName);
     Recent.Add(SaveDialog1.FileName);
     UpdateRecentMenu();
 }

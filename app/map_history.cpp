@@ -23,6 +23,11 @@ const THistoryEntry& TMapHistory::Forward() {
     return Entries_[++Current_];
 }
 
+void TMapHistory::NameCurrent(std::string file) {
+    assert(!Entries_.empty());
+    Entries_[Current_].File = std::move(file);
+}
+
 const THistoryEntry* TMapHistory::Current() const {
     return Entries_.empty() ? nullptr : &Entries_[Current_];
 }

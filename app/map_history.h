@@ -15,6 +15,7 @@
 struct THistoryEntry {
     std::string MapString;                 // the map as its 60-character map string
     std::optional<TSeedPosition> Position; // which map of which seed, when it was made here
+    std::string File;                      // the file it was loaded from or saved to, if any
     friend bool operator==(const THistoryEntry&, const THistoryEntry&) = default;
 };
 
@@ -34,6 +35,10 @@ public:
     // possible (CanGoBack / CanGoForward).
     const THistoryEntry& Back();
     const THistoryEntry& Forward();
+
+    // The map on screen now lives in `file` (it was saved there). Only called
+    // when there is a map.
+    void NameCurrent(std::string file);
 
     // The map on screen; null before the first map.
     const THistoryEntry* Current() const;

@@ -1,10 +1,9 @@
 // The window's commands that share, revisit and reopen maps: the map code on
 // the clipboard, the maps of a seed, Back and Forward through the session's
 // maps, the recent map files, and map files given at start or dropped on the
-// window. Every map shown goes through ShowNewMap or ShowHistoryMap, which
-// end as Create Map and Load Map do: the listing, then the drawing.
+// window. The session takes every map; the window lists and draws it when the
+// session says the map has changed.
 
-#include "acceptance.h"
 #include "form1.h"
 #include "in_out_error.h"
 #include "map_code.h"
@@ -57,13 +56,14 @@ void TForm1::A_PasteMapCodeExecute() {
         Dialogs.ShowMessage(this, MapCodeNotValidText(code));
         return;
     }
-    LoadMapLine(*line);
+    MapSession.LoadMapLine(*line, QString());
 }
 
 // Sets the random generator to the seed given and makes its first map; the
 // following Create Maps go on with that seed's sequence.
 void TForm1::A_CreateMapFromSeedExecute() {
-    QString entry = Sequence ? QString::number(Sequence->Seed) : QString();
+    const std::optional<std::uint32_t> last = MapSession.SequenceSeed();
+    QString entry = last ? QString::number(*last) : QString();
     if (!Dialogs.InputQuery(this, QStringLiteral("Create Map from Seed"),
                             QStringLiteral("Seed (0 to 4294967295):"), entry))
         return;
@@ -72,67 +72,19 @@ void TForm1::A_CreateMapFromSeedExecute() {
         Dialogs.ShowMessage(this, QString::fromLatin1(SeedRangeText));
         return;
     }
-    State.Random.Seed = *seed;
-    Sequence = TSeedPosition{*seed, 0};
-    MakeNextMapOfSequence();
-}
-
-// Create Map: the next map of the generator's sequence. A Create Map that
-// fails part-way leaves the generator somewhere in its sequence that no
-// number names, so the maps after it have no seed text.
-void TForm1::MakeNextMapOfSequence() {
-    try {
-        tavrin::CreateMap(State);
-    } catch (...) {
-        Sequence.reset();
-        throw;
-    }
-    if (Sequence)
-        ++Sequence->Map;
-    ShowNewMap(Sequence);
+    MapSession.CreateMapFromSeed(*seed);
 }
 
 void TForm1::A_BackExecute() {
-    if (History.CanGoBack())
-        ShowHistoryMap(History.Back());
+    MapSession.Back();
 }
 
 void TForm1::A_ForwardExecute() {
-    if (History.CanGoForward())
-        ShowHistoryMap(History.Forward());
-}
-
-// The tiles hold a new map: it becomes the history's current map (dropping
-// the maps ahead) and is shown.
-void TForm1::ShowNewMap(std::optional<TSeedPosition> position) {
-    History.Add({tavrin::MakeMapString(State), position});
-    ShowCurrentMap();
-}
-
-// A map of the history becomes the tiles' map again, every tile placed, as
-// every map of the history was when it was shown.
-void TForm1::ShowHistoryMap(const THistoryEntry& entry) {
-    if (!tavrin::ReadMapString(State, entry.MapString))
-        return;
-    for (int t = 1; t <= tavrin::TileCount; ++t)
-        State.Tiles[t].Placed = true;
-    ShowCurrentMap();
-}
-
-void TForm1::ShowCurrentMap() {
-    lblSeed->setText(SeedText());
-    A_Back->setEnabled(History.CanGoBack());
-    A_Forward->setEnabled(History.CanGoForward());
-    ListTiles();
-    DrawMap();
-    btnFindPath->setEnabled(true);
+    MapSession.Forward();
 }
 
 QString TForm1::SeedText() const {
-    const THistoryEntry* current = History.Current();
-    if (!current || !current->Position)
-        return {};
-    return QString::fromStdString(::SeedText(*current->Position));
+    return MapSession.SeedText();
 }
 
 // A recent map that cannot be read any more (moved, deleted, no longer

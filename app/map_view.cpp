@@ -64,7 +64,7 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
         emit ZoomChanged();
 }
 
-void TMapView::SetRouteMarks(TRouteMarks marks) {
+void TMapView::SetRouteMarks(tavrin::TRouteMarks marks) {
     Marks = std::move(marks);
     viewport()->update();
 }
@@ -197,9 +197,9 @@ void TMapView::paintEvent(QPaintEvent* event) {
         return;
     PaintPicture(painter, event->rect());
     const QTransform toView = ToViewTransform();
-    PaintRouteMarks(painter, toView, CurrentScale, Marks);
+    tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
     if (Coordinates && PlacesKnown)
-        PaintCoordinates(painter, toView, TilePlaces);
+        tavrin::PaintCoordinates(painter, toView, TilePlaces);
 }
 
 void TMapView::resizeEvent(QResizeEvent* event) {

@@ -20,8 +20,8 @@
 // The view's object name is ScrollBox1 and its viewport's Image1: the scroll
 // box and the image control of the window's layout.
 
-#include "map_marks.h"
 #include "map_places.h"
+#include "route_marks.h"
 #include "view_geometry.h"
 
 #include <QAbstractScrollArea>
@@ -42,8 +42,8 @@ public:
     // The places of the tiles as drawn; all at the origin before any map.
     const tavrin::TMapPlaces& Places() const { return TilePlaces; }
 
-    void SetRouteMarks(TRouteMarks marks);
-    const TRouteMarks& RouteMarks() const { return Marks; }
+    void SetRouteMarks(tavrin::TRouteMarks marks);
+    const tavrin::TRouteMarks& RouteMarks() const { return Marks; }
 
     bool ShowsCoordinates() const { return Coordinates; }
     void SetShowCoordinates(bool on);
@@ -94,7 +94,7 @@ private:
     tavrin::TMapPlaces TilePlaces;
     bool PlacesKnown = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
-    TRouteMarks Marks;
+    tavrin::TRouteMarks Marks;
     bool Coordinates = false;
 
     tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;

@@ -152,7 +152,7 @@ private slots:
         Child<QComboBox>("cbToTile")->setCurrentIndex(0);
         const QImage unmarked = View()->viewport()->grab().toImage();
 
-        TRouteMarks marks; // as they are while the answer's box is open
+        tavrin::TRouteMarks marks; // as they are while the answer's box is open
         Dialogs->WhileMessageShows = [&] { marks = View()->RouteMarks(); };
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         QVERIFY(marks.Joined);

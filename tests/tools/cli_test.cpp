@@ -139,6 +139,8 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"stats", "--seeds", "0..4294967296"},
         {"stats", "--seeds", "0..1", "--threads", "0"},
         {"stats", "--seeds", "0..1", "--csv", "/no/such/folder/stats.csv"},
+        {"render", "--map", Map12345, "--out", "map.png", "MarchLand"},
+        {"render", "--map", Map12345, "--out", "map.png", "--route", "MarchLand", "1"},
     };
     for (const auto& args : cases) {
         const TResult r = RunTool(args);
@@ -290,6 +292,27 @@ TEST(CliRender, GeneratedMapHasNoKeyColourLeft) {
         RunTool({"render", "--map", Map12345, "--out", dir / "bare.bmp", "--tiles", dir.path()});
     EXPECT_EQ(bare.status, 0);
     EXPECT_EQ(bare.err.rfind("File not found: " + dir / "AshenHollow", 0), 0u) << bare.err;
+}
+
+// With --route the answer is drawn as the window draws it; the marks
+// themselves are tested in the drawing library.
+TEST(CliRender, RouteIsDrawnOnThePicture) {
+    const TTempDir dir;
+    const auto routePixels = [&](const std::vector<std::string>& route) {
+        std::vector<std::string> args{"render",      "--map",   Map12345, "--out",
+                                      dir / "r.png", "--tiles", TILE_DIR};
+        args.insert(args.end(), route.begin(), route.end());
+        const TResult r = RunTool(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        const QImage image = ReadImage(dir / "r.png");
+        long count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += (image.pixel(x, y) & 0xffffff) == 0xc81e2d;
+        return count;
+    };
+    EXPECT_EQ(routePixels({}), 0);
+    EXPECT_GT(routePixels({"--route", "MarchLand", "1", "5", "1"}), 100);
 }
 
 // render writes the format the extension names, sheet writes a PDF; which

@@ -27,7 +27,7 @@ constexpr const char* Usage =
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
-    "[--tiles DIR]\n"
+    "[--tiles DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
 
@@ -96,14 +96,18 @@ int List(const TArguments& args, std::ostream& out, std::ostream& err) {
     return 0;
 }
 
-int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
-    const auto& words = args.Positional();
+// FROM FROMCLEARING TO TOCLEARING, as route and render --route take them.
+TRouteQuery RouteWords(const std::vector<std::string>& words, const std::string& command) {
     if (words.size() != 4)
-        throw ETavrinError("route needs FROM FROMCLEARING TO TOCLEARING");
-    const TLocation from{ParseTile(words[0]),
-                         static_cast<std::uint8_t>(ParseNumber(words[1], 0, 6, "FROMCLEARING"))};
-    const TLocation to{ParseTile(words[2]),
-                       static_cast<std::uint8_t>(ParseNumber(words[3], 0, 6, "TOCLEARING"))};
+        throw ETavrinError(command + " needs FROM FROMCLEARING TO TOCLEARING");
+    return {{ParseTile(words[0]),
+             static_cast<std::uint8_t>(ParseNumber(words[1], 0, 6, "FROMCLEARING"))},
+            {ParseTile(words[2]),
+             static_cast<std::uint8_t>(ParseNumber(words[3], 0, 6, "TOCLEARING"))}};
+}
+
+int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
+    const auto [from, to] = RouteWords(args.Positional(), "route");
     TSession session(err);
     if (!LoadMap(*session.state, args))
         return RefusedMap;
@@ -115,7 +119,10 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
 }
 
 int Render(const TArguments& args, std::ostream& err) {
-    if (!args.Positional().empty())
+    std::optional<TRouteQuery> route;
+    if (args.Flag("--route"))
+        route = RouteWords(args.Positional(), "render --route");
+    else if (!args.Positional().empty())
         throw ETavrinError("render takes no word '" + args.Positional().front() + "'");
     const auto outPath = args.Option("--out");
     if (!outPath)
@@ -125,7 +132,7 @@ int Render(const TArguments& args, std::ostream& err) {
     TSession session(err);
     if (!LoadMap(*session.state, args))
         return RefusedMap;
-    RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath);
+    RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath, route);
     return 0;
 }
 
@@ -146,7 +153,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command == "stats")
             return Stats(TArguments(args, 1, {"--seeds", "--threads", "--csv"}, {}), out, err);
         if (command == "render")
-            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {}), err);
+            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {"--route"}),
+                          err);
         if (command == "sheet")
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {

@@ -1,8 +1,12 @@
 #include "render.h"
 
 #include "errors.h"
+#include "fonts_ready.h"
 #include "map_picture.h"
+#include "map_places.h"
 #include "picture_export.h"
+#include "route_marks.h"
+#include "route_search.h"
 
 #include <QFile>
 #include <QString>
@@ -23,7 +27,8 @@ bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(QFile::decodeName(path.c_str())).has_value();
 }
 
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath) {
+void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+               std::optional<TRouteQuery> route) {
     const QString path = QFile::decodeName(outPath.c_str());
     const auto format = PictureFormatForPath(path);
     if (!format)
@@ -31,7 +36,17 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     TMapPicture picture(state);
     picture.SetTileFolder(QFile::decodeName(tileFolder.c_str()));
     picture.DrawMap();
-    ExportPicture(path, picture.Image(), *format);
+    if (!route) {
+        ExportPicture(path, picture.Image(), *format);
+        return;
+    }
+    TRoute found{};
+    FindShortestPath(state, route->From, route->To, found);
+    const TFontsReady fonts;
+    QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
+    DrawRouteMarks(marked,
+                   RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
+    ExportPicture(path, marked, *format);
 }
 
 } // namespace tavrin::cli

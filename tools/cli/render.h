@@ -2,8 +2,10 @@
 // tavrin-cli render: draws a map exactly as the window does, with the same
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
+#include "location.h"
 #include "map_state.h"
 
+#include <optional>
 #include <string>
 
 namespace tavrin::cli {
@@ -25,6 +27,15 @@ inline constexpr const char* PictureNameText =
 // is encoded in memory and saved through the file layer. Missing bitmaps are
 // reported through the state's messages and the drawing goes on; errors
 // raise.
-void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath);
+//
+// With `route`, the answer to the query from its first clearing to its second
+// is drawn on the picture as the window draws it over the map: the route
+// traced and ringed, or both ends marked as not joined.
+struct TRouteQuery {
+    TLocation From;
+    TLocation To;
+};
+void RenderMap(TMapState& state, const std::string& tileFolder, const std::string& outPath,
+               std::optional<TRouteQuery> route = std::nullopt);
 
 } // namespace tavrin::cli

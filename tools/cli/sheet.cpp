@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "errors.h"
+#include "fonts_ready.h"
 #include "map_picture.h"
 #include "picture_export.h"
 #include "picture_file.h"
@@ -8,48 +9,10 @@
 #include "session.h"
 #include "setup_sheet.h"
 
-#include <QGuiApplication>
 #include <optional>
 #include <ostream>
 
 namespace tavrin::cli {
-namespace {
-
-// The sheet's text needs fonts, and fonts need a GUI application: one is
-// made for the command when the process has none. tavrin-cli never shows a
-// window, so it runs on the offscreen platform whether or not a display is
-// there. Qt's own notes about its environment (no runtime folder, say) are
-// kept off stderr, which carries the tool's messages alone.
-class TFontsReady {
-public:
-    TFontsReady() {
-        if (QCoreApplication::instance())
-            return;
-        Previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        App.emplace(Argc, Argv);
-    }
-    ~TFontsReady() {
-        if (!App)
-            return;
-        App.reset();
-        qInstallMessageHandler(Previous);
-    }
-    TFontsReady(const TFontsReady&) = delete;
-    TFontsReady& operator=(const TFontsReady&) = delete;
-
-private:
-    static inline int Argc = 3;
-    static inline char Name[] = "tavrin-cli";
-    static inline char Option[] = "-platform";
-    static inline char Platform[] = "offscreen";
-    static inline char* Argv[] = {Name, Option, Platform, nullptr};
-    std::optional<QGuiApplication> App;
-    QtMessageHandler Previous = nullptr;
-};
-
-} // namespace
-
 std::vector<std::string> SheetOptions() {
     return {"--map", "--file", "--out", "--tiles"};
 }

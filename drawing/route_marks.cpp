@@ -1,9 +1,10 @@
-#include "map_marks.h"
+#include "route_marks.h"
 
 #include "clearing_layout.h"
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <utility>
 
+namespace tavrin {
 namespace {
 
 const QColor RouteColour(200, 30, 45);
@@ -26,7 +28,7 @@ const QColor LabelGround(255, 255, 255, 215);
 constexpr double MinRingRadius = 9.0;
 constexpr double RingClearance = 4.0;
 
-QPointF ToQt(tavrin::TPoint p) {
+QPointF ToQt(TPoint p) {
     return {p.X, p.Y};
 }
 
@@ -108,16 +110,15 @@ QPolygonF CutEnds(const QPolygonF& line, double radius) {
 
 } // namespace
 
-TRouteMarks FoundRouteMarks(const tavrin::TMapState& state, const tavrin::TMapPlaces& places,
-                            const tavrin::TRoute& route) {
+TRouteMarks FoundRouteMarks(const TMapState& state, const TMapPlaces& places, const TRoute& route) {
     TRouteMarks marks;
     if (!route.Live || route.Count == 0)
         return marks;
-    marks.Roads = tavrin::RouteTrace(state, places, route);
-    const auto centre = [&places](tavrin::TLocation at) -> std::optional<tavrin::TPoint> {
+    marks.Roads = RouteTrace(state, places, route);
+    const auto centre = [&places](TLocation at) -> std::optional<TPoint> {
         if (at.Clearing == 0)
             return std::nullopt;
-        return tavrin::ClearingCentre(places, at);
+        return ClearingCentre(places, at);
     };
     marks.Start = centre(route.Locations[1]);
     marks.End = centre(route.Locations[route.Count]);
@@ -128,12 +129,11 @@ TRouteMarks FoundRouteMarks(const tavrin::TMapState& state, const tavrin::TMapPl
     return marks;
 }
 
-TRouteMarks NotJoinedMarks(const tavrin::TMapPlaces& places, tavrin::TLocation from,
-                           tavrin::TLocation to) {
+TRouteMarks NotJoinedMarks(const TMapPlaces& places, TLocation from, TLocation to) {
     TRouteMarks marks;
     marks.Joined = false;
-    marks.Start = tavrin::ClearingCentre(places, from);
-    marks.End = tavrin::ClearingCentre(places, to);
+    marks.Start = ClearingCentre(places, from);
+    marks.End = ClearingCentre(places, to);
     return marks;
 }
 
@@ -146,21 +146,21 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
     painter.setFont(LabelFont());
 
     const double radius =
-        std::max((tavrin::tileart::ClearingRadius + RingClearance) * scale, MinRingRadius);
+        std::max((tileart::ClearingRadius + RingClearance) * scale, MinRingRadius);
     painter.setBrush(Qt::NoBrush);
     // A light casing under the line keeps it readable on any terrain.
     const std::pair<QColor, double> strokes[] = {{Casing, 8.0}, {RouteColour, 4.0}};
     for (const auto& [colour, width] : strokes) {
         painter.setPen(ScreenPen(colour, width));
-        for (const tavrin::TPolyline& road : marks.Roads) {
+        for (const TPolyline& road : marks.Roads) {
             QPolygonF line;
-            for (const tavrin::TPoint& p : road)
+            for (const TPoint& p : road)
                 line << toView.map(ToQt(p));
             painter.drawPolyline(CutEnds(line, radius));
         }
     }
 
-    for (const tavrin::TPoint& stop : marks.Stops)
+    for (const TPoint& stop : marks.Stops)
         PaintRing(painter, toView.map(ToQt(stop)), radius, RouteColour, 3.0, {}, false);
     // The end's ring lies outside the start's and its label below, so a route
     // from a clearing to itself shows both.
@@ -176,18 +176,29 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
     painter.restore();
 }
 
-QString CoordinatesText(const tavrin::TTilePlace& place) {
+QString CoordinatesText(const TTilePlace& place) {
     return QString::number(place.Col) + QLatin1Char('/') + QString::number(place.Row);
 }
 
-void PaintCoordinates(QPainter& painter, const QTransform& toView,
-                      const tavrin::TMapPlaces& places) {
+void PaintCoordinates(QPainter& painter, const QTransform& toView, const TMapPlaces& places) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(LabelFont());
-    for (int tile = 1; tile <= tavrin::TileCount; ++tile) {
-        PaintLabel(painter, toView.map(ToQt(tavrin::TileCentre(places, tile))),
+    for (int tile = 1; tile <= TileCount; ++tile) {
+        PaintLabel(painter, toView.map(ToQt(TileCentre(places, tile))),
                    CoordinatesText(places.Tiles[tile]), LabelInk);
     }
     painter.restore();
 }
+
+TRouteMarks RouteAnswerMarks(const TMapState& state, const TMapPlaces& places, TLocation from,
+                             TLocation to, const TRoute& route) {
+    return route.Live ? FoundRouteMarks(state, places, route) : NotJoinedMarks(places, from, to);
+}
+
+void DrawRouteMarks(QImage& picture, const TRouteMarks& marks) {
+    QPainter painter(&picture);
+    PaintRouteMarks(painter, QTransform(), 1.0, marks);
+}
+
+} // namespace tavrin
