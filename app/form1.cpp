@@ -90,6 +90,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     createMenus();
     createWidgets();
     setTabOrders();
+    nameForScreenReaders();
     connectSession();
     // A map file dropped on the window is loaded.
     setAcceptDrops(true);
@@ -104,6 +105,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
 }
 
 TForm1::~TForm1() {
+    KeepDivider();
     if (State.Messages == this)
         State.Messages = nullptr;
 }
@@ -232,6 +234,7 @@ void TForm1::createWidgets() {
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({MemoWidth, 678});
+    RestoreDivider();
 
     Panel1 = Named(new QFrame(central), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -287,6 +290,13 @@ void TForm1::createWidgets() {
         button->setStatusTip(action->statusTip());
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
     }
+    // Alt+M is also the Map menu's; two owners of one key would leave it to
+    // neither, so the menu takes it, as menus do. The caption still shows M
+    // as its access key.
+    btnCreateMap->setShortcut(QKeySequence());
+    // The button has no hint; the status bar says what it does.
+    btnFindPath->setStatusTip(
+        QStringLiteral("Show the shortest road route from the From clearing to the To clearing"));
     Bind(btnFindPath, &TForm1::btnFindPathClick);
 
     // The status bar names the map shown by its seed, when it has one, and

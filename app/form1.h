@@ -27,7 +27,6 @@
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 #include <string_view>
 
 class QAction;
@@ -119,8 +118,11 @@ private:
     void setTabOrders();
     void FormCreate();
     void FormActivate();
+    void nameForScreenReaders();
     void RestoreZoom();
     void ZoomChanged();
+    void RestoreDivider();
+    void KeepDivider();
 
     // Runs `handler` through RunCommand whenever the action is triggered or
     // the button clicked.

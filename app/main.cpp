@@ -1,10 +1,12 @@
 // Start-up: the tile catalogue is filled and the random generator seeded
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed. A map file given
-// as the first argument (`tavrin-map-generator FILE.tvm`, as a file manager
-// starts it) is loaded once the window is up.
+// as the argument (`tavrin-map-generator FILE.tvm`, as a file manager starts
+// it) is loaded once the window is up. --help and --version are answered
+// before any display is opened.
 
 #include "app_icon.h"
+#include "command_line.h"
 #include "form1.h"
 #include "map_state.h"
 #include "qt_user_dialogs.h"
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 
@@ -27,9 +30,24 @@ const bool CatalogueReady = [] {
     return true;
 }();
 
+// Prints a command line's answer; 0, or 2 for a refused command line.
+int Answer(const TCommandLine& line) {
+    std::fputs(line.Answer->toLocal8Bit().constData(), line.Refused ? stderr : stdout);
+    return line.Refused ? 2 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    QStringList raw;
+    for (int i = 0; i < argc; ++i)
+        raw << QString::fromLocal8Bit(argv[i]);
+    if (AsksForHelpOrVersion(raw)) {
+        // The help names the program as it was started; no display is needed.
+        const QCoreApplication core(argc, argv);
+        return Answer(ReadCommandLine(QCoreApplication::arguments()));
+    }
+
     QApplication app(argc, argv);
     // The name, not the display name: Qt would append a display name to
     // every window caption, and the main window has a caption of its own.
@@ -37,15 +55,18 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("tavrin-map-generator"));
 
+    // Qt has taken its own options out of the arguments by now.
+    const TCommandLine line = ReadCommandLine(QCoreApplication::arguments());
+    if (line.Answer)
+        return Answer(line);
+
     TQtUserDialogs dialogs;
     // What the window remembers between runs, in the user's settings.
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
                        QStringLiteral("tavrin-map-generator"));
     TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
-    // Qt has taken its own options out of the arguments by now.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1)
-        QTimer::singleShot(0, &Form1, [&Form1, path = arguments[1]] { Form1.LoadStartFile(path); });
+    if (!line.MapFile.isEmpty())
+        QTimer::singleShot(0, &Form1, [&Form1, path = line.MapFile] { Form1.LoadStartFile(path); });
     return app.exec();
 }

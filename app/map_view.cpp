@@ -119,20 +119,24 @@ QPoint TMapView::ScrollPosition() const {
     return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
 }
 
+QPoint TMapView::Origin() const {
+    return tavrin::CentringOffset(ShownSize(), viewport()->size()) - ScrollPosition();
+}
+
 QTransform TMapView::ToViewTransform() const {
-    const QPoint scroll = ScrollPosition();
+    const QPoint origin = Origin();
     QTransform transform;
-    transform.translate(-scroll.x(), -scroll.y());
+    transform.translate(origin.x(), origin.y());
     transform.scale(CurrentScale, CurrentScale);
     return transform;
 }
 
 QPointF TMapView::ToPicture(QPointF viewportPoint) const {
-    return (viewportPoint + QPointF(ScrollPosition())) / CurrentScale;
+    return (viewportPoint - QPointF(Origin())) / CurrentScale;
 }
 
 QPointF TMapView::ToViewport(tavrin::TPoint picturePoint) const {
-    return QPointF(picturePoint.X, picturePoint.Y) * CurrentScale - QPointF(ScrollPosition());
+    return QPointF(picturePoint.X, picturePoint.Y) * CurrentScale + QPointF(Origin());
 }
 
 void TMapView::UpdateScrollBars() {
@@ -165,16 +169,16 @@ void TMapView::MakeScaledCopy() {
 }
 
 void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
-    const QPoint scroll = ScrollPosition();
-    const QRect area = exposed & QRect(-scroll, ShownSize());
+    const QPoint origin = Origin();
+    const QRect area = exposed & QRect(origin, ShownSize());
     if (area.isEmpty())
         return;
     if (CurrentScale == 1.0) {
-        painter.drawImage(area.topLeft(), MapPicture, area.translated(scroll));
+        painter.drawImage(area.topLeft(), MapPicture, area.translated(-origin));
         return;
     }
     if (!ScaledCopy.isNull() && ScaledCopyScale == CurrentScale) {
-        painter.drawImage(area.topLeft(), ScaledCopy, area.translated(scroll));
+        painter.drawImage(area.topLeft(), ScaledCopy, area.translated(-origin));
         return;
     }
     // Only the exposed part is scaled: smoothly when enlarging, quickly while
@@ -193,8 +197,11 @@ void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
 void TMapView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), palette().color(QPalette::Window));
-    if (MapPicture.isNull())
+    if (MapPicture.isNull()) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(viewport()->rect(), Qt::AlignCenter | Qt::TextWordWrap, EmptyViewText());
         return;
+    }
     PaintPicture(painter, event->rect());
     const QTransform toView = ToViewTransform();
     tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
@@ -202,8 +209,14 @@ void TMapView::paintEvent(QPaintEvent* event) {
         tavrin::PaintCoordinates(painter, toView, TilePlaces);
 }
 
+QString TMapView::EmptyViewText() {
+    return QStringLiteral("Create Map (Ctrl+M) lays out a new map");
+}
+
+// A picture smaller than the view moves to stay centred.
 void TMapView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    viewport()->update();
     if (Mode.Fit && ScaleFor(Mode) != CurrentScale) {
         ApplyZoom(Mode, {0, 0});
         return;

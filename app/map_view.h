@@ -3,6 +3,9 @@
 // view and never the picture, with the answer to the last route query and, on
 // request, the tiles' coordinates drawn over it; and clearings to point at.
 //
+// Before the first map the view says how to make one; a map smaller than the
+// view is shown centred.
+//
 // Zoom: Zoom In and Zoom Out step through ZoomSteps, Actual Size shows 100%,
 // Fit Map scales the whole picture into the view and keeps it fitted while
 // the view's size changes and new maps come, until another zoom ends it.
@@ -56,6 +59,12 @@ public:
 
     // The top-left corner of the part of the scaled picture on show.
     QPoint ScrollPosition() const;
+    // Where the picture's top-left corner lies in the viewport: centred on
+    // each axis where the scaled picture is smaller than the view.
+    QPoint Origin() const;
+
+    // What the view says while it has no map.
+    static QString EmptyViewText();
     // Between viewport and picture coordinates at the current zoom and scroll.
     QPointF ToPicture(QPointF viewportPoint) const;
     QPointF ToViewport(tavrin::TPoint picturePoint) const;

@@ -1,6 +1,7 @@
 // The window's side of the map view: the View menu's zooms and coordinates,
-// the zoom shown in the status bar and remembered between runs, and a click
-// on a clearing, which chooses it for the route query.
+// the zoom shown in the status bar and remembered between runs, the divider
+// beside the view, and a click on a clearing, which chooses it for the route
+// query.
 
 #include "form1.h"
 #include "map_view.h"
@@ -10,11 +11,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QSettings>
+#include <QSplitter>
 
 namespace {
 
-// Where the zoom in use is remembered between runs.
+// Where the zoom in use and the divider's place are remembered between runs.
 const QString ZoomKey = QStringLiteral("View/Zoom");
+const QString DividerKey = QStringLiteral("View/Divider");
 
 } // namespace
 
@@ -45,9 +48,20 @@ void TForm1::ZoomChanged() {
     A_ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
 
+// The divider between the listing and the map stays where the user left it;
+// a first run has the listing at its designed width.
+void TForm1::RestoreDivider() {
+    Splitter1->restoreState(Settings.value(DividerKey).toByteArray());
+}
+
+void TForm1::KeepDivider() {
+    Settings.setValue(DividerKey, Splitter1->saveState());
+}
+
 // A left click chooses the clearing as the route's start, a right click as
-// its end.
+// its end; the last route's drawing goes, as it no longer answers the query.
 void TForm1::ChooseClearing(tavrin::TLocation clearing, Qt::MouseButton button) {
+    ScrollBox1->SetRouteMarks({});
     const bool from = button == Qt::LeftButton;
     (from ? cbFromTile : cbToTile)->setCurrentIndex(clearing.Tile - 1);
     (from ? edFromClearing : edToClearing)->setValue(clearing.Clearing);

@@ -3,6 +3,8 @@
 // run, so that what the user chose in the print dialog (printer, paper,
 // copies) is offered again the next time; it starts on the sheet's A4 page.
 // The sheet turns the page to whichever orientation shows the map larger.
+// The printer is made at the first print command, not before: making it
+// loads the print system's plugin, which looks for printers over the network.
 
 #include "setup_sheet.h"
 #include "user_dialogs.h"
@@ -31,5 +33,7 @@ public:
                  const tavrin::TSheetText& text);
 
 private:
-    std::unique_ptr<QPrinter> Printer;
+    QPrinter& ThePrinter();
+
+    std::unique_ptr<QPrinter> Printer; // none before the first print command
 };

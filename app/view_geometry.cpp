@@ -41,6 +41,11 @@ QSize ScaledSize(QSize picture, double scale) {
             static_cast<int>(std::lround(picture.height() * scale))};
 }
 
+QPoint CentringOffset(QSize shown, QSize viewport) {
+    return {std::max(0, (viewport.width() - shown.width()) / 2),
+            std::max(0, (viewport.height() - shown.height()) / 2)};
+}
+
 QPoint ScrollKeeping(QPoint scroll, QPointF anchor, double before, double after) {
     const QPointF onPicture = (anchor + QPointF(scroll)) / before;
     return (onPicture * after - anchor).toPoint();

@@ -44,6 +44,11 @@ double FitScale(QSize picture, QSize viewport);
 // picture scaled to fit never exceeds the viewport.
 QSize ScaledSize(QSize picture, double scale);
 
+// Where the scaled picture's top-left corner lies in the viewport before
+// scrolling: a picture narrower or lower than the viewport is centred on that
+// axis, a larger one starts at the edge and scrolls.
+QPoint CentringOffset(QSize shown, QSize viewport);
+
 // The scroll position at which the picture point shown at `anchor` (in
 // viewport coordinates, with the view scrolled to `scroll`) stays at `anchor`
 // when the scale changes from `before` to `after`. The scroll bars clamp it.

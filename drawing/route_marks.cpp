@@ -1,6 +1,7 @@
 #include "route_marks.h"
 
 #include "clearing_layout.h"
+#include "mark_layout.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -23,10 +24,8 @@ const QColor Casing(255, 255, 255, 220);
 const QColor LabelInk(20, 20, 20);
 const QColor LabelGround(255, 255, 255, 215);
 
-// Ring radius in screen pixels at the least; on the picture a ring clears the
-// clearing's own circle.
-constexpr double MinRingRadius = 9.0;
-constexpr double RingClearance = 4.0;
+// Coordinates labels keep one size on screen.
+constexpr int CoordinatesPixels = 12;
 
 QPointF ToQt(TPoint p) {
     return {p.X, p.Y};
@@ -38,19 +37,19 @@ QPen ScreenPen(const QColor& colour, double width, Qt::PenStyle style = Qt::Soli
     return pen;
 }
 
-QFont LabelFont() {
+QFont LabelFont(int pixels) {
     QFont font;
-    font.setPixelSize(12);
+    font.setPixelSize(pixels);
     font.setBold(true);
     return font;
 }
 
-// A short text in a light box, centred on `centre` (device coordinates).
-void PaintLabel(QPainter& painter, QPointF centre, const QString& text, const QColor& ink) {
-    const QFontMetrics metrics(painter.font());
-    const QSize size(metrics.horizontalAdvance(text) + 8, metrics.height() + 2);
-    const QRectF box(centre.x() - size.width() / 2.0, centre.y() - size.height() / 2.0,
-                     size.width(), size.height());
+QSizeF LabelSize(const QFontMetricsF& metrics, const QString& text) {
+    return {metrics.horizontalAdvance(text) + 8, metrics.height() + 2};
+}
+
+// A short text in a light box (device coordinates).
+void PaintLabel(QPainter& painter, const QRectF& box, const QString& text, const QColor& ink) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(LabelGround);
     painter.drawRoundedRect(box, 3, 3);
@@ -58,22 +57,21 @@ void PaintLabel(QPainter& painter, QPointF centre, const QString& text, const QC
     painter.drawText(box, Qt::AlignCenter, text);
 }
 
-// A ring round a clearing, on screen, with an optional label beside it,
-// above its right side or below it; dashed for an end that no road joins to
-// the other.
+// A ring round a clearing, on screen; dashed for an end that no road joins
+// to the other.
 void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& colour, double width,
-               const QString& label, bool dashed, bool labelBelow = false) {
+               bool dashed) {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(ScreenPen(Casing, width + 3));
     painter.drawEllipse(centre, radius, radius);
     painter.setPen(ScreenPen(colour, width, dashed ? Qt::DashLine : Qt::SolidLine));
     painter.drawEllipse(centre, radius, radius);
-    if (!label.isEmpty()) {
-        const QFontMetrics metrics(painter.font());
-        const double half = (metrics.horizontalAdvance(label) + 8) / 2.0;
-        PaintLabel(painter, centre + QPointF(radius + width + half, labelBelow ? radius : -radius),
-                   label, colour);
-    }
+}
+
+// The end's ring lies outside the start's, so a route from a clearing to
+// itself shows both.
+double EndRingRadius(const TMarkSizes& sizes) {
+    return sizes.RingRadius + sizes.RingWidth + 1;
 }
 
 // The line without its first part inside the circle of `radius` round its
@@ -137,42 +135,79 @@ TRouteMarks NotJoinedMarks(const TMapPlaces& places, TLocation from, TLocation t
     return marks;
 }
 
+std::vector<TCircle> RouteRings(const TRouteMarks& marks, const QTransform& toView, double scale) {
+    const TMarkSizes sizes = MarkSizes(scale);
+    const double outer = sizes.RingWidth / 2 + 1.5; // the ring's casing
+    std::vector<TCircle> rings;
+    for (const TPoint& stop : marks.Stops)
+        rings.push_back({toView.map(ToQt(stop)), sizes.RingRadius + outer});
+    if (marks.Start)
+        rings.push_back({toView.map(ToQt(*marks.Start)), sizes.RingRadius + outer});
+    if (marks.End)
+        rings.push_back({toView.map(ToQt(*marks.End)), EndRingRadius(sizes) + outer});
+    return rings;
+}
+
+std::vector<TRouteLabel> RouteLabels(const TRouteMarks& marks, const QTransform& toView,
+                                     double scale) {
+    const TMarkSizes sizes = MarkSizes(scale);
+    const QFontMetricsF metrics(LabelFont(sizes.LabelPixels));
+    const std::vector<TCircle> rings = RouteRings(marks, toView, scale);
+    const bool joined = marks.Joined;
+    std::vector<TRouteLabel> labels;
+    std::vector<QRectF> taken;
+    const auto place = [&](const std::optional<TPoint>& at, double radius, const char* name,
+                           bool end) {
+        if (!at)
+            return;
+        const QString text =
+            QString::fromLatin1(name) + (joined ? QString() : QStringLiteral(": not joined"));
+        const QRectF box = LabelBeside(toView.map(ToQt(*at)), radius + sizes.RingWidth,
+                                       LabelSize(metrics, text), rings, taken);
+        taken.push_back(box);
+        labels.push_back({text, box, end});
+    };
+    place(marks.Start, sizes.RingRadius, "From", false);
+    place(marks.End, EndRingRadius(sizes), "To", true);
+    return labels;
+}
+
 void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
                      const TRouteMarks& marks) {
     if (marks.IsEmpty())
         return;
+    const TMarkSizes sizes = MarkSizes(scale);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(LabelFont());
 
-    const double radius =
-        std::max((tileart::ClearingRadius + RingClearance) * scale, MinRingRadius);
     painter.setBrush(Qt::NoBrush);
     // A light casing under the line keeps it readable on any terrain.
-    const std::pair<QColor, double> strokes[] = {{Casing, 8.0}, {RouteColour, 4.0}};
+    const std::pair<QColor, double> strokes[] = {{Casing, sizes.RoadWidth * 2},
+                                                 {RouteColour, sizes.RoadWidth}};
     for (const auto& [colour, width] : strokes) {
         painter.setPen(ScreenPen(colour, width));
         for (const TPolyline& road : marks.Roads) {
             QPolygonF line;
             for (const TPoint& p : road)
                 line << toView.map(ToQt(p));
-            painter.drawPolyline(CutEnds(line, radius));
+            painter.drawPolyline(CutEnds(line, sizes.RingRadius));
         }
     }
 
     for (const TPoint& stop : marks.Stops)
-        PaintRing(painter, toView.map(ToQt(stop)), radius, RouteColour, 3.0, {}, false);
-    // The end's ring lies outside the start's and its label below, so a route
-    // from a clearing to itself shows both.
+        PaintRing(painter, toView.map(ToQt(stop)), sizes.RingRadius, RouteColour,
+                  sizes.RingWidth * 0.75, false);
     const bool joined = marks.Joined;
     if (marks.Start)
-        PaintRing(painter, toView.map(ToQt(*marks.Start)), radius,
-                  joined ? StartColour : NotJoinedColour, 4.0,
-                  joined ? QStringLiteral("From") : QStringLiteral("From: not joined"), !joined);
+        PaintRing(painter, toView.map(ToQt(*marks.Start)), sizes.RingRadius,
+                  joined ? StartColour : NotJoinedColour, sizes.RingWidth, !joined);
     if (marks.End)
-        PaintRing(painter, toView.map(ToQt(*marks.End)), radius + 5,
-                  joined ? EndColour : NotJoinedColour, 4.0,
-                  joined ? QStringLiteral("To") : QStringLiteral("To: not joined"), !joined, true);
+        PaintRing(painter, toView.map(ToQt(*marks.End)), EndRingRadius(sizes),
+                  joined ? EndColour : NotJoinedColour, sizes.RingWidth, !joined);
+    painter.setFont(LabelFont(sizes.LabelPixels));
+    for (const TRouteLabel& label : RouteLabels(marks, toView, scale))
+        PaintLabel(painter, label.Box, label.Text,
+                   !joined ? NotJoinedColour : (label.End ? EndColour : StartColour));
     painter.restore();
 }
 
@@ -183,10 +218,17 @@ QString CoordinatesText(const TTilePlace& place) {
 void PaintCoordinates(QPainter& painter, const QTransform& toView, const TMapPlaces& places) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(LabelFont());
+    const QFont font = LabelFont(CoordinatesPixels);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    // The label keeps its size on screen; on the picture it is that size
+    // over the zoom.
+    const double scale = std::max(toView.m11(), 1e-6);
     for (int tile = 1; tile <= TileCount; ++tile) {
-        PaintLabel(painter, toView.map(ToQt(TileCentre(places, tile))),
-                   CoordinatesText(places.Tiles[tile]), LabelInk);
+        const QString text = CoordinatesText(places.Tiles[tile]);
+        const QSizeF size = LabelSize(metrics, text) / scale;
+        const QRectF onPicture = CoordinatesBox(places, tile, size);
+        PaintLabel(painter, toView.mapRect(onPicture), text, LabelInk);
     }
     painter.restore();
 }

@@ -8,6 +8,7 @@
 
 #include "map_places.h"
 #include "map_state.h"
+#include "mark_layout.h"
 #include "route_search.h"
 
 #include <QString>
@@ -47,11 +48,26 @@ TRouteMarks RouteAnswerMarks(const TMapState& state, const TMapPlaces& places, T
                              TLocation to, const TRoute& route);
 
 // `toView` maps picture coordinates to the painter's device; `scale` is its
-// zoom, so that rings stay large enough to see on a small map.
+// zoom: rings, lines and labels grow with it and stay readable on a small
+// map (MarkSizes). The From and To labels cover no ring of the route.
 void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
                      const TRouteMarks& marks);
 
-// "column/row" at each tile's centre, as the tile listing writes them.
+// The rings of the marks on the device, each with its casing.
+std::vector<TCircle> RouteRings(const TRouteMarks& marks, const QTransform& toView, double scale);
+
+// The From and To labels ("From", "To", or with ": not joined") and their
+// boxes on the device, as PaintRouteMarks draws them.
+struct TRouteLabel {
+    QString Text;
+    QRectF Box;
+    bool End = false;
+};
+std::vector<TRouteLabel> RouteLabels(const TRouteMarks& marks, const QTransform& toView,
+                                     double scale);
+
+// "column/row" on each tile, as the tile listing writes them, where it hides
+// no clearing and no name (CoordinatesBox), at one size on screen.
 void PaintCoordinates(QPainter& painter, const QTransform& toView, const TMapPlaces& places);
 
 // The text of one tile's coordinates: "-2/1".

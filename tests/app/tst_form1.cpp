@@ -16,8 +16,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +50,43 @@ private slots:
         QVERIFY(Child<TMapView>("ScrollBox1")->Picture().isNull());
         QVERIFY(!State->MapPresent);
         QVERIFY(Form->isMaximized());
+    }
+
+    // Alt+M is the Map menu's: the Create Map button shows M but leaves the
+    // key to the menu.
+    void altMOpensTheMapMenu() {
+        QTest::keyClick(Form.get(), Qt::Key_M, Qt::AltModifier);
+        auto* menu = Child<QMenu>("Map1");
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        QVERIFY(!State->MapPresent);
+    }
+
+    // Every command says in the status bar what it does; every control
+    // without a caption has a name that screen readers read.
+    void commandsAndControlsDescribeThemselves() {
+        for (QAction* action : Form->findChildren<QAction*>()) {
+            if (!action->isSeparator() && !action->menu() && !action->text().isEmpty())
+                QVERIFY2(!action->statusTip().isEmpty(), qPrintable(action->objectName()));
+        }
+        for (QPushButton* button : Form->findChildren<QPushButton*>())
+            QVERIFY2(!button->statusTip().isEmpty(), qPrintable(button->objectName()));
+        for (const char* name :
+             {"Memo1", "ScrollBox1", "cbFromTile", "cbToTile", "edFromClearing", "edToClearing"})
+            QVERIFY2(!Child<QWidget>(name)->accessibleName().isEmpty(), name);
+    }
+
+    // The divider between the listing and the map is where the last run left it.
+    void dividerRemembered() {
+        auto* splitter = Child<QSplitter>("Splitter1");
+        QCOMPARE(splitter->sizes().front(), 129);
+        splitter->setSizes({250, splitter->width() - 250});
+        QCOMPARE(splitter->sizes().front(), 250);
+        Form.reset();
+        TForm1 next(*State, *Dialogs, *Settings);
+        next.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&next));
+        QCOMPARE(next.findChild<QSplitter*>("Splitter1")->sizes().front(), 250);
     }
 
     void createMapListsAndDraws() {

@@ -173,6 +173,10 @@ private slots:
         marks = View()->RouteMarks();
         QVERIFY(!marks.Joined && marks.Start && marks.End && marks.Roads.empty());
 
+        // A new From or To leaves the old answer behind; so does a new map.
+        QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, OnScreen({11, 2}));
+        QVERIFY(View()->RouteMarks().IsEmpty());
+        QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         CreateMap();
         QVERIFY(View()->RouteMarks().IsEmpty());
     }

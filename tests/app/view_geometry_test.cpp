@@ -104,3 +104,23 @@ TEST(ZoomMode, CaptionSaysFitWhileFitting) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(CentringOffset, CentresOnlyTheAxesWhereThePictureIsSmaller) {
+    const struct {
+        const char* Name;
+        QSize Shown;
+        QPoint Offset;
+    } cases[] = {
+        {"smaller both ways", {400, 200}, {300, 200}},
+        {"wider, lower", {1200, 200}, {0, 200}},
+        {"larger both ways", {2000, 900}, {0, 0}},
+        {"odd difference rounds down", {997, 600}, {1, 0}},
+        {"one pixel short", {999, 599}, {0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentringOffset(c.Shown, {1000, 600}), c.Offset) << c.Name;
+}
+
+} // namespace

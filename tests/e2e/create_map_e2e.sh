@@ -27,19 +27,24 @@ if [ -z "$map_file" ]; then
 else
     step="with $map_file"
 fi
-sleep 2
-after=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/after.png")
-echo "$step: $after"
-colours=$(sed -E 's/.*colours=([0-9]+).*/\1/' <<<"$after")
-white=$(sed -E 's/.*white=([0-9]+).*/\1/' <<<"$after")
-total=$(sed -E 's/.*total=([0-9]+).*/\1/' <<<"$after")
-if [ "$colours" -lt 20 ] || [ $((white * 10)) -gt $((total * 9)) ]; then
+# The map area shows a picture: many colours, and not mostly white.
+map_shown() {
+    after=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/after.png")
+    local colours white total
+    colours=$(sed -E 's/.*colours=([0-9]+).*/\1/' <<<"$after")
+    white=$(sed -E 's/.*white=([0-9]+).*/\1/' <<<"$after")
+    total=$(sed -E 's/.*total=([0-9]+).*/\1/' <<<"$after")
+    [ "$colours" -ge 20 ] && [ $((white * 10)) -le $((total * 9)) ]
+}
+if ! wait_until 30 map_shown; then
+    echo "$step: $after"
     echo "the map area is plain $step (screenshots in $shots)"
     exit 1
 fi
+echo "$step: $after"
 
 # The focus starts in the tile listing, where Esc does nothing; a click on
-# the map moves it there, as a user would.
+# the map moves it there, as a user would. The program takes the click
+# before the key, in the order the X server delivers them.
 xdotool mousemove $((area_x + area_w / 2)) $((area_y + area_h / 2)) click 1
-sleep 0.5
 close_program Escape

@@ -15,19 +15,35 @@ work=$(mktemp -d)
 shots="${E2E_SHOTS:-$work}"
 export XDG_CONFIG_HOME="$work/config"
 
-# start_program PROGRAM [ARGUMENTS...]: starts it, waits for its window and
-# gives it the keyboard; sets pid, window, X, Y, WIDTH and HEIGHT.
+# wait_until SECONDS COMMAND [ARGUMENTS...]: runs the command every tenth of
+# a second until it succeeds; fails when it has not within SECONDS.
+wait_until() {
+    local tries=$(($1 * 10))
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# has_keyboard NAME: the visible window named NAME exists and holds the
+# keyboard focus once given it; sets window.
+has_keyboard() {
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$window" ] || return 1
+    timeout 1 xdotool windowfocus --sync "$window" 2>/dev/null || return 1
+    [ "$(xdotool getwindowfocus)" = "$window" ]
+}
+
+# start_program PROGRAM [ARGUMENTS...]: starts it, waits until its window
+# holds the keyboard (the painted title bar may re-create the window, so it
+# is looked for afresh each time); sets pid, window, X, Y, WIDTH and HEIGHT.
 start_program() {
     "$@" &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
-    timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Generator" >/dev/null
-    # Let the window settle (the painted title bar may re-create it), then
-    # find it afresh.
-    sleep 1
-    window=$(xdotool search --onlyvisible --name "Tavrin Map Generator" | head -n 1)
-    [ -n "$window" ] || { echo "no window appeared"; exit 1; }
-    xdotool windowfocus --sync "$window"
+    wait_until 30 has_keyboard "Tavrin Map Generator" || { echo "no window appeared"; exit 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
     echo "window $window at $X,$Y size ${WIDTH}x${HEIGHT}"
 }

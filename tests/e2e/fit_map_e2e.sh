@@ -15,12 +15,11 @@ printf 'ddeedefdegdehdeidejdekdeldemdendeodepdeqderdesdetdeudevdewde\r\n' >"$wor
 
 start_program "$program"
 
+main_window=$window
 xdotool key ctrl+l
-timeout 30 xdotool search --sync --onlyvisible --name "Tavrin Map Files" >/dev/null
-sleep 0.5
+wait_until 30 has_keyboard "Tavrin Map Files" || { echo "no Load Map dialog"; exit 1; }
 xdotool type --delay 10 "$work/row.tvm"
 xdotool key Return
-sleep 2
 
 # Well inside the map area: right of the tile listing, below the title and
 # menu bars, above the scroll bar, the command panel and the status bar.
@@ -31,23 +30,32 @@ fitted=$(((area_w + 20) * 288 / 3050 + 4))
 
 box() { sed -E 's/.*box=([0-9]+),([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3 \4/' <<<"$1"; }
 
-before=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-actual-size.png")
-echo "at actual size: $before"
-read -r _ _ bw bh <<<"$(box "$before")"
-if [ "$bw" -lt $((area_w - 30)) ] || [ "$bh" -le "$fitted" ]; then
+# The loaded row fills the map area's width and is higher than when fitted.
+row_at_actual_size() {
+    before=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-actual-size.png")
+    read -r _ _ bw bh <<<"$(box "$before")"
+    [ "$bw" -ge $((area_w - 30)) ] && [ "$bh" -gt "$fitted" ]
+}
+if ! wait_until 30 row_at_actual_size; then
+    echo "at actual size: $before"
     echo "the loaded row does not fill the map area at actual size (screenshots in $shots)"
     exit 1
 fi
+echo "at actual size: $before"
 
 # Without a window manager nobody hands the focus back when the dialog closes.
-xdotool windowfocus --sync "$window"
+xdotool windowfocus --sync "$main_window"
 xdotool key ctrl+0
-sleep 1
-after=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-fitted.png")
+# The whole row across the area, no higher than fitted.
+row_fitted() {
+    after=$("$probe" "$area_x" "$area_y" "$area_w" "$area_h" "$shots/row-fitted.png")
+    read -r bx _ bw bh <<<"$(box "$after")"
+    [ "$bx" -le 20 ] && [ "$bw" -ge $((area_w - 30)) ] && [ "$bh" -le "$fitted" ] &&
+        [ "$bh" -ge $((fitted / 3)) ]
+}
+wait_until 30 row_fitted || true
 echo "after Ctrl+0 (at most $fitted high): $after"
-read -r bx _ bw bh <<<"$(box "$after")"
-if [ "$bx" -gt 20 ] || [ "$bw" -lt $((area_w - 30)) ] || [ "$bh" -gt "$fitted" ] ||
-    [ "$bh" -lt $((fitted / 3)) ]; then
+if ! row_fitted; then
     echo "the row is not shown whole after Ctrl+0 (screenshots in $shots)"
     exit 1
 fi

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -139,9 +140,14 @@ TEST_F(FileSave, FifoIsWrittenInPlaceWithoutBlocking) {
     EXPECT_TRUE(S_ISFIFO(ModeOf(fifo)));
     EXPECT_TRUE(S_ISLNK(ModeOf(Path("fifo-link.bmp"))));
 
-    // More than the pipe holds, and the reader leaves while the save waits.
-    std::thread leaving([reader] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    // More than the pipe holds, and the reader leaves while the save waits:
+    // once the pipe is full, the save is waiting on it.
+    const int capacity = ::fcntl(reader, F_GETPIPE_SZ);
+    ASSERT_GT(capacity, 0);
+    std::thread leaving([reader, capacity] {
+        int queued = 0;
+        while (::ioctl(reader, FIONREAD, &queued) == 0 && queued < capacity)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         ::close(reader);
     });
     EXPECT_EQ(ErrorText([&] { SaveFile(fifo, std::string(1 << 20, 'p')); }), "I/O error 32");

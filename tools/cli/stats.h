@@ -43,7 +43,7 @@ private:
     std::int64_t Sum = 0;
     std::int32_t Min_ = 0;
     std::int32_t Max_ = 0;
-    std::vector<std::int64_t> Histogram; // counts of Min_ + i (every value seen is at least 0)
+    std::vector<std::int64_t> Histogram; // counts of each value i (every value seen is at least 0)
 };
 
 // `tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]`: prints the

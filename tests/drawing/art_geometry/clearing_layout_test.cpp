@@ -4,7 +4,6 @@
 
 #include "clearing_layout.h"
 #include "road_path.h"
-#include "tile_painter.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

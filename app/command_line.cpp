@@ -1,0 +1,57 @@
+#include "command_line.h"
+
+#include "user_dialogs.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+struct TParser {
+    QCommandLineParser Parser;
+    QCommandLineOption Help = Parser.addHelpOption();
+    QCommandLineOption Version = Parser.addVersionOption();
+
+    // --help-all, which the help option brings along, answers as --help.
+    bool AsksForHelp() const {
+        return Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"));
+    }
+
+    TParser() {
+        Parser.setApplicationDescription(
+            QStringLiteral("Lays out random maps of 20 hexagonal tiles for the board game."));
+        Parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("A map file (.tvm) to open."),
+                                     QStringLiteral("[file]"));
+    }
+};
+
+} // namespace
+
+TCommandLine ReadCommandLine(const QStringList& arguments) {
+    TParser p;
+    TCommandLine line;
+    if (!p.Parser.parse(arguments)) {
+        line.Refused = true;
+        line.Answer = p.Parser.errorText() + QLatin1Char('\n');
+        return line;
+    }
+    if (p.AsksForHelp()) {
+        line.Answer = p.Parser.helpText();
+        return line;
+    }
+    if (p.Parser.isSet(p.Version)) {
+        line.Answer = QString::fromLatin1(ApplicationTitle) + QLatin1Char(' ') +
+                      QStringLiteral(TAVRIN_VERSION) + QLatin1Char('\n');
+        return line;
+    }
+    const QStringList files = p.Parser.positionalArguments();
+    if (!files.isEmpty())
+        line.MapFile = files.front();
+    return line;
+}
+
+bool AsksForHelpOrVersion(const QStringList& arguments) {
+    TParser p;
+    p.Parser.parse(arguments);
+    return p.AsksForHelp() || p.Parser.isSet(p.Version);
+}
