@@ -36,14 +36,6 @@ TEST(Random, SeedStepsModulo32BitsWhateverTheBound) {
     EXPECT_EQ(random.Seed, 134775814u);
 }
 
-TEST(Random, DrawStaysBelowItsBound) {
-    TRandom random{42};
-    for (int i = 0; i < 10000; ++i) {
-        EXPECT_LT(random.Draw(6), 6u);
-        EXPECT_EQ(random.Draw(1), 0u);
-    }
-}
-
 TEST(Random, ClockSeedIsMillisecondsSinceMidnight) {
     EXPECT_LT(tavrin::ClockSeed(), 86400000u);
 }

@@ -61,9 +61,3 @@ TEST(ClearingAtEdge, HighestClearingWinsAndSetFollowsFlipped) {
     state->Tiles[15].Flipped = true;
     EXPECT_EQ(ClearingAtEdge(*state, 15, TEdge(2)), 6);
 }
-
-TEST(SameLocation, ComparesBothBytes) {
-    EXPECT_TRUE(SameLocation(Loc(3, 2), Loc(3, 2)));
-    EXPECT_FALSE(SameLocation(Loc(3, 2), Loc(2, 3)));
-    EXPECT_FALSE(SameLocation(Loc(3, 0), NoLocation));
-}

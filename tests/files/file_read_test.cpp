@@ -6,7 +6,10 @@
 
 #include <chrono>
 #include <fcntl.h>
+#include <fstream>
+#include <iterator>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 using namespace tavrin;
@@ -15,6 +18,15 @@ using namespace tavrin::test;
 namespace {
 
 class FileRead : public FileTest {};
+
+// True once thread `tid` of this process sleeps, as a reader waiting for a
+// pipe's bytes does.
+bool Sleeping(pid_t tid) {
+    std::ifstream stat("/proc/self/task/" + std::to_string(tid) + "/stat");
+    const std::string text{std::istreambuf_iterator<char>(stat), {}};
+    const std::size_t name = text.rfind(')'); // the state follows the name
+    return name != std::string::npos && name + 2 < text.size() && text[name + 2] == 'S';
+}
 
 } // namespace
 
@@ -49,11 +61,14 @@ TEST_F(FileRead, FifoNeverBlocks) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(ReadFileHead(fifo, 100), "");
 
-    // A writer that is there before the read and sends a little later.
+    // A writer that is there before the read and sends once the reader
+    // waits for it.
     const int writerFd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
     ASSERT_GE(writerFd, 0);
-    std::thread writer([writerFd] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const pid_t reader = ::gettid();
+    std::thread writer([writerFd, reader] {
+        while (!Sleeping(reader))
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         ASSERT_EQ(::write(writerFd, "map line", 8), 8);
         ::close(writerFd);
     });

@@ -402,17 +402,27 @@ private slots:
         QTest::mouseClick(demo.strip(), Qt::RightButton, {}, QPoint(40, 5));
     }
 
+    // Without a window there is no caption to paint: the strip gets the
+    // inactive background and its bottom line, and neither text nor gradient.
     void withoutAWindowNothingIsAttached() {
         TRxGradientCaption caption(nullptr);
         QVERIFY(!caption.isInEffect());
         QCOMPARE(caption.captionStrip(), nullptr);
         QVERIFY(caption.captionRect().isEmpty());
-        caption.setFormCaption(QStringLiteral("x"));
+        caption.setFormCaption(QStringLiteral("WWWW"));
         caption.setActive(false);
         caption.setActive(true);
         QImage image(50, 20, QImage::Format_RGB32);
-        QPainter painter(&image);
-        caption.paintCaption(painter, image.rect());
+        image.fill(Qt::magenta);
+        {
+            QPainter painter(&image);
+            caption.paintCaption(painter, image.rect());
+        }
+        const QPalette palette = QApplication::palette();
+        QImage expected(image.size(), QImage::Format_RGB32);
+        expected.fill(palette.color(QPalette::Inactive, QPalette::Mid));
+        QPainter(&expected).fillRect(0, 19, 50, 1, palette.color(QPalette::Window));
+        QCOMPARE(image, expected);
     }
 };
 
