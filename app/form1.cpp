@@ -89,6 +89,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     createActions();
     createMenus();
     createWidgets();
+    createFigureParts();
     setTabOrders();
     nameForScreenReaders();
     connectSession();
@@ -423,9 +424,9 @@ void TForm1::DrawMap() {
 // Every new map shows from its top-left, without the last route's marks.
 void TForm1::ShowPicture() {
     const QImage& image = Picture.Image();
-    if (image.isNull())
-        return;
-    ScrollBox1->SetMap(image, State);
+    if (!image.isNull())
+        ScrollBox1->SetMap(image, State);
+    ShowMapFigures();
 }
 
 bool TForm1::FocusInMemo() const {

@@ -16,6 +16,7 @@
 
 #include "location.h"
 #include "map_picture.h"
+#include "map_search.h"
 #include "map_session.h"
 #include "map_state.h"
 #include "recent_maps.h"
@@ -40,6 +41,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSettings;
 class QSplitter;
+class TFiguresDock;
 class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
@@ -81,6 +83,10 @@ public:
     void A_CreateMapFromSeedExecute();
     void A_BackExecute();
     void A_ForwardExecute();
+    void A_CreateMapUntilExecute();
+
+    // How many maps Create Map Until tries before it gives up.
+    void SetSearchLimit(std::int64_t limit) { SearchLimit = limit; }
     void OpenRecentMap(const QString& path);
 
     // The map file given when the program was started, loaded as Load Map
@@ -114,6 +120,8 @@ private:
     void createActions();
     void createMenus();
     void createWidgets();
+    void createFigureParts();
+    void ShowMapFigures();
     void connectView();
     void setTabOrders();
     void FormCreate();
@@ -169,6 +177,11 @@ private:
     QAction* A_ActualSize = nullptr;
     QAction* A_FitMap = nullptr;
     QAction* A_ShowCoordinates = nullptr;
+    QAction* A_CreateMapUntil = nullptr;
+    QAction* A_ShowCutOff = nullptr;
+    TFiguresDock* MapFigures1 = nullptr;
+    QLabel* lblFigures = nullptr; // the key figures of the map shown, in the status bar
+    std::int64_t SearchLimit = tavrin::MapSearchLimit;
     QMenu* File1 = nullptr;
     QMenu* RecentMaps1 = nullptr;
     QMenu* Edit1 = nullptr;

@@ -33,6 +33,12 @@ void TMapSession::CreateMap() {
     Take({tavrin::MakeMapString(State_), Sequence_, {}});
 }
 
+void TMapSession::TakeMapFound(std::int64_t made) {
+    if (Sequence_)
+        Sequence_->Map += made;
+    Take({tavrin::MakeMapString(State_), Sequence_, {}});
+}
+
 void TMapSession::CreateMapFromSeed(std::uint32_t seed) {
     State_.Random.Seed = seed;
     Sequence_ = TSeedPosition{seed, 0};

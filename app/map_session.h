@@ -48,6 +48,10 @@ public:
     void CreateMap();
     // Sets the generator to `seed` and makes that seed's first map.
     void CreateMapFromSeed(std::uint32_t seed);
+    // The tiles and the generator hold the map `made` Create Maps further
+    // along the sequence (Create Map Until made them on a copy of the
+    // state): it is named and taken as the last of them would have been.
+    void TakeMapFound(std::int64_t made);
 
     // A map line read from `file` (empty for a pasted code). False when the
     // line has the wrong length: its message is shown and nothing changes. A

@@ -1,6 +1,7 @@
 #include "map_view.h"
 
 #include "clearing_layout.h"
+#include "cut_off_marks.h"
 #include "listing.h"
 
 #include <QHelpEvent>
@@ -66,6 +67,11 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
 
 void TMapView::SetRouteMarks(tavrin::TRouteMarks marks) {
     Marks = std::move(marks);
+    viewport()->update();
+}
+
+void TMapView::SetCutOffMarks(std::vector<tavrin::TPoint> points) {
+    CutOff = std::move(points);
     viewport()->update();
 }
 
@@ -204,6 +210,8 @@ void TMapView::paintEvent(QPaintEvent* event) {
     }
     PaintPicture(painter, event->rect());
     const QTransform toView = ToViewTransform();
+    if (PlacesKnown)
+        PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
     tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
     if (Coordinates && PlacesKnown)
         tavrin::PaintCoordinates(painter, toView, TilePlaces);

@@ -31,6 +31,7 @@
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
+#include <vector>
 
 class TMapView : public QAbstractScrollArea {
     Q_OBJECT
@@ -47,6 +48,11 @@ public:
 
     void SetRouteMarks(tavrin::TRouteMarks marks);
     const tavrin::TRouteMarks& RouteMarks() const { return Marks; }
+
+    // The cut-off clearings marked over the picture (cut_off_marks.h); a new
+    // map keeps them until they are set again.
+    void SetCutOffMarks(std::vector<tavrin::TPoint> points);
+    const std::vector<tavrin::TPoint>& CutOffMarks() const { return CutOff; }
 
     bool ShowsCoordinates() const { return Coordinates; }
     void SetShowCoordinates(bool on);
@@ -104,6 +110,7 @@ private:
     bool PlacesKnown = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
     tavrin::TRouteMarks Marks;
+    std::vector<tavrin::TPoint> CutOff;
     bool Coordinates = false;
 
     tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;

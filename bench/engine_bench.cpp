@@ -6,6 +6,8 @@
 
 #include "acceptance.h"
 #include "generator.h"
+#include "map_figures.h"
+#include "map_search.h"
 #include "map_state.h"
 #include "oracle/acceptance.h"
 #include "oracle/generator.h"
@@ -14,8 +16,11 @@
 
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <vector>
 
 namespace {
+
+constexpr const char* RareCriteria = "reachable>=95,clumping<=3";
 
 // The two engines behind one interface, so each benchmark runs both.
 struct TEngine {
@@ -134,6 +139,50 @@ void BM_CreateMapOverSeeds(benchmark::State& bench) {
     bench.counters["mean_passes"] = passes / 1000;
 }
 BENCHMARK(BM_CreateMapOverSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// All figures of one created map.
+void BM_MeasureMap(benchmark::State& bench) {
+    auto state = FreshState<TEngine>(5);
+    tavrin::CreateMap(*state);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(tavrin::MeasureMap(*state));
+}
+BENCHMARK(BM_MeasureMap);
+
+// The window's estimate after a change of the criteria: the sample of 20,000
+// maps' figures counted against them.
+void BM_EstimateFromSample(benchmark::State& bench) {
+    auto state = FreshState<TEngine>(1);
+    std::vector<tavrin::TMapFigures> sample;
+    for (int i = 0; i < 20000; ++i) {
+        tavrin::CreateMap(*state);
+        sample.push_back(tavrin::MeasureMap(*state));
+    }
+    const tavrin::TCriteria criteria = tavrin::ParseCriteria("reachable>=95,columns<=6,rows<=6");
+    for (auto _ : bench) {
+        int meeting = 0;
+        for (const auto& figures : sample)
+            meeting += criteria.Meets(figures) ? 1 : 0;
+        benchmark::DoNotOptimize(meeting);
+    }
+}
+BENCHMARK(BM_EstimateFromSample)->Unit(benchmark::kMicrosecond);
+
+// Create Map Until for criteria that about 1 map in 8,300 meets (12 of the
+// maps of seeds 1..100,000), from a different seed each run.
+void BM_CreateMapUntilRare(benchmark::State& bench) {
+    const tavrin::TCriteria criteria = tavrin::ParseCriteria(RareCriteria);
+    auto state = FreshState<TEngine>(0);
+    std::uint32_t seed = 0;
+    std::int64_t maps = 0;
+    for (auto _ : bench) {
+        state->Random.Seed = ++seed;
+        maps += tavrin::CreateMapUntil(*state, criteria).Maps;
+    }
+    bench.counters["maps"] =
+        benchmark::Counter(static_cast<double>(maps), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_CreateMapUntilRare)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of the fuzz targets: corpus/map_line and
-corpus/tile_bitmap. The files are committed; run this again only to change
+"""Writes the seed corpus of the fuzz targets: corpus/map_line,
+corpus/tile_bitmap and corpus/criteria. The files are committed; run this again only to change
 them (python3 fuzz/make_corpus.py)."""
 import os
 import struct
@@ -10,6 +10,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 def save(folder, name, data):
     path = os.path.join(HERE, 'corpus', folder, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, 'wb') as f:
         f.write(data)
 
@@ -123,3 +124,25 @@ tiles = {
 }
 for name, data in tiles.items():
     save('tile_bitmap', name, data)
+
+
+# --- criteria: the text typed into the window's criteria line or --where.
+criteria = {
+    'typical.txt': b'reachable>=95,longest<=18,columns<=6',
+    'every_comparison.txt': b' rows = 5 , mean<9.5 ,bridges>0,cutoff<=2,edges>=40',
+    'fraction.txt': b'mean<=0.0000000001',
+    'twelve_digits.txt': b'longest<=123456789012',
+    'long_fraction.txt': b'bridges<=1523467890.2',
+    'too_long_number.txt': b'longest<=1234567890123',
+    'unknown_figure.txt': b'reach>=95',
+    'no_comparison.txt': b'longest',
+    'empty_between_commas.txt': b'rows<=5,,columns<=6',
+    'trailing_comma.txt': b'rows<=5,',
+    'control_bytes.txt': b'rows\x00<=\x1b5\n',
+    'high_bytes.txt': bytes(range(128, 256)),
+    'empty.txt': b'',
+    'only_commas.txt': b',,,,',
+    'long_name.txt': b'x' * 5000 + b'>=1',
+}
+for name, data in criteria.items():
+    save('criteria', name, data)

@@ -42,6 +42,18 @@ private slots:
         Session = std::make_unique<TMapSession>(*State);
     }
 
+    // A map Create Map Until found further along the sequence is named by its
+    // place in it and taken into the history like a created map.
+    void mapFoundIsNamedByItsPlaceInTheSequence() {
+        Session->CreateMap();
+        tavrin::CreateMap(*State); // the search's maps, made on the tiles
+        tavrin::CreateMap(*State);
+        Session->TakeMapFound(2);
+        QCOMPARE(Shown(), SeedMaps(12345, 3)[2]);
+        QCOMPARE(Session->SeedText(), QStringLiteral("Seed 12345, map 3"));
+        QVERIFY(Session->CanGoBack());
+    }
+
     // The session starts on the generator's seed: Create Map makes that seed's
     // maps in order, and a seed given starts another sequence. The first map
     // is announced as present once; every map as changed.

@@ -2,6 +2,7 @@
 // anything wrong.
 
 #include "cli.h"
+#include "map_figures.h"
 #include "stats.h"
 
 #include <QImage>
@@ -142,6 +143,10 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"stats", "--seeds", "0..1", "--csv", "/no/such/folder/stats.csv"},
         {"render", "--map", Map12345, "--out", "map.png", "MarchLand"},
         {"render", "--map", Map12345, "--out", "map.png", "--route", "MarchLand", "1"},
+        {"stats", "--seeds", "0..1", "--where", "rows<"},
+        {"generate", "--where", "reach>=95"},
+        {"figures"},
+        {"figures", "--map", Map12345, "--file", "map.tvm"},
     };
     for (const auto& args : cases) {
         const TResult r = RunTool(args);
@@ -215,7 +220,8 @@ TEST(CliStats, SummaryAndCsvAgreeOnAnyNumberOfThreads) {
 
     const std::vector<std::string> csv = Lines(ReadFile(dir / "seeds.csv"));
     ASSERT_EQ(csv.size(), 101u);
-    EXPECT_EQ(csv[0], "seed,attempts,passes,columns,rows,reachable,longest");
+    EXPECT_EQ(csv[0], "seed,attempts,passes,reachable,cutoff,cutofftiles,longest,mean,columns,"
+                      "rows,clumping,edges,deadends,bridges");
     double attempts = 0;
     for (int seed = 0; seed < 100; ++seed) {
         int number = 0, a = 0;
@@ -229,22 +235,24 @@ TEST(CliStats, SummaryAndCsvAgreeOnAnyNumberOfThreads) {
     EXPECT_EQ(csv[8].rfind("7," + std::to_string(a) + "," + std::to_string(p) + ",", 0), 0u);
 
     const std::vector<std::string> lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 7u) << r.out;
-    EXPECT_EQ(lines[0], "maps      100");
-    EXPECT_EQ(lines[1].rfind("attempts  mean " + TwoDecimals(attempts / 100) + "  median ", 0), 0u)
+    ASSERT_EQ(lines.size(), 3 + tavrin::Figures.size()) << r.out;
+    EXPECT_EQ(lines[0], "maps        100");
+    EXPECT_EQ(lines[1].rfind("attempts    mean " + TwoDecimals(attempts / 100) + "  median ", 0),
+              0u)
         << lines[1];
-    const char* labels[] = {"passes    ", "columns   ", "rows      ", "reachable ", "longest   "};
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(lines[k + 2].rfind(labels[k], 0), 0u) << lines[k + 2];
+    EXPECT_EQ(lines[2].rfind("passes      mean ", 0), 0u) << lines[2];
+    for (std::size_t k = 0; k < tavrin::Figures.size(); ++k)
+        EXPECT_EQ(lines[k + 3].rfind(std::string(tavrin::Figures[k].Name) + " ", 0), 0u)
+            << lines[k + 3];
 }
 
 // The figures of one seed, pinned: its map (Map12345) lists columns -2..3
-// and rows -3..2; 90 clearings are reachable from the start and the longest
-// shortest route has 14 clearings.
+// and rows -3..2; 90 clearings are reachable from the start (5 cut off, on 3
+// tiles) and the longest shortest route has 14 clearings.
 TEST(CliStats, FiguresOfOneSeedArePinned) {
     const TTempDir dir;
     ASSERT_EQ(RunTool({"stats", "--seeds", "12345..12345", "--csv", dir / "one.csv"}).status, 0);
-    EXPECT_EQ(Lines(ReadFile(dir / "one.csv")).at(1), "12345,8,7,6,6,90,14");
+    EXPECT_EQ(Lines(ReadFile(dir / "one.csv")).at(1), "12345,8,7,90,5,3,14,8.33,6,6,6,39,12,35");
 }
 
 TEST(CliFiles, GenerateSavesMapFilesThatListAndRouteRead) {

@@ -3,11 +3,13 @@
 #include "acceptance.h"
 #include "arguments.h"
 #include "errors.h"
+#include "figures.h"
 #include "file_error.h"
 #include "file_read.h"
 #include "file_save.h"
 #include "listing.h"
 #include "map_file.h"
+#include "map_search.h"
 #include "map_state.h"
 #include "map_string.h"
 #include "random.h"
@@ -17,19 +19,23 @@
 #include "stats.h"
 
 #include <new>
+#include <optional>
 #include <ostream>
 
 namespace tavrin::cli {
 namespace {
 
 constexpr const char* Usage =
-    "usage: tavrin-cli generate [--seed N] [--count K] [--stats] [--save FILE]\n"
+    "usage: tavrin-cli generate [--seed N] [--count K] [--where CRITERIA] [--stats] [--save FILE]\n"
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
     "[--tiles DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
-    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]\n";
+    "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
+    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
+    "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
+    "          reachable>=95,longest<=18,columns<=6\n";
 
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
@@ -72,13 +78,27 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
             static_cast<std::uint32_t>(ParseNumber(*seed, 0, 0xffffffffLL, "--seed"));
     const auto countText = args.Option("--count");
     const std::int64_t count = countText ? ParseNumber(*countText, 1, 1000000, "--count") : 1;
+    const std::optional<TCriteria> where = WhereOption(args);
+    const std::uint32_t seed = state.Random.Seed;
+    std::int64_t made = 0; // maps of the sequence made so far
     for (std::int64_t i = 1; i <= count; ++i) {
-        const TCreateMapStats stats = CreateMap(state);
+        TCreateMapStats stats;
+        if (where) {
+            const TMapSearchResult found = CreateMapUntil(state, *where);
+            made += found.Maps;
+            if (found.End != TMapSearchEnd::Found)
+                throw ETavrinError(SearchFailureText(found));
+        } else {
+            stats = CreateMap(state);
+            ++made;
+        }
         out << MakeMapString(state) << '\n';
         if (const auto save = args.Option("--save")) {
             SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
         }
-        if (args.Flag("--stats"))
+        if (args.Flag("--stats") && where)
+            err << "map " << i << ": seed " << seed << ", map " << made << '\n';
+        else if (args.Flag("--stats"))
             err << "map " << i << ": " << stats.Attempts << " attempts, " << stats.Passes
                 << " passes\n";
     }
@@ -144,14 +164,18 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             throw ETavrinError("no command given; tavrin-cli --help lists them");
         const std::string& command = args[0];
         if (command == "generate")
-            return Generate(TArguments(args, 1, {"--seed", "--count", "--save"}, {"--stats"}), out,
-                            err);
+            return Generate(
+                TArguments(args, 1, {"--seed", "--count", "--save", "--where"}, {"--stats"}), out,
+                err);
         if (command == "list")
             return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
             return Route(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "stats")
-            return Stats(TArguments(args, 1, {"--seeds", "--threads", "--csv"}, {}), out, err);
+            return Stats(TArguments(args, 1, {"--seeds", "--threads", "--csv", "--where"}, {}), out,
+                         err);
+        if (command == "figures")
+            return Figures(TArguments(args, 1, {"--map", "--file"}, {"--json"}), out, err, LoadMap);
         if (command == "render")
             return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {"--route"}),
                           err);

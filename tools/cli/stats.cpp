@@ -2,11 +2,11 @@
 
 #include "acceptance.h"
 #include "errors.h"
+#include "figures.h"
 #include "file_save.h"
-#include "road_graph.h"
-#include "route_sweep.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -46,51 +46,79 @@ void WriteCsvFile(const std::string& path, const std::string& text) {
     SaveFile(path, text);
 }
 
-constexpr const char* CsvHeader = "seed,attempts,passes,columns,rows,reachable,longest\n";
+std::string CsvHeader(bool where) {
+    std::string header = "seed,attempts,passes";
+    for (const TFigureInfo& info : tavrin::Figures)
+        header += "," + std::string(info.Name);
+    return header + (where ? ",meets\n" : "\n");
+}
 
-void AppendCsvRow(std::string& csv, const TSeedFigures& f) {
-    char row[96];
-    const int n = std::snprintf(row, sizeof row, "%u,%d,%d,%d,%d,%d,%d\n", f.Seed, f.Attempts,
-                                f.Passes, f.Columns, f.Rows, f.Reachable, f.Longest);
-    csv.append(row, static_cast<std::size_t>(n));
+void AppendCsvRow(std::string& csv, const TSeedFigures& f, bool where) {
+    csv +=
+        std::to_string(f.Seed) + "," + std::to_string(f.Attempts) + "," + std::to_string(f.Passes);
+    for (const TFigureInfo& info : tavrin::Figures)
+        csv += "," + FigureText(f.Map, info.Figure);
+    csv += where ? (f.Meets ? ",1\n" : ",0\n") : "\n";
+}
+
+// The mean route is summed in hundredths, so that every summary counts
+// whole numbers.
+std::int32_t SummaryValue(const TMapFigures& map, const TFigureInfo& info) {
+    const double value = FigureValue(map, info.Figure);
+    return static_cast<std::int32_t>(info.Whole ? value : value * 100 + 0.5);
 }
 
 // The summaries of every figure.
 struct TSummaries {
-    TFigureSummary Attempts, Passes, Columns, Rows, Reachable, Longest;
+    TFigureSummary Attempts, Passes;
+    std::array<TFigureSummary, tavrin::Figures.size()> Map;
+    std::int64_t Meeting = 0;
 
     void Add(const TSeedFigures& f) {
         Attempts.Add(f.Attempts);
         Passes.Add(f.Passes);
-        Columns.Add(f.Columns);
-        Rows.Add(f.Rows);
-        Reachable.Add(f.Reachable);
-        Longest.Add(f.Longest);
+        for (std::size_t i = 0; i < tavrin::Figures.size(); ++i)
+            Map[i].Add(SummaryValue(f.Map, tavrin::Figures[i]));
+        Meeting += f.Meets ? 1 : 0;
     }
 };
 
-std::string Mean(const TFigureSummary& s) {
+std::string Decimals(double value) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", s.Mean());
+    std::snprintf(text, sizeof text, "%.2f", value);
     return text;
 }
 
-void PrintSummaries(std::ostream& out, const TSummaries& s) {
-    out << "maps      " << s.Attempts.Count() << '\n';
-    const auto withMax = [&](const char* label, const TFigureSummary& f) {
-        out << label << "mean " << Mean(f) << "  median " << f.Median() << "  max " << f.Max()
-            << '\n';
+std::string Label(std::string_view name) {
+    return std::string(name) + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ');
+}
+
+void PrintSummaries(std::ostream& out, const TSummaries& s, bool where) {
+    out << Label("maps") << s.Attempts.Count() << '\n';
+    const auto withMax = [&](const char* name, const TFigureSummary& f) {
+        out << Label(name) << "mean " << Decimals(f.Mean()) << "  median " << f.Median() << "  max "
+            << f.Max() << '\n';
     };
-    const auto withRange = [&](const char* label, const TFigureSummary& f) {
-        out << label << "mean " << Mean(f) << "  median " << f.Median() << "  range " << f.Min()
-            << ".." << f.Max() << '\n';
-    };
-    withMax("attempts  ", s.Attempts);
-    withMax("passes    ", s.Passes);
-    withRange("columns   ", s.Columns);
-    withRange("rows      ", s.Rows);
-    withRange("reachable ", s.Reachable);
-    withRange("longest   ", s.Longest);
+    withMax("attempts", s.Attempts);
+    withMax("passes", s.Passes);
+    for (std::size_t i = 0; i < tavrin::Figures.size(); ++i) {
+        const TFigureInfo& info = tavrin::Figures[i];
+        const TFigureSummary& f = s.Map[i];
+        const double scale = info.Whole ? 1 : 100;
+        const auto shown = [&](std::int32_t v) {
+            return info.Whole ? std::to_string(v) : Decimals(v / scale);
+        };
+        out << Label(info.Name) << "mean " << Decimals(f.Mean() / scale) << "  median "
+            << shown(f.Median()) << "  range " << shown(f.Min()) << ".." << shown(f.Max()) << '\n';
+    }
+    if (where) {
+        const std::int64_t count = s.Attempts.Count();
+        out << Label("meeting") << s.Meeting << " ("
+            << Decimals(count ? 100.0 * s.Meeting / count : 0) << "%)";
+        if (s.Meeting > 0)
+            out << ", about 1 map in " << OneMapIn(s.Meeting, count);
+        out << '\n';
+    }
 }
 
 // "stats: 12000 of 1000000 seeds (1%)" on stderr, rewritten in place, once the
@@ -129,14 +157,14 @@ private:
 // Measures seeds first..first + figures.size() - 1 into `figures`, the work
 // shared by `states.size()` threads in small blocks.
 void MeasureBlock(std::vector<std::unique_ptr<TMapState>>& states, std::uint32_t first,
-                  std::vector<TSeedFigures>& figures) {
+                  const TCriteria& criteria, std::vector<TSeedFigures>& figures) {
     constexpr std::size_t Piece = 64;
     std::atomic<std::size_t> next{0};
     const auto work = [&](TMapState& state) {
         for (std::size_t at = next.fetch_add(Piece); at < figures.size();
              at = next.fetch_add(Piece))
             for (std::size_t i = at; i < std::min(at + Piece, figures.size()); ++i)
-                figures[i] = MeasureSeed(state, first + static_cast<std::uint32_t>(i));
+                figures[i] = MeasureSeed(state, first + static_cast<std::uint32_t>(i), criteria);
     };
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < states.size(); ++t)
@@ -148,28 +176,11 @@ void MeasureBlock(std::vector<std::unique_ptr<TMapState>>& states, std::uint32_t
 
 } // namespace
 
-TSeedFigures MeasureSeed(TMapState& state, std::uint32_t seed) {
+TSeedFigures MeasureSeed(TMapState& state, std::uint32_t seed, const TCriteria& criteria) {
     state.Random.Seed = seed;
     const TCreateMapStats stats = CreateMap(state);
-    TSeedFigures figures{seed, stats.Attempts, stats.Passes, 0, 0, 0, 0};
-
-    std::int32_t minCol = state.Tiles[1].Col, maxCol = minCol;
-    std::int32_t minRow = state.Tiles[1].Row, maxRow = minRow;
-    for (int t = 2; t <= TileCount; ++t) {
-        minCol = std::min(minCol, state.Tiles[t].Col);
-        maxCol = std::max(maxCol, state.Tiles[t].Col);
-        minRow = std::min(minRow, state.Tiles[t].Row);
-        maxRow = std::max(maxRow, state.Tiles[t].Row);
-    }
-    figures.Columns = maxCol - minCol + 1;
-    figures.Rows = maxRow - minRow + 1;
-
-    const TRoadGraph graph(state);
-    TRouteSweep sweep(graph, StartLocation);
-    sweep.RunAll();
-    figures.Reachable = sweep.TakenCount();
-    figures.Longest = sweep.Generations() + 1;
-    return figures;
+    const TMapFigures map = MeasureMap(state);
+    return {seed, stats.Attempts, stats.Passes, map, criteria.Meets(map)};
 }
 
 void TFigureSummary::Add(std::int32_t value) {
@@ -212,6 +223,8 @@ int Stats(const TArguments& args, std::ostream& out, std::ostream& err) {
         threadsText ? ParseNumber(*threadsText, 1, 256, "--threads")
                     : std::max<std::int64_t>(1, std::thread::hardware_concurrency());
     const auto csvPath = args.Option("--csv");
+    const std::optional<TCriteria> where = WhereOption(args);
+    const TCriteria criteria = where.value_or(TCriteria{});
 
     std::vector<std::unique_ptr<TMapState>> states;
     for (std::int64_t t = 0; t < threads; ++t) {
@@ -223,16 +236,16 @@ int Stats(const TArguments& args, std::ostream& out, std::ostream& err) {
     // summed and written in seed order.
     constexpr std::int64_t BlockSize = 16384;
     TSummaries summaries;
-    std::string csv = csvPath ? CsvHeader : "";
+    std::string csv = csvPath ? CsvHeader(where.has_value()) : "";
     TProgress progress(err, seeds.Count());
     std::vector<TSeedFigures> figures;
     for (std::int64_t done = 0; done < seeds.Count(); done += BlockSize) {
         figures.resize(static_cast<std::size_t>(std::min(BlockSize, seeds.Count() - done)));
-        MeasureBlock(states, static_cast<std::uint32_t>(seeds.First + done), figures);
+        MeasureBlock(states, static_cast<std::uint32_t>(seeds.First + done), criteria, figures);
         for (const TSeedFigures& f : figures) {
             summaries.Add(f);
             if (csvPath)
-                AppendCsvRow(csv, f);
+                AppendCsvRow(csv, f, where.has_value());
         }
         progress.Update(done + static_cast<std::int64_t>(figures.size()));
     }
@@ -240,7 +253,7 @@ int Stats(const TArguments& args, std::ostream& out, std::ostream& err) {
 
     if (csvPath)
         WriteCsvFile(*csvPath, csv);
-    PrintSummaries(out, summaries);
+    PrintSummaries(out, summaries, where.has_value());
     return 0;
 }
 

@@ -4,6 +4,8 @@
 // spread over threads, and the figures do not depend on how many.
 
 #include "arguments.h"
+#include "map_criteria.h"
+#include "map_figures.h"
 #include "map_state.h"
 
 #include <cstdint>
@@ -16,16 +18,14 @@ namespace tavrin::cli {
 // What one seed's map gives.
 struct TSeedFigures {
     std::uint32_t Seed;
-    std::int32_t Attempts;  // GenerateMap attempts, abandoned ones included
-    std::int32_t Passes;    // GenerateMap + MapAccepted passes
-    std::int32_t Columns;   // the map's extent: columns from the leftmost tile to the rightmost
-    std::int32_t Rows;      // and rows from the highest to the lowest
-    std::int32_t Reachable; // clearings reachable by road from clearing 1 of tile 11, itself too
-    std::int32_t Longest;   // clearings on the longest of the shortest routes from there
+    std::int32_t Attempts; // GenerateMap attempts, abandoned ones included
+    std::int32_t Passes;   // GenerateMap + MapAccepted passes
+    TMapFigures Map;       // the map's figures, as the engine measures them
+    bool Meets;            // the map meets the criteria of --where (true without)
 };
 
 // Creates the map of `seed` in `state` (a state after InitTiles) and measures it.
-TSeedFigures MeasureSeed(TMapState& state, std::uint32_t seed);
+TSeedFigures MeasureSeed(TMapState& state, std::uint32_t seed, const TCriteria& criteria = {});
 
 // One figure over many seeds: its mean, its median (the lower middle value)
 // and its range, counted exactly whatever the order the seeds come in.
@@ -46,8 +46,9 @@ private:
     std::vector<std::int64_t> Histogram; // counts of each value i (every value seen is at least 0)
 };
 
-// `tavrin-cli stats --seeds A..B [--threads N] [--csv FILE]`: prints the
-// summary; the CSV file gets one row per seed.
+// `tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]`:
+// prints the summary of every figure and, with --where, how many maps meet
+// the criteria; the CSV file gets one row per seed.
 int Stats(const TArguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tavrin::cli

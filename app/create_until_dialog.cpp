@@ -1,0 +1,166 @@
+#include "create_until_dialog.h"
+
+#include "figure_histogram.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using tavrin::TComparison;
+using tavrin::TFigure;
+
+// The rows of the dialog: a figure, which way it is bounded, the bound
+// offered, and the bound's range.
+struct TRowKind {
+    TFigure Figure;
+    TComparison Comparison;
+    double Offered;
+    double Most;
+};
+
+// clang-format off
+constexpr TRowKind RowKinds[] = {
+    {TFigure::Reachable,   TComparison::AtLeast, 95, 95},
+    {TFigure::Longest,     TComparison::AtMost,  18, 95},
+    {TFigure::MeanRoute,   TComparison::AtMost,   9, 95},
+    {TFigure::Columns,     TComparison::AtMost,   6, 20},
+    {TFigure::Rows,        TComparison::AtMost,   6, 20},
+    {TFigure::Clumping,    TComparison::AtMost,   8, 60},
+    {TFigure::SharedEdges, TComparison::AtLeast, 40, 60},
+    {TFigure::DeadEnds,    TComparison::AtMost,  12, 95},
+    {TFigure::Bridges,     TComparison::AtMost,  40, 95},
+    {TFigure::CutOffTiles, TComparison::AtMost,   2, 20},
+};
+// clang-format on
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+tavrin::TCriteria TCreateMapUntilDialog::DefaultCriteria() {
+    return tavrin::ParseCriteria("reachable>=95,columns<=6,rows<=6");
+}
+
+TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, QWidget* parent,
+                                             int sampleSize)
+    : QDialog(parent), Sample_(sampleSize) {
+    setObjectName(QStringLiteral("CreateMapUntilDialog"));
+    setWindowTitle(QStringLiteral("Create Map Until"));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(
+        new QLabel(QStringLiteral("Create maps until one meets every criterion checked:"), this));
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(10);
+    column->addLayout(grid);
+    int line = 0;
+    for (const TRowKind& kind : RowKinds) {
+        const tavrin::TFigureInfo& info = tavrin::InfoOf(kind.Figure);
+        TRow row{kind.Figure, kind.Comparison, nullptr, nullptr, nullptr};
+        row.On = new QCheckBox(Text(info.Label), this);
+        row.On->setObjectName(QStringLiteral("chk_") + Text(info.Name));
+        auto* how = new QLabel(kind.Comparison == TComparison::AtLeast ? QStringLiteral("at least")
+                                                                       : QStringLiteral("at most"),
+                               this);
+        row.Value = new QDoubleSpinBox(this);
+        row.Value->setObjectName(QStringLiteral("ed_") + Text(info.Name));
+        row.Value->setAccessibleName(Text(info.Label) + QLatin1Char(' ') + how->text());
+        row.Value->setDecimals(info.Whole ? 0 : 1);
+        row.Value->setSingleStep(info.Whole ? 1 : 0.5);
+        row.Value->setRange(0, kind.Most);
+        row.Value->setValue(kind.Offered);
+        row.Histogram = new TFigureHistogram(this);
+        row.Histogram->setObjectName(QStringLiteral("hist_") + Text(info.Name));
+        row.Histogram->setAccessibleName(QStringLiteral("Histogram of ") + Text(info.Label));
+        grid->addWidget(row.On, line, 0);
+        grid->addWidget(how, line, 1);
+        grid->addWidget(row.Value, line, 2);
+        grid->addWidget(row.Histogram, line, 3);
+        ++line;
+        connect(row.On, &QCheckBox::toggled, this, &TCreateMapUntilDialog::Update);
+        connect(row.Value, &QDoubleSpinBox::valueChanged, this, &TCreateMapUntilDialog::Update);
+        Rows.push_back(row);
+    }
+    grid->setColumnStretch(3, 1);
+
+    lblCriteria = new QLabel(this);
+    lblCriteria->setObjectName(QStringLiteral("lblCriteria"));
+    lblCriteria->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    column->addWidget(lblCriteria);
+    lblEstimate = new QLabel(this);
+    lblEstimate->setObjectName(QStringLiteral("lblEstimate"));
+    column->addWidget(lblEstimate);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    column->addWidget(buttons);
+
+    for (const TRow& row : Rows) {
+        bool on = false;
+        for (const tavrin::TCriterion& criterion : criteria.Items)
+            if (criterion.Figure == row.Figure && criterion.Comparison == row.Comparison) {
+                on = true;
+                row.Value->setValue(criterion.Value);
+            }
+        row.On->setChecked(on);
+    }
+    connect(&Sample_, &TFigureSample::Grew, this, [this] {
+        UpdateHistograms();
+        Update();
+    });
+    Update();
+}
+
+tavrin::TCriteria TCreateMapUntilDialog::Criteria() const {
+    tavrin::TCriteria criteria;
+    for (const TRow& row : Rows)
+        if (row.On->isChecked())
+            criteria.Items.push_back({row.Figure, row.Comparison, row.Value->value()});
+    return criteria;
+}
+
+void TCreateMapUntilDialog::SetCriterion(tavrin::TFigure figure, bool on, double value) {
+    for (const TRow& row : Rows)
+        if (row.Figure == figure) {
+            row.Value->setValue(value);
+            row.On->setChecked(on);
+        }
+}
+
+void TCreateMapUntilDialog::UpdateHistograms() {
+    for (const TRow& row : Rows)
+        row.Histogram->SetHistogram(Sample_.Histogram(row.Figure));
+}
+
+// Runs on every change of a row and every batch of the sample: counting the
+// sample takes well under a millisecond.
+void TCreateMapUntilDialog::Update() {
+    const tavrin::TCriteria criteria = Criteria();
+    const std::string text = tavrin::CriteriaText(criteria);
+    lblCriteria->setText(QStringLiteral("Criteria: ") +
+                         (text.empty() ? QStringLiteral("none") : Text(text)));
+    for (const TRow& row : Rows) {
+        row.Value->setEnabled(row.On->isChecked());
+        row.Histogram->SetAllowed(
+            row.On->isChecked()
+                ? std::optional(tavrin::TCriterion{row.Figure, row.Comparison, row.Value->value()})
+                : std::nullopt);
+    }
+    const int sampled = Sample_.Size();
+    if (sampled == 0) {
+        lblEstimate->setText(QStringLiteral("Sampling maps..."));
+        return;
+    }
+    lblEstimate->setText(
+        Text(tavrin::MeetingEstimateText(Sample_.CountMeeting(criteria), sampled)));
+    lblEstimate->setToolTip(QStringLiteral("Counted in a sample of %1 maps").arg(sampled));
+}

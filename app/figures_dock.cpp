@@ -1,0 +1,66 @@
+#include "figures_dock.h"
+
+#include "route_search.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ValueOf(const tavrin::TMapFigures& figures, tavrin::TFigure figure) {
+    const double value = tavrin::FigureValue(figures, figure);
+    return tavrin::InfoOf(figure).Whole ? QString::number(static_cast<long long>(value))
+                                        : QString::number(value, 'f', 2);
+}
+
+QString CutOffText(const tavrin::TMapFigures& figures) {
+    QStringList names;
+    for (const tavrin::TLocation location : figures.CutOffList())
+        names << Text(tavrin::LocationText(location));
+    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString KeyFiguresText(const tavrin::TMapFigures& figures) {
+    return QStringLiteral("%1/%2 reachable, longest %3")
+        .arg(figures.Reachable)
+        .arg(tavrin::ClearingCount)
+        .arg(figures.Longest);
+}
+
+TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Figures"), parent) {
+    setObjectName(QStringLiteral("MapFigures1"));
+    Table = new QTableWidget(static_cast<int>(tavrin::Figures.size()) + 1, 2, this);
+    Table->setObjectName(QStringLiteral("tblFigures"));
+    Table->setAccessibleName(QStringLiteral("Map figures"));
+    Table->horizontalHeader()->hide();
+    Table->verticalHeader()->hide();
+    Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table->setWordWrap(true);
+    Table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    Table->horizontalHeader()->setStretchLastSection(true);
+    int row = 0;
+    for (const tavrin::TFigureInfo& info : tavrin::Figures)
+        Table->setItem(row++, 0, new QTableWidgetItem(Text(info.Label)));
+    Table->setItem(row, 0, new QTableWidgetItem(QStringLiteral("Cut off")));
+    for (int r = 0; r < Table->rowCount(); ++r)
+        Table->setItem(r, 1, new QTableWidgetItem());
+    setWidget(Table);
+}
+
+void TFiguresDock::ShowFigures(const tavrin::TMapFigures* figures) {
+    int row = 0;
+    for (const tavrin::TFigureInfo& info : tavrin::Figures)
+        Table->item(row++, 1)->setText(figures ? ValueOf(*figures, info.Figure) : QString());
+    Table->item(row, 1)->setText(figures ? CutOffText(*figures) : QString());
+    Table->resizeRowsToContents();
+}
+
+QString TFiguresDock::ValueText(int row) const {
+    return Table->item(row, 1)->text();
+}
