@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "json_text.h"
+#include "map_figures.h"
 #include "page_session.h"
 
 #include <emscripten/bind.h>
@@ -58,6 +59,22 @@ std::string MapObject(const TPageMap& map) {
         json.Key("col").Number(place.Col).Key("row").Number(place.Row);
         json.Key("rotation").Number(place.Rotation).Raw("}");
     }
+    json.Raw("]");
+    const tavrin::TMapFigures& figures = map.Figures;
+    json.Key("keyFigures")
+        .Text(std::to_string(figures.Reachable) + "/" + std::to_string(tavrin::ClearingCount) +
+              " reachable, longest " + std::to_string(figures.Longest));
+    json.Key("figures").Raw("[");
+    for (const tavrin::TFigureInfo& info : tavrin::Figures) {
+        const double value = tavrin::FigureValue(figures, info.Figure);
+        char text[32];
+        std::snprintf(text, sizeof text, info.Whole ? "%.0f" : "%.2f", value);
+        json.Next().Raw("{").Key("name").Text(info.Name).Key("label").Text(info.Label);
+        json.Key("value").Text(text).Raw("}");
+    }
+    json.Raw("]").Key("cutOff").Raw("[");
+    for (const tavrin::TPoint& p : map.CutOff)
+        Point(json.Next(), p);
     json.Raw("]");
     Messages(json);
     json.Raw("}");
@@ -146,6 +163,25 @@ std::string ClearingAt(double x, double y, double reach) {
     return json.Take();
 }
 
+std::string StartSearch(const std::string& criteria) {
+    return Run([&] {
+        Session().StartSearch(criteria);
+        return std::string("{}");
+    });
+}
+
+// The map found, or { "tried": maps so far } while the search goes on.
+std::string SearchOn(double maps) {
+    return Run([=] {
+        const auto found = Session().SearchOn(static_cast<std::int64_t>(maps));
+        if (found)
+            return MapObject(*found);
+        TJsonText json;
+        json.Raw("{").Key("tried").Number(static_cast<double>(Session().SearchTried())).Raw("}");
+        return json.Take();
+    });
+}
+
 std::string ClearingCentre(int tile, int clearing) {
     return Run([=] {
         TJsonText json;
@@ -163,4 +199,6 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("route", &Route);
     emscripten::function("clearingAt", &ClearingAt);
     emscripten::function("clearingCentre", &ClearingCentre);
+    emscripten::function("startSearch", &StartSearch);
+    emscripten::function("searchOn", &SearchOn);
 }

@@ -3,7 +3,10 @@
 #include "acceptance.h"
 #include "errors.h"
 #include "listing.h"
+#include "map_search.h"
 #include "map_string.h"
+
+#include <algorithm>
 
 namespace tavrin::web {
 namespace {
@@ -83,6 +86,9 @@ TPageMap TPageSession::Shown() {
     map.Number = ShownNumber;
     map.Box = box;
     map.Places = MapPlaces(*State);
+    map.Figures = MeasureMap(*State);
+    for (const TLocation location : map.Figures.CutOffList())
+        map.CutOff.push_back(tavrin::ClearingCentre(map.Places, location));
     return map;
 }
 
@@ -150,6 +156,47 @@ TPageMap TPageSession::PasteCode(std::u32string_view text) {
     });
     ShownSeed.reset();
     ShownNumber = 0;
+    return Shown();
+}
+
+void TPageSession::StartSearch(std::string_view criteria) {
+    try {
+        SearchCriteria = ParseCriteria(criteria);
+    } catch (const ETavrinError& e) {
+        throw TRefusal{e.what()};
+    }
+    SearchState = std::make_unique<TMapState>(*State);
+    SearchMaps = 0;
+}
+
+std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {
+    if (!SearchState)
+        throw TRefusal{"No search is under way."};
+    TMapSearch slice;
+    slice.Limit = std::min(maps, MapSearchLimit - SearchMaps);
+    TMapSearchResult result;
+    try {
+        result = CreateMapUntil(*SearchState, SearchCriteria, slice);
+    } catch (const ETavrinError& e) {
+        SearchState.reset();
+        throw TRefusal{ErrorText(e.what())};
+    }
+    SearchMaps += result.Maps;
+    if (result.End != TMapSearchEnd::Found) {
+        if (SearchMaps < MapSearchLimit)
+            return std::nullopt;
+        SearchState.reset();
+        result.Maps = SearchMaps;
+        throw TRefusal{SearchFailureText(result)};
+    }
+    // The map found is the one Create Map would have reached: the shown
+    // engine takes the search's, and the sequence's count goes on from it.
+    *State = *SearchState;
+    State->Messages = &Sink;
+    SearchState.reset();
+    SequenceNumber += SearchMaps;
+    ShownSeed = SequenceSeed;
+    ShownNumber = SequenceNumber;
     return Shown();
 }
 

@@ -6,6 +6,8 @@
 // the text to show, the map before it kept as it was.
 
 #include "location.h"
+#include "map_criteria.h"
+#include "map_figures.h"
 #include "map_layout.h"
 #include "map_places.h"
 #include "map_state.h"
@@ -29,9 +31,11 @@ struct TRefusal {
 };
 
 struct TPageMap {
-    std::string MapString;             // the 60 map-string bytes (Latin-1)
-    std::vector<std::string> Listing;  // the 20 lines of the tile listing
-    std::vector<std::string> Names;    // the tiles' display names, in tile order
+    std::string MapString;            // the 60 map-string bytes (Latin-1)
+    std::vector<std::string> Listing; // the 20 lines of the tile listing
+    std::vector<std::string> Names;   // the tiles' display names, in tile order
+    TMapFigures Figures;
+    std::vector<TPoint> CutOff;        // where the clearings the start cannot reach lie
     std::optional<std::uint32_t> Seed; // set when the map is "Seed N, map k"
     std::int64_t Number = 0;
     TLayoutBox Box;
@@ -61,6 +65,17 @@ public:
     // around it, one character per byte, loaded as Load Map loads a line.
     // A character above code 255, a wrong length or a bad rotation is refused.
     TPageMap PasteCode(std::u32string_view text);
+
+    // Create Map Until, a slice at a time so that the page stays responsive:
+    // StartSearch reads the criteria (a bad one is refused with its one-line
+    // text); each SearchOn runs up to `maps` more maps of the generator's
+    // sequence on a copy of the engine, and answers the map that meets the
+    // criteria, named by seed and number, or nothing yet. Past MapSearchLimit
+    // maps in all the search gives up with its message. The map shown stays
+    // until a map is found.
+    void StartSearch(std::string_view criteria);
+    std::optional<TPageMap> SearchOn(std::int64_t maps);
+    std::int64_t SearchTried() const { return SearchMaps; }
 
     TPageRoute Route(TLocation from, TLocation to) const;
     // The clearing under picture point `p` within `reach` pixels, or none.
@@ -96,6 +111,10 @@ private:
     // The naming of the map shown: none for a pasted map.
     std::optional<std::uint32_t> ShownSeed;
     std::int64_t ShownNumber = 0;
+    // The search under way: its criteria, its engine and the maps it made.
+    TCriteria SearchCriteria;
+    std::unique_ptr<TMapState> SearchState;
+    std::int64_t SearchMaps = 0;
 };
 
 } // namespace tavrin::web

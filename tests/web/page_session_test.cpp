@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tavrin::web {
@@ -73,6 +74,20 @@ TEST(PageSession, RefusedCodesKeepTheMapShown) {
     EXPECT_FALSE(pasted.Seed.has_value());
     for (const std::int64_t number : {0, 100001})
         EXPECT_EQ(RefusalOf([&] { session.MapOfSeed(1, number); }), MapNumberText);
+}
+
+TEST(PageSession, SearchGoesOnFromTheMapShownAndNamesWhatItFinds) {
+    TPageSession session;
+    session.MapOfSeed(12345, 1);
+    EXPECT_EQ(RefusalOf([&] { session.StartSearch("reach>=95"); }).substr(0, 14), "bad criterion ");
+    session.StartSearch("reachable>=95");
+    std::optional<TPageMap> found;
+    while (!found)
+        found = session.SearchOn(10);
+    EXPECT_GE(found->Figures.Reachable, 95);
+    const auto maps = SeedMaps(12345, static_cast<int>(found->Number));
+    EXPECT_EQ(found->MapString, maps.back());
+    EXPECT_EQ(session.CreateMap().Number, found->Number + 1);
 }
 
 } // namespace

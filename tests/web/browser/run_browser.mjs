@@ -87,6 +87,22 @@ await step('a link with a map code opens that map; a bad one keeps the map shown
     }
 });
 
+await step('Create Map Until finds the map tavrin-cli generate --where finds, with its figures', async () => {
+    const criteria = 'reachable>=95,columns<=7';
+    const found = execFileSync(cli, ['generate', '--seed', '12345', '--where', criteria],
+        { encoding: 'latin1' }).split('\n')[0];
+    const page = await open('#12345/1', 1280, 800, false);
+    assert.ok(!(await page.evaluate(`tavrinPage.map.keyFigures`)).startsWith('95/'), 'map 1 meets it');
+    await page.evaluate(`document.querySelector('#criteria').value = ${JSON.stringify(criteria)};
+        document.querySelector('#until-form button').click()`);
+    await page.waitFor(`tavrinPage.map.number > 1`, 60000);
+    assert.equal(await shownMap(page), found);
+    const figures = await page.evaluate(`tavrinPage.map.figures.map((f) => f.name + ' ' + f.value)`);
+    assert.deepEqual(figures, cliLines('figures', '--map', found)
+        .filter((line) => !line.startsWith('cut off')).map((line) => line.replace(/ +/, ' ')));
+    assert.equal(await page.evaluate(`document.querySelectorAll('#figures dt').length`), figures.length);
+});
+
 // A destination some roads from clearing 1 of tile 11, chosen by the
 // engine's own answers, and the screen points of the two clearings.
 async function routeEnds(page) {

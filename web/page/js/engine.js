@@ -14,5 +14,7 @@ export async function loadEngine() {
         route: (from, to) => parse(module.route(from.tile, from.clearing, to.tile, to.clearing)),
         clearingAt: (point, reach) => parse(module.clearingAt(point.x, point.y, reach)),
         clearingCentre: (location) => parse(module.clearingCentre(location.tile, location.clearing)),
+        startSearch: (criteria) => parse(module.startSearch(criteria)),
+        searchOn: (maps) => parse(module.searchOn(maps)),
     };
 }

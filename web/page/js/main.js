@@ -63,7 +63,7 @@ function showAnswer(answer) {
     showRouteText(null);
     showFigures(answer);
     fillSheet($('#sheet'), answer);
-    status(mapName(answer));
+    status(`${mapName(answer)} · ${answer.keyFigures}`);
     const address = addressOf(answer);
     if (location.hash !== address)
         history.replaceState(null, '', address);
@@ -75,9 +75,9 @@ function showFigures(map) {
     section.hidden = !map.figures;
     if (!map.figures)
         return;
-    const rows = map.figures.map(({ name, value }) => {
+    const rows = map.figures.map(({ label, value }) => {
         const term = document.createElement('dt');
-        term.textContent = name;
+        term.textContent = label;
         const detail = document.createElement('dd');
         detail.textContent = value;
         return [term, detail];
@@ -146,6 +146,50 @@ function pasteCode(event) {
         input.value = '';
 }
 
+// Create Map Until: slices of the search between frames, so the page keeps
+// drawing and Cancel is heard; the criteria are remembered.
+const SearchSlice = 2000;
+
+function searchUntil(event) {
+    event.preventDefault();
+    const button = $('#until-form button');
+    if (page.searching) {
+        page.searching = false;
+        return;
+    }
+    const criteria = $('#criteria').value;
+    const started = page.engine.startSearch(criteria);
+    if (started.error) {
+        say(started.error);
+        return;
+    }
+    localStorage.setItem('tavrin-criteria', criteria);
+    page.searching = true;
+    button.textContent = 'Cancel';
+    const startTime = performance.now();
+    const finish = () => {
+        page.searching = false;
+        button.textContent = 'Create Map Until';
+    };
+    const step = () => {
+        if (!page.searching) {
+            finish();
+            status(`${mapName(page.map)} · search cancelled`);
+            return;
+        }
+        const answer = page.engine.searchOn(SearchSlice);
+        if (answer.tried !== undefined) {
+            const seconds = ((performance.now() - startTime) / 1000).toFixed(1);
+            status(`Searching: ${answer.tried} maps tried, ${seconds} s`);
+            setTimeout(step, 0);
+            return;
+        }
+        finish();
+        showAnswer(answer);
+    };
+    setTimeout(step, 0);
+}
+
 function bindKeys() {
     document.addEventListener('keydown', (event) => {
         if (!$('#message').hidden && (event.key === 'Escape' || event.key === 'Enter')) {
@@ -180,6 +224,8 @@ async function start() {
     $('#copy-link').addEventListener('click', copyLink);
     $('#print').addEventListener('click', () => window.print());
     $('#paste-form').addEventListener('submit', pasteCode);
+    $('#until-form').addEventListener('submit', searchUntil);
+    $('#criteria').value = localStorage.getItem('tavrin-criteria') ?? 'reachable>=95,longest<=18';
     $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
     window.addEventListener('hashchange', openAddress);
     window.addEventListener('beforeprint', () => drawSheetMap($('#sheet'), page.map));

@@ -41,6 +41,20 @@ export function tileGroup(map, onLoaded = () => {}) {
     return group;
 }
 
+// The clearings no road from the start reaches, each crossed out.
+export function cutOffGroup(map) {
+    const group = svgElement('g', { class: 'cut-off' });
+    for (const p of map.cutOff ?? []) {
+        const mark = svgElement('g');
+        const title = svgElement('title');
+        title.textContent = 'Cut off: no road from March Land 1 reaches it';
+        mark.append(title, svgElement('circle', { cx: p.x, cy: p.y, r: 9 }),
+            svgElement('path', { d: `M${p.x - 5} ${p.y - 5}L${p.x + 5} ${p.y + 5}M${p.x + 5} ${p.y - 5}L${p.x - 5} ${p.y + 5}` }));
+        group.append(mark);
+    }
+    return group;
+}
+
 function ring(point, className, label) {
     const group = svgElement('g', { class: className });
     group.append(svgElement('circle', { cx: point.x, cy: point.y, r: RingRadius }));

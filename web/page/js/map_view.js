@@ -2,7 +2,7 @@
 // Fit scales whole into view, that the wheel and two fingers zoom and one
 // finger or the mouse drags, and taps that name picture points.
 
-import { tileGroup, routeGroup, svgElement } from './map_svg.js';
+import { cutOffGroup, routeGroup, svgElement, tileGroup } from './map_svg.js';
 import { fitTransform, pinchTransform, tapReach, toPicture, zoomAbout } from './view_math.js';
 
 // How far a pointer may move and still tap, in CSS pixels.
@@ -31,7 +31,8 @@ export class MapView {
     // Shows a new map, fitted; `onDrawn` runs once its tiles have loaded.
     show(map, onDrawn) {
         this.map = map;
-        this.world.replaceChildren(tileGroup(map, onDrawn), svgElement('g', { class: 'route' }));
+        this.world.replaceChildren(tileGroup(map, onDrawn), cutOffGroup(map),
+            svgElement('g', { class: 'route' }));
         this.fit();
     }
 
