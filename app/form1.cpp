@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "error_text.h"
 #include "errors.h"
+#include "executable_folder.h"
 #include "listing.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
@@ -75,7 +76,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       MapSession(state), Recent(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
-    Picture.SetTileFolder(QCoreApplication::applicationDirPath());
+    Picture.SetTileFolder(tavrin::ExecutableFolder());
     State.Messages = this;
 
     const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");
@@ -396,11 +397,13 @@ void TForm1::connectSession() {
 // As Create Map ends: the listing, the drawing, then the route query opens
 // for the rest of the run. A drawing error is shown as a command's error and
 // leaves the query as it was.
+// The route search needs the tiles alone, not their picture: the query is
+// enabled before the drawing, which may fail on a tile's bitmap.
 void TForm1::ShowSessionMap() {
     RunCommand([this] {
         ListTiles();
-        DrawMap();
         btnFindPath->setEnabled(true);
+        DrawMap();
     });
 }
 

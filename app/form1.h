@@ -28,6 +28,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QAction;
@@ -58,7 +59,7 @@ public:
            QWidget* parent = nullptr);
     ~TForm1() override;
 
-    void SetTileFolder(const QString& folder) { Picture.SetTileFolder(folder); }
+    void SetTileFolder(const QString& folder) { Picture.SetTileFolder(LocalPath(folder)); }
 
     // The map picture as last drawn (null before the first drawing).
     const QImage& MapImage() const { return Picture.Image(); }
@@ -89,9 +90,9 @@ public:
     void SetSearchLimit(std::int64_t limit) { SearchLimit = limit; }
     void OpenRecentMap(const QString& path);
 
-    // The map file given when the program was started, loaded as Load Map
-    // loads the chosen file; errors are shown the same way.
-    void LoadStartFile(const QString& path);
+    // The map file given when the program was started (its name's bytes),
+    // loaded as Load Map loads the chosen file; errors are shown the same way.
+    void LoadStartFile(const std::string& path);
 
     // "Seed N, map k" for the map shown, empty when the map was not made in
     // this session (loaded or pasted).
@@ -139,8 +140,9 @@ private:
     void RunCommand(void (TForm1::*handler)());
     void RunCommand(const std::function<void()>& command);
 
-    // Load Map, a recent file, a dropped file and the start file.
-    void LoadMapPath(const QString& path);
+    // Load Map, a recent file, a dropped file and the start file; `path` is
+    // the name's bytes.
+    void LoadMapPath(const std::string& path);
 
     void connectSession();
     // The session's map is in the tiles: list and draw it.

@@ -12,9 +12,11 @@
 #include "qt_user_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTimer>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -34,6 +36,16 @@ const bool CatalogueReady = [] {
 int Answer(const TCommandLine& line) {
     std::fputs(line.Answer->toLocal8Bit().constData(), line.Refused ? stderr : stdout);
     return line.Refused ? 2 : 0;
+}
+
+// The argument that reads as `text`, as its bytes. Qt reads every argument
+// as text, the same way QFile::decodeName does, and has taken its own options
+// out of argv.
+std::string ArgumentBytes(int argc, char* argv[], const QString& text) {
+    for (int i = 1; i < argc; ++i)
+        if (QFile::decodeName(argv[i]) == text)
+            return argv[i];
+    return QFile::encodeName(text).toStdString();
 }
 
 } // namespace
@@ -66,7 +78,11 @@ int main(int argc, char* argv[]) {
                        QStringLiteral("tavrin-map-generator"));
     TForm1 Form1(Engine(), dialogs, settings);
     Form1.showMaximized();
+    // The map file's name is taken as its bytes: read as text, a name in no
+    // known encoding would name another file.
     if (!line.MapFile.isEmpty())
-        QTimer::singleShot(0, &Form1, [&Form1, path = line.MapFile] { Form1.LoadStartFile(path); });
+        QTimer::singleShot(0, &Form1, [&Form1, path = ArgumentBytes(argc, argv, line.MapFile)] {
+            Form1.LoadStartFile(path);
+        });
     return app.exec();
 }

@@ -13,16 +13,20 @@
 
 void TForm1::A_LoadMapExecute() {
     if (Execute(OpenDialog1))
-        LoadMapPath(OpenDialog1.FileName);
+        LoadMapPath(LocalPath(OpenDialog1.FileName));
 }
 
 // Reads the file's first line and loads it; a file whose map is shown joins
-// the recent maps.
-void TForm1::LoadMapPath(const QString& path) {
-    const std::string bytes = tavrin::ReadFileHead(LocalPath(path), tavrin::MapLineLimit);
-    if (!MapSession.LoadMapLine(tavrin::FirstLine(bytes), path))
+// the recent maps, unless its name is in no encoding the menu can show and
+// give back (the menu keeps names as text).
+void TForm1::LoadMapPath(const std::string& path) {
+    const std::string bytes = tavrin::ReadFileHead(path, tavrin::MapLineLimit);
+    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+    if (!MapSession.LoadMapLine(tavrin::FirstLine(bytes), name))
         return;
-    Recent.Add(path);
+    if (LocalPath(name) != path)
+        return;
+    Recent.Add(name);
     UpdateRecentMenu();
 }
 

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -23,15 +22,21 @@
 
 namespace {
 
-// The first local .tvm file among dropped URLs; empty when there is none.
-QString DroppedMapPath(const QMimeData* data) {
+// The name (its bytes) of the first local .tvm file among dropped URLs;
+// empty when there is none. The bytes come from the URL's percent-encoding,
+// never through text, so a name in no known encoding is kept as it is.
+std::string DroppedMapPath(const QMimeData* data) {
     if (!data || !data->hasUrls())
         return {};
     for (const QUrl& url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (!path.isEmpty() &&
-            QFileInfo(path).suffix().compare(QStringLiteral("tvm"), Qt::CaseInsensitive) == 0)
-            return path;
+        if (!url.isLocalFile())
+            continue;
+        const QByteArray path =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const qsizetype slash = path.lastIndexOf('/');
+        const QByteArray name = path.mid(slash + 1);
+        if (name.size() > 4 && name.right(4).toLower() == ".tvm")
+            return path.toStdString();
     }
     return {};
 }
@@ -91,7 +96,7 @@ QString TForm1::SeedText() const {
 // readable) is answered with the file's error and leaves the list.
 void TForm1::OpenRecentMap(const QString& path) {
     try {
-        LoadMapPath(path);
+        LoadMapPath(LocalPath(path));
     } catch (const tavrin::EInOutError&) {
         Recent.Remove(path);
         UpdateRecentMenu();
@@ -99,7 +104,7 @@ void TForm1::OpenRecentMap(const QString& path) {
     }
 }
 
-void TForm1::LoadStartFile(const QString& path) {
+void TForm1::LoadStartFile(const std::string& path) {
     RunCommand([this, &path] { LoadMapPath(path); });
 }
 
@@ -124,13 +129,13 @@ void TForm1::UpdateRecentMenu() {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedMapPath(event->mimeData()).isEmpty())
+    if (!DroppedMapPath(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-    const QString path = DroppedMapPath(event->mimeData());
-    if (path.isEmpty())
+    const std::string path = DroppedMapPath(event->mimeData());
+    if (path.empty())
         return;
     event->acceptProposedAction();
     // Loaded once the drop has ended: a message box must not hold the

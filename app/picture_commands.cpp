@@ -15,8 +15,9 @@ void TForm1::A_ExportPictureExecute() {
     if (name.isEmpty())
         return;
     SaveDialog3.FileName = name;
-    tavrin::ExportPicture(name, Picture.Image(),
-                          tavrin::ExportFormat(name, ExportFilterFormat(SaveDialog3Filter)));
+    const std::string path = LocalPath(name);
+    tavrin::ExportPicture(path, Picture.Image(),
+                          tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)));
 }
 
 void TForm1::A_PrintExecute() {

@@ -21,7 +21,7 @@ std::unique_ptr<TMapState> FreshState(std::uint32_t seed) {
     return state;
 }
 
-const QString TileFolder = QStringLiteral(TILE_DIR);
+const std::string TileFolder = TILE_DIR;
 
 void BM_CreateMapAndDraw(benchmark::State& bench) {
     auto state = FreshState(1);

@@ -26,8 +26,8 @@ struct TDrawnMap {
         InitTiles(*State, 7);
         CreateMap(*State);
         TMapPicture picture(*State);
-        picture.SetTileFolder(QString::fromStdString(
-            std::filesystem::read_symlink("/proc/self/exe").parent_path().string()));
+        picture.SetTileFolder(
+            std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
         picture.DrawMap();
         Picture = picture.Image();
     }

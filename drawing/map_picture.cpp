@@ -4,7 +4,6 @@
 #include "catalogue.h"
 #include "checked.h"
 
-#include <QFile>
 #include <QPainter>
 #include <algorithm>
 #include <new>
@@ -57,14 +56,14 @@ void TMapPicture::DrawTile(std::int32_t column, std::int32_t row, const QString&
 
 void TMapPicture::DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& extension,
                                  std::uint8_t rotation, std::uint8_t tile) {
-    QString path = TileFolder;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += TileBitmapName(tile, rotation, extension);
+    std::string path = TileFolder;
+    if (!path.ends_with('/'))
+        path += '/';
+    path += TileBitmapName(tile, rotation, extension).toStdString(); // ASCII
 
-    const QImage bitmap = Tiles.KeyedTileAt(QFile::encodeName(path).toStdString());
+    const QImage bitmap = Tiles.KeyedTileAt(path);
     if (bitmap.isNull()) {
-        State.ShowMessage(("File not found: " + path).toStdString());
+        State.ShowMessage("File not found: " + path);
         return;
     }
 

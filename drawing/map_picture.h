@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace tavrin {
@@ -32,9 +33,9 @@ public:
     // Messages ("File not found: ...") go to the state's message sink.
     explicit TMapPicture(TMapState& state);
 
-    // The folder the tile bitmaps are read from.
-    void SetTileFolder(const QString& folder) { TileFolder = folder; }
-    const QString& GetTileFolder() const { return TileFolder; }
+    // The folder the tile bitmaps are read from, its name as bytes.
+    void SetTileFolder(std::string folder) { TileFolder = std::move(folder); }
+    const std::string& GetTileFolder() const { return TileFolder; }
 
     // Computes the layout box, sets OffsetX, OffsetY and MapPresent, starts a
     // white picture of the box's size and draws tiles 1..20 in order. Errors
@@ -56,7 +57,7 @@ public:
 
 private:
     TMapState& State;
-    QString TileFolder;
+    std::string TileFolder;
     QImage Picture;
     TTileCache Tiles;
 };

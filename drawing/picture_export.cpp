@@ -111,16 +111,28 @@ QString PictureExtension(TPictureFormat format) {
     return QString::fromLatin1(Info(format).Extension);
 }
 
-std::optional<TPictureFormat> PictureFormatForPath(const QString& path) {
-    if (path.endsWith(QLatin1String(".jpeg"), Qt::CaseInsensitive))
+std::optional<TPictureFormat> PictureFormatForPath(std::string_view path) {
+    // Only ASCII letters fold, so a byte of another encoding never matches.
+    const auto endsWith = [path](std::string_view extension) {
+        if (path.size() < extension.size())
+            return false;
+        const std::string_view tail = path.substr(path.size() - extension.size());
+        for (std::size_t i = 0; i < tail.size(); ++i) {
+            const char c = tail[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != extension[i])
+                return false;
+        }
+        return true;
+    };
+    if (endsWith(".jpeg"))
         return TPictureFormat::Jpeg;
     for (const TFormatInfo& info : Formats)
-        if (path.endsWith(QLatin1String(info.Extension), Qt::CaseInsensitive))
+        if (endsWith(info.Extension))
             return info.Format;
     return std::nullopt;
 }
 
-TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen) {
+TPictureFormat ExportFormat(std::string_view name, TPictureFormat chosen) {
     return PictureFormatForPath(name).value_or(chosen);
 }
 
@@ -137,7 +149,7 @@ QByteArray EncodePicture(const QImage& picture, TPictureFormat format) {
     }
 }
 
-void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format) {
+void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format) {
     SavePictureBytes(path, EncodePicture(picture, format));
 }
 

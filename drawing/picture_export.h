@@ -14,6 +14,8 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace tavrin {
 
@@ -32,19 +34,19 @@ public:
 QString PictureExtension(TPictureFormat format);
 
 // The format a file name's extension names (case-insensitive; ".jpeg" is
-// JPEG too), or nothing for any other name.
-std::optional<TPictureFormat> PictureFormatForPath(const QString& path);
+// JPEG too), or nothing for any other name. Names are bytes, in any encoding.
+std::optional<TPictureFormat> PictureFormatForPath(std::string_view path);
 
 // The format a picture saved as `name` is written in: the one its extension
 // names, whatever was chosen, else the chosen one. The name itself is kept as
 // given, so that the file written is the one the user confirmed.
-TPictureFormat ExportFormat(const QString& name, TPictureFormat chosen);
+TPictureFormat ExportFormat(std::string_view name, TPictureFormat chosen);
 
 // The whole file for `picture` in `format`. BMP is the 24-bit bitmap that
 // Save Map as .bmp writes. Raises EPictureNotEncoded.
 QByteArray EncodePicture(const QImage& picture, TPictureFormat format);
 
 // Encodes `picture` and writes it to `path` through SavePictureBytes.
-void ExportPicture(const QString& path, const QImage& picture, TPictureFormat format);
+void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format);
 
 } // namespace tavrin

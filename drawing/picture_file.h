@@ -4,12 +4,12 @@
 // has been written in full, and a failure leaves it as it was.
 
 #include <QByteArray>
-#include <QString>
+#include <string>
 
 namespace tavrin {
 
 // Raises EInOutError with the code of the failed step ("File access denied",
-// "Disk full", ...).
-void SavePictureBytes(const QString& path, const QByteArray& bytes);
+// "Disk full", ...). `path` is the name's bytes, as the system takes them.
+void SavePictureBytes(const std::string& path, const QByteArray& bytes);
 
 } // namespace tavrin

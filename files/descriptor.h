@@ -7,8 +7,9 @@
 
 namespace tavrin::files {
 
-// How long a read or write waits, in all, for a pipe or device that has a
-// writer or reader but no data or room yet. A regular file never waits.
+// How long a read or write waits, with no byte moved, for a pipe or device
+// that has a writer or reader but no data or room yet. Every byte that moves
+// starts the wait afresh; a regular file never waits.
 inline constexpr int ReadyWaitMs = 1000;
 
 class TDescriptor {

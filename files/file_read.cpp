@@ -26,7 +26,6 @@ std::string ReadFileHead(const std::string& path, std::size_t limit) {
     std::string bytes;
     if (S_ISREG(info.st_mode) && info.st_size > 0)
         bytes.reserve(std::min(limit, static_cast<std::size_t>(info.st_size)));
-    int budgetMs = files::ReadyWaitMs;
     constexpr std::size_t Chunk = 64 * 1024;
     while (bytes.size() < limit) {
         const std::size_t have = bytes.size();
@@ -41,6 +40,7 @@ std::string ReadFileHead(const std::string& path, std::size_t limit) {
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             fd.Fail();
+        int budgetMs = files::ReadyWaitMs; // a second with no byte moved
         if (!fd.WaitReady(POLLIN, budgetMs))
             break; // a writer that sends nothing: what came is what there is
     }

@@ -1,8 +1,8 @@
 #pragma once
 // Reading a file's first bytes. Opening never blocks: a FIFO with no writer
 // reads as empty at once, and a pipe or device that has a writer but no data
-// is waited for ReadyWaitMs at most. Whatever the file's size, no more than
-// the caller's limit is read or kept. A folder answers "File access denied";
+// is read until ReadyWaitMs pass with no byte arriving. Whatever the file's
+// size, no more than the caller's limit is read or kept. A folder answers "File access denied";
 // every failure raises EInOutError with the path.
 
 #include <cstddef>

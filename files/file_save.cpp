@@ -114,8 +114,10 @@ TTarget ResolveTarget(const std::string& path) {
     }
 }
 
+// Writes every byte, waiting while a pipe or device is full. The wait ends
+// the save only after ReadyWaitMs in which no byte moved: a slow reader that
+// keeps taking bytes is waited for as long as it reads.
 void WriteAll(const TDescriptor& fd, std::string_view bytes) {
-    int budgetMs = files::ReadyWaitMs;
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd.Get(), bytes.data(), bytes.size());
         if (n >= 0) {
@@ -126,6 +128,7 @@ void WriteAll(const TDescriptor& fd, std::string_view bytes) {
             continue;
         if (errno != EAGAIN && errno != EWOULDBLOCK)
             fd.Fail();
+        int budgetMs = files::ReadyWaitMs;
         if (!fd.WaitReady(POLLOUT, budgetMs)) {
             errno = EAGAIN;
             fd.Fail();
@@ -152,27 +155,17 @@ std::string TempName(int attempt) {
 }
 
 // Creates the temporary file in `directory` with mode 0666 less the umask,
-// which the system applies itself.
-TDescriptor CreateTemp(const std::string& directory, const std::string& path,
-                       std::string& tempPath) {
+// which the system applies itself; returns its descriptor.
+int CreateTemp(const std::string& directory, const std::string& path, std::string& tempPath) {
     for (int attempt = 0;; ++attempt) {
         tempPath = Beside(directory, TempName(attempt));
         const int fd =
             ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0)
-            return TDescriptor(fd, path);
+            return fd;
         if (errno != EEXIST || attempt == TempAttempts)
             ThrowInOutError(errno, path);
     }
-}
-
-void WriteInPlace(const TTarget& target, const std::string& path, std::string_view bytes) {
-    TPipeSignalHeld held;
-    TDescriptor fd(::open(target.Path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), path);
-    if (fd.Get() < 0)
-        fd.Fail(); // a FIFO with no reader: ENXIO
-    WriteAll(fd, bytes);
-    fd.Close();
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is no
@@ -185,46 +178,86 @@ void SyncDirectory(const std::string& directory) {
     ::close(fd);
 }
 
-void Replace(const TTarget& target, const std::string& path, std::string_view bytes) {
-    if (target.Exists && ::faccessat(AT_FDCWD, target.Path.c_str(), W_OK, AT_EACCESS) != 0)
-        ThrowInOutError(errno, path);
-    const std::string directory = DirectoryOf(target.Path);
-    std::string temp;
-    TDescriptor fd = CreateTemp(directory, path, temp);
-    try {
-        if (target.Exists) {
-            const struct stat& was = target.Info;
-            if ((was.st_uid != ::geteuid() || was.st_gid != ::getegid()) &&
-                ::fchown(fd.Get(), was.st_uid, was.st_gid) != 0) {
-                // Not allowed to give the file away: it stays the saver's.
-            }
-            if (::fchmod(fd.Get(), was.st_mode & 07777) != 0)
-                fd.Fail();
-        }
-        WriteAll(fd, bytes);
-        if (::fsync(fd.Get()) != 0)
-            fd.Fail();
-        fd.Close();
-        if (::rename(temp.c_str(), target.Path.c_str()) != 0)
-            ThrowInOutError(errno, path);
-    } catch (...) {
-        ::unlink(temp.c_str());
-        throw;
-    }
-    SyncDirectory(directory);
+// What `path` names when that is to be written in place: a device, a FIFO,
+// or a pipe or terminal reached through /proc (whose links read as text
+// such as "pipe:[1234]" and can only be followed by opening them).
+bool IsWrittenInPlace(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false; // new, a dangling link, or a failure lstat will name
+    if (S_ISDIR(info.st_mode))
+        ThrowInOutError(EISDIR, path);
+    return !S_ISREG(info.st_mode);
 }
 
 } // namespace
 
-void SaveFile(const std::string& path, std::string_view bytes) {
+TFileSave::TFileSave(const std::string& path) : path_(path) {
     IgnoreFileSizeSignal();
+    if (IsWrittenInPlace(path)) {
+        TPipeSignalHeld held;
+        fd_ = std::make_unique<TDescriptor>(
+            ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC), path);
+        if (fd_->Get() < 0)
+            fd_->Fail(); // a FIFO with no reader: ENXIO
+        return;
+    }
     const TTarget target = ResolveTarget(path);
     if (target.Exists && S_ISDIR(target.Info.st_mode))
         ThrowInOutError(EISDIR, path);
-    if (target.Exists && !S_ISREG(target.Info.st_mode))
-        WriteInPlace(target, path, bytes);
-    else
-        Replace(target, path, bytes);
+    if (target.Exists && ::faccessat(AT_FDCWD, target.Path.c_str(), W_OK, AT_EACCESS) != 0)
+        ThrowInOutError(errno, path);
+    target_ = target.Path;
+    directory_ = DirectoryOf(target_);
+    fd_ = std::make_unique<TDescriptor>(CreateTemp(directory_, path, temp_), path);
+    if (target.Exists) {
+        const struct stat& was = target.Info;
+        if ((was.st_uid != ::geteuid() || was.st_gid != ::getegid()) &&
+            ::fchown(fd_->Get(), was.st_uid, was.st_gid) != 0) {
+            // Not allowed to give the file away: it stays the saver's.
+        }
+        if (::fchmod(fd_->Get(), was.st_mode & 07777) != 0) {
+            const int error = errno;
+            ::unlink(temp_.c_str());
+            ThrowInOutError(error, path);
+        }
+    }
+}
+
+TFileSave::~TFileSave() {
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+}
+
+void TFileSave::Write(std::string_view bytes) {
+    if (!fd_)
+        ThrowInOutError(EBADF, path_); // committed already
+    TPipeSignalHeld held;
+    WriteAll(*fd_, bytes);
+}
+
+void TFileSave::Commit() {
+    if (!fd_)
+        ThrowInOutError(EBADF, path_);
+    const std::unique_ptr<TDescriptor> fd = std::move(fd_);
+    if (target_.empty()) {
+        TPipeSignalHeld held;
+        fd->Close();
+        return;
+    }
+    if (::fsync(fd->Get()) != 0)
+        fd->Fail();
+    fd->Close();
+    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+        ThrowInOutError(errno, path_);
+    temp_.clear();
+    SyncDirectory(directory_);
+}
+
+void SaveFile(const std::string& path, std::string_view bytes) {
+    TFileSave save(path);
+    save.Write(bytes);
+    save.Commit();
 }
 
 } // namespace tavrin

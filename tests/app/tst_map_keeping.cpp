@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -195,17 +196,21 @@ private slots:
 
         const QString path =
             WriteFile(QStringLiteral("start.tvm"), QByteArray::fromStdString(map + "\r\n"));
+        // A start argument and a dropped file are names as bytes: one in no
+        // encoding is read as it is.
+        const QByteArray hostile = QFile::encodeName(TileDir->path()) + "/\xfe map.tvm";
+        { std::ofstream(hostile.toStdString(), std::ios::binary) << map << "\r\n"; }
         if (how == "Load Map") {
             Dialogs->Answer = path;
             Ctrl(Qt::Key_L);
         } else if (how == "Paste Map Code") {
             Paste(QString::fromLatin1(map.c_str()));
         } else if (how == "start file") {
-            Form->LoadStartFile(path);
+            Form->LoadStartFile(hostile.toStdString());
         } else {
             QMimeData data;
-            data.setUrls(
-                {QUrl::fromLocalFile(TileDir->filePath("notes.txt")), QUrl::fromLocalFile(path)});
+            data.setUrls({QUrl::fromLocalFile(TileDir->filePath("notes.txt")),
+                          QUrl::fromEncoded("file://" + hostile.toPercentEncoding("/"))});
             // The window takes the drop only once it has accepted the drag.
             QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton,
                                   Qt::NoModifier);
@@ -227,7 +232,7 @@ private slots:
     }
 
     void startFileThatCannotBeRead() {
-        Form->LoadStartFile(TileDir->filePath("missing.tvm"));
+        Form->LoadStartFile(QFile::encodeName(TileDir->filePath("missing.tvm")).toStdString());
         QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
         QVERIFY(Memo().isEmpty());
         QVERIFY(!State->MapPresent);

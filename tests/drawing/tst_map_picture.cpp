@@ -50,7 +50,7 @@ struct TDrawing {
     TDrawing(const TCells& cells, const QString& folder) {
         State.Messages = &Sink;
         PlaceTiles(State, cells);
-        Picture.SetTileFolder(folder);
+        Picture.SetTileFolder(QFile::encodeName(folder).toStdString());
     }
 };
 

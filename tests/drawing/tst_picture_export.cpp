@@ -61,7 +61,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(TPictureFormat, chosen);
         QFETCH(TPictureFormat, format);
-        QCOMPARE(ExportFormat(name, chosen), format);
+        QCOMPARE(ExportFormat(name.toStdString(), chosen), format);
     }
 
     void fileIsWhatItSays_data() {

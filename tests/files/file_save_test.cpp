@@ -1,12 +1,14 @@
 // Saving a file: whole or not at all, through links, in place for pipes and
 // devices, and never killed by a file-size limit.
 
+#include "file_read.h"
 #include "file_save.h"
 #include "file_test_support.h"
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/sysmacros.h>
@@ -165,4 +167,89 @@ TEST_F(FileSave, DeviceNodeIsWrittenInPlace) {
     SaveFile(Path("picture.bmp"), Bytes);
     EXPECT_TRUE(S_ISCHR(ModeOf(device)));
     EXPECT_TRUE(S_ISLNK(ModeOf(Path("picture.bmp"))));
+}
+
+// Names are bytes: a name that is not UTF-8 is written as given, and the file
+// its lossy reading would name stays as it was.
+TEST_F(FileSave, HostileNamesReachTheSystemAsTheirBytes) {
+    Write(Path("\xef\xbf\xbd.png"), "unrelated");
+    const std::vector<std::string> names = {"\xfe.png",   "t\xff",        "\x1b[2J.tvm",
+                                            "line\nfeed", "\xc3\x28.bmp", " lead and trail "};
+    for (const std::string& name : names) {
+        SaveFile(Path(name), Bytes);
+        EXPECT_EQ(Read(Path(name)), Bytes);
+        EXPECT_EQ(ReadFileHead(Path(name), 100), Bytes);
+    }
+    EXPECT_EQ(Read(Path("\xef\xbf\xbd.png")), "unrelated");
+    std::size_t files = 0;
+    for (const char c : Listing())
+        files += c == '\n';
+    EXPECT_EQ(files, names.size() + 2); // "line\nfeed" is listed on two lines
+}
+
+// A reader slower than the save, taking small pieces with pauses longer in
+// all than the wait: the save goes on as long as bytes keep moving.
+TEST_F(FileSave, SlowFifoReaderGetsEveryByte) {
+    const std::string fifo = Path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const std::string bytes(1 << 20, 's');
+    std::string got;
+    std::thread slow([&] {
+        char piece[64 * 1024];
+        pollfd entry{reader, POLLIN, 0};
+        while (::poll(&entry, 1, -1) > 0) {
+            const ssize_t n = ::read(reader, piece, sizeof piece);
+            if (n == 0)
+                break; // the save has closed its end
+            if (n > 0)
+                got.append(piece, static_cast<std::size_t>(n));
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    });
+    SaveFile(fifo, bytes);
+    slow.join();
+    ::close(reader);
+    EXPECT_EQ(got.size(), bytes.size());
+}
+
+// /dev/stdout and /proc/self/fd/N lead to a pipe through links that read as
+// "pipe:[N]": they are opened as they stand and written in place.
+TEST_F(FileSave, StandardOutputPipeIsWrittenInPlace) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const int kept = ::dup(STDOUT_FILENO);
+    ::dup2(ends[1], STDOUT_FILENO);
+    const std::string viaStdout = ErrorText([] { SaveFile("/dev/stdout", "one\r\n"); });
+    ::dup2(kept, STDOUT_FILENO);
+    ::close(kept);
+    EXPECT_EQ(viaStdout, "no error");
+    SaveFile("/proc/self/fd/" + std::to_string(ends[1]), "two\r\n");
+    ::close(ends[1]);
+    std::string got(20, '\0');
+    got.resize(static_cast<std::size_t>(std::max<ssize_t>(::read(ends[0], got.data(), 20), 0)));
+    ::close(ends[0]);
+    EXPECT_EQ(got, "one\r\ntwo\r\n");
+}
+
+// A save made piece by piece fails at its start when its folder is missing,
+// changes its target only when committed, and leaves nothing behind when
+// abandoned.
+TEST_F(FileSave, StreamedSaveCommitsOnlyWhenWhole) {
+    EXPECT_EQ(ErrorText([&] { TFileSave save(Path("none/rows.csv")); }), "File not found");
+    Write(Path("rows.csv"), "old");
+    {
+        TFileSave abandoned(Path("rows.csv"));
+        abandoned.Write("partial");
+    }
+    EXPECT_EQ(Read(Path("rows.csv")), "old");
+    EXPECT_EQ(Listing(), "rows.csv\n");
+    TFileSave save(Path("rows.csv"));
+    save.Write("a,b\n");
+    save.Write("1,2\n");
+    EXPECT_EQ(Read(Path("rows.csv")), "old");
+    save.Commit();
+    EXPECT_EQ(Read(Path("rows.csv")), "a,b\n1,2\n");
+    EXPECT_EQ(Listing(), "rows.csv\n");
 }

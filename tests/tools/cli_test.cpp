@@ -140,7 +140,8 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"stats", "--seeds", "9..3"},
         {"stats", "--seeds", "0..4294967296"},
         {"stats", "--seeds", "0..1", "--threads", "0"},
-        {"stats", "--seeds", "0..1", "--csv", "/no/such/folder/stats.csv"},
+        // Refused before any seed is measured, or this would run for days.
+        {"stats", "--seeds", "0..4294967295", "--csv", "/no/such/folder/stats.csv"},
         {"render", "--map", Map12345, "--out", "map.png", "MarchLand"},
         {"render", "--map", Map12345, "--out", "map.png", "--route", "MarchLand", "1"},
         {"stats", "--seeds", "0..1", "--where", "rows<"},
@@ -162,15 +163,25 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
 }
 
 // A line of the wrong length is shown as the window shows it, every byte of
-// its first 100 (NUL too) and "..." when it goes on; the status is 2.
+// its first 100 and "..." when it goes on, on one line with what would not
+// show escaped; the status is 2.
 TEST(CliErrors, RefusedLineIsShownWhole) {
     const TTempDir dir;
     const std::string line = std::string("ab\0cd", 5) + std::string(100, 'e');
     std::ofstream(dir / "nul.tvm", std::ios::binary) << line << "\r\n";
     const TResult r = RunTool({"list", "--file", dir / "nul.tvm"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "Internal Error: mapstring not valid=" + line.substr(0, 100) + "...\n");
+    EXPECT_EQ(r.err,
+              "Internal Error: mapstring not valid=ab\\0cd" + std::string(95, 'e') + "...\n");
     EXPECT_TRUE(r.out.empty());
+    // What `generate > f.tvm` writes: the bare line feed that makes it 61
+    // characters is shown.
+    std::ofstream(dir / "lf.tvm", std::ios::binary) << Map12345 << "\n";
+    EXPECT_EQ(RunTool({"list", "--file", dir / "lf.tvm"}).err,
+              "Internal Error: mapstring not valid=" + Map12345 + "\\n\n");
+    // A name that would drive the terminal is shown, not obeyed.
+    EXPECT_EQ(RunTool({"list", "--file", dir / "\x1b]0;x\x07\r.tvm"}).err,
+              "tavrin-cli: " + dir / "\\x1b]0;x\\x07\\r.tvm" + ": File not found\n");
     EXPECT_EQ(RunTool({"route", "--map", "short", "11", "1", "11", "1"}).err,
               "Internal Error: mapstring not valid=short\n");
 }
@@ -380,4 +391,43 @@ TEST(CliRender, FailuresAreOneLineNamingTheFile) {
     EXPECT_EQ(
         run("render --map " + Map12345 + " --out " + dir / "map.bmp" + " --tiles " + dir.path()),
         "tavrin-cli: " + sour + ": Bitmap image is not valid\n");
+}
+
+// Names are bytes: every name given reaches the system as given, and the file
+// its lossy reading as UTF-8 would name is left alone.
+TEST(CliFiles, NamesInNoEncodingNameThatFile) {
+    const TTempDir dir;
+    std::ofstream(dir / "\xef\xbf\xbd.png") << "unrelated";
+    const std::string tiles = dir / "t\xff";
+    std::filesystem::create_directory(tiles);
+    for (const auto& entry : std::filesystem::directory_iterator(TILE_DIR))
+        if (entry.path().extension() == ".bmp")
+            std::filesystem::copy_file(entry.path(), tiles / entry.path().filename());
+    const std::vector<std::vector<std::string>> cases = {
+        {"render", "--map", Map12345, "--out", dir / "\xfe.png", "--tiles", tiles},
+        {"sheet", "--map", Map12345, "--out", dir / "\xfe.pdf", "--tiles", tiles},
+        {"generate", "--seed", "12345", "--save", dir / "\xfe.tvm"},
+        {"list", "--file", dir / "\xfe.tvm"},
+        {"stats", "--seeds", "0..9", "--csv", dir / "\xfe.csv"},
+    };
+    for (const auto& args : cases) {
+        const TResult r = RunTool(args);
+        EXPECT_EQ(r.status, 0) << args[0] << ": " << r.err;
+        EXPECT_TRUE(r.err.empty()) << args[0] << ": " << r.err;
+    }
+    for (const char* made : {"\xfe.png", "\xfe.pdf", "\xfe.tvm", "\xfe.csv"})
+        EXPECT_GT(std::filesystem::file_size(dir / made), 0u) << made;
+    EXPECT_EQ(ReadFile(dir / "\xef\xbf\xbd.png"), "unrelated");
+}
+
+// A save to /dev/stdout when the output is a pipe goes into the pipe.
+TEST(CliFiles, SaveToStandardOutputThroughAPipe) {
+    const std::string command =
+        TILE_DIR "/tavrin-cli generate --seed 12345 --save /dev/stdout 2>&1 | cat";
+    std::string out;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        out += static_cast<char>(c);
+    ::pclose(pipe);
+    EXPECT_EQ(out, Map12345 + "\n" + Map12345 + "\r\n");
 }

@@ -3,6 +3,7 @@
 #include "acceptance.h"
 #include "arguments.h"
 #include "errors.h"
+#include "executable_folder.h"
 #include "figures.h"
 #include "file_error.h"
 #include "file_read.h"
@@ -17,6 +18,7 @@
 #include "session.h"
 #include "sheet.h"
 #include "stats.h"
+#include "terminal_text.h"
 
 #include <new>
 #include <optional>
@@ -40,8 +42,8 @@ constexpr const char* Usage =
 // Sets the tiles from a map string, given on the command line or read from a
 // map file as Load Map reads it, with every Placed flag set, as after a
 // Create Map followed by a Load Map. False for a string of the wrong length:
-// its message has been shown, every byte of it, as the window shows it, and
-// the command ends with status RefusedMap.
+// its message has been shown, every byte of it (escaped where it would not
+// show), and the command ends with status RefusedMap.
 bool LoadMap(TMapState& state, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
@@ -94,6 +96,7 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
         }
         out << MakeMapString(state) << '\n';
         if (const auto save = args.Option("--save")) {
+            out.flush(); // the save may go to the same pipe (/dev/stdout)
             SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
         }
         if (args.Flag("--stats") && where)
@@ -189,9 +192,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     } catch (const std::bad_alloc&) {
         err << "tavrin-cli: Out of memory\n";
     } catch (const EFileError& e) {
-        err << "tavrin-cli: " << e.Path() << ": " << e.what() << '\n';
+        err << "tavrin-cli: " << TerminalLine(e.Path()) << ": " << TerminalLine(e.what()) << '\n';
     } catch (const std::exception& e) {
-        err << "tavrin-cli: " << e.what() << '\n';
+        err << "tavrin-cli: " << TerminalLine(e.what()) << '\n';
     }
     return 2;
 }

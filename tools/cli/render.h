@@ -10,8 +10,7 @@
 
 namespace tavrin::cli {
 
-// The folder of the running executable, where the tile bitmaps lie.
-std::string ExecutableFolder();
+// Every name here is bytes, passed to the system exactly as given.
 
 // True for a name ending in an extension render writes (.bmp, .png, .jpg or
 // .jpeg, .svg, .pdf), in any case.

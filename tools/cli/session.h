@@ -1,11 +1,12 @@
 #pragma once
 // One command's engine state: the catalogue filled, the random generator
 // seeded from the clock (as the program does at start-up), and the engine's
-// messages written to the error stream, one a line, the command going on
-// after each as it does in the window. The state is large, so it lives on
-// the heap.
+// messages written to the error stream, one a line with what would not show
+// escaped, the command going on after each as it does in the window. The state is large, so it
+// lives on the heap.
 
 #include "map_state.h"
+#include "terminal_text.h"
 
 #include <memory>
 #include <ostream>
@@ -16,7 +17,7 @@ namespace tavrin::cli {
 class TStreamMessages : public IMessageSink {
 public:
     explicit TStreamMessages(std::ostream& err) : err_(err) {}
-    void ShowMessage(std::string_view text) override { err_ << text << '\n'; }
+    void ShowMessage(std::string_view text) override { err_ << TerminalLine(text) << '\n'; }
 
 private:
     std::ostream& err_;

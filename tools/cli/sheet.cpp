@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "errors.h"
+#include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "picture_export.h"
@@ -23,7 +24,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     const auto outPath = args.Option("--out");
     if (!outPath)
         throw ETavrinError("--out FILE.pdf is required");
-    const QString path = QString::fromStdString(*outPath);
+    const std::string& path = *outPath;
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
         throw ETavrinError("--out must name a .pdf file");
 
@@ -34,8 +35,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     const TFontsReady fonts;
     TMapPicture picture(state);
-    picture.SetTileFolder(
-        QString::fromStdString(args.Option("--tiles").value_or(ExecutableFolder())));
+    picture.SetTileFolder(args.Option("--tiles").value_or(ExecutableFolder()));
     picture.DrawMap();
     const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(state, QString()));
     SavePictureBytes(path, pdf);

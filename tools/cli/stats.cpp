@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <thread>
 #include <unistd.h>
@@ -38,12 +39,6 @@ TSeedRange ParseSeeds(const std::string& text) {
     if (first > last)
         throw ETavrinError("--seeds " + text + ": the first seed is above the last");
     return {static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)};
-}
-
-// Writes the CSV text to `path` in one piece, through the file layer's save:
-// an existing file is replaced only once the new one is whole.
-void WriteCsvFile(const std::string& path, const std::string& text) {
-    SaveFile(path, text);
 }
 
 std::string CsvHeader(bool where) {
@@ -232,27 +227,39 @@ int Stats(const TArguments& args, std::ostream& out, std::ostream& err) {
         InitTiles(*states.back(), 0);
     }
 
+    // The CSV goes to a temporary file beside its target as its rows are
+    // made, so memory does not grow with the range, and replaces the target
+    // once whole. A target that cannot be made fails here, before the work.
+    std::optional<TFileSave> csvFile;
+    if (csvPath) {
+        csvFile.emplace(*csvPath);
+        csvFile->Write(CsvHeader(where.has_value()));
+    }
+
     // Block by block: the threads measure a block, then its seeds are
     // summed and written in seed order.
     constexpr std::int64_t BlockSize = 16384;
     TSummaries summaries;
-    std::string csv = csvPath ? CsvHeader(where.has_value()) : "";
+    std::string csv;
     TProgress progress(err, seeds.Count());
     std::vector<TSeedFigures> figures;
     for (std::int64_t done = 0; done < seeds.Count(); done += BlockSize) {
         figures.resize(static_cast<std::size_t>(std::min(BlockSize, seeds.Count() - done)));
         MeasureBlock(states, static_cast<std::uint32_t>(seeds.First + done), criteria, figures);
+        csv.clear();
         for (const TSeedFigures& f : figures) {
             summaries.Add(f);
-            if (csvPath)
+            if (csvFile)
                 AppendCsvRow(csv, f, where.has_value());
         }
+        if (csvFile)
+            csvFile->Write(csv);
         progress.Update(done + static_cast<std::int64_t>(figures.size()));
     }
     progress.Finish();
 
-    if (csvPath)
-        WriteCsvFile(*csvPath, csv);
+    if (csvFile)
+        csvFile->Commit();
     PrintSummaries(out, summaries, where.has_value());
     return 0;
 }

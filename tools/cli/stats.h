@@ -48,7 +48,8 @@ private:
 
 // `tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]`:
 // prints the summary of every figure and, with --where, how many maps meet
-// the criteria; the CSV file gets one row per seed.
+// the criteria; the CSV file gets one row per seed, written as the rows are
+// made and put in place once whole; a target that cannot be made fails first.
 int Stats(const TArguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tavrin::cli
