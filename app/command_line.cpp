@@ -19,9 +19,10 @@ struct TParser {
     TParser() {
         Parser.setApplicationDescription(
             QStringLiteral("Lays out random maps of 20 hexagonal tiles for the board game."));
-        Parser.addPositionalArgument(QStringLiteral("file"),
-                                     QStringLiteral("A map file (.tvm) to open."),
-                                     QStringLiteral("[file]"));
+        Parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QStringLiteral("A map file (.tvm), a map code or a tavrin: link to open."),
+            QStringLiteral("[file]"));
     }
 };
 

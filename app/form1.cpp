@@ -4,6 +4,7 @@
 #include "error_text.h"
 #include "errors.h"
 #include "executable_folder.h"
+#include "history_store.h"
 #include "listing.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
@@ -73,7 +74,7 @@ template <typename T> T* Named(T* object, const char* name) {
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      MapSession(state), Recent(settings) {
+      MapSession(state), Recent(settings), Kept(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
     Picture.SetTileFolder(tavrin::ExecutableFolder());
@@ -94,6 +95,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     setTabOrders();
     nameForScreenReaders();
     connectSession();
+    // The maps of the last run wait behind Back; the window starts empty.
+    MapSession.RestoreHistory(StoredHistory(Settings));
     // A map file dropped on the window is loaded.
     setAcceptDrops(true);
     // The painted title bar: a gradient from the window-text colour to the
@@ -151,9 +154,17 @@ void TForm1::createActions() {
     Bind(A_SaveMap, &TForm1::A_SaveMapExecute);
     Bind(A_SaveBmp, &TForm1::A_SaveBmpExecute);
 
-    A_CopyMapCode =
-        MakeAction(this, "A_CopyMapCode", "&Copy Map Code", "Copy the map code to the clipboard",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    A_CopyMapCode = MakeAction(this, "A_CopyMapCode", "&Copy Map Code",
+                               "Copy the map's share code to the clipboard",
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    A_CopyClassicMapCode =
+        MakeAction(this, "A_CopyClassicMapCode", "Copy C&lassic Map Code",
+                   "Copy the 60-character map code to the clipboard", QKeySequence());
+    A_ShareMap =
+        MakeAction(this, "A_ShareMap", "&Share Map...", "Show the map's code, link and QR code",
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    A_KeepMap = MakeAction(this, "A_KeepMap", "&Keep Map...", "Keep the map under a name",
+                           QKeySequence(Qt::CTRL | Qt::Key_D));
     A_PasteMapCode =
         MakeAction(this, "A_PasteMapCode", "&Paste Map Code", "Load the map code on the clipboard",
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
@@ -170,6 +181,9 @@ void TForm1::createActions() {
 
     Bind(A_CopyMapCode, &TForm1::A_CopyMapCodeExecute);
     Bind(A_PasteMapCode, &TForm1::A_PasteMapCodeExecute);
+    Bind(A_CopyClassicMapCode, &TForm1::A_CopyClassicMapCodeExecute);
+    Bind(A_ShareMap, &TForm1::A_ShareMapExecute);
+    Bind(A_KeepMap, &TForm1::A_KeepMapExecute);
     Bind(A_CreateMapFromSeed, &TForm1::A_CreateMapFromSeedExecute);
     Bind(A_Back, &TForm1::A_BackExecute);
     Bind(A_Forward, &TForm1::A_ForwardExecute);
@@ -194,13 +208,21 @@ void TForm1::createMenus() {
     // Alt+E stays the Exit button's access key.
     Edit1 = Named(menuBar()->addMenu(QStringLiteral("E&dit")), "Edit1");
     Edit1->addAction(A_CopyMapCode);
+    Edit1->addAction(A_CopyClassicMapCode);
     Edit1->addAction(A_PasteMapCode);
+    Edit1->addSeparator();
+    Edit1->addAction(A_ShareMap);
     Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");
     Map1->addAction(A_CreateMap);
     Map1->addAction(A_CreateMapFromSeed);
     Map1->addSeparator();
     Map1->addAction(A_Back);
     Map1->addAction(A_Forward);
+    Map1->addSeparator();
+    Map1->addAction(A_KeepMap);
+    KeptMaps1 = Named(Map1->addMenu(QStringLiteral("Kep&t Maps")), "KeptMaps1");
+    RemoveKeptMap1 = Named(Map1->addMenu(QStringLiteral("&Remove Kept Map")), "RemoveKeptMap1");
+    UpdateKeptMenu();
     View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
     View1->addAction(A_ZoomIn);
     View1->addAction(A_ZoomOut);
@@ -301,8 +323,11 @@ void TForm1::createWidgets() {
         QStringLiteral("Show the shortest road route from the From clearing to the To clearing"));
     Bind(btnFindPath, &TForm1::btnFindPathClick);
 
-    // The status bar names the map shown by its seed, when it has one, and
-    // shows the zoom in use.
+    // The status bar tells where the map shown stands in the history and
+    // where it came from, names it by its seed when it has one, and shows
+    // the zoom in use.
+    lblMapPlace = Named(new QLabel(statusBar()), "lblMapPlace");
+    statusBar()->addPermanentWidget(lblMapPlace);
     lblSeed = Named(new QLabel(statusBar()), "lblSeed");
     statusBar()->addPermanentWidget(lblSeed);
     lblZoom = Named(new QLabel(statusBar()), "lblZoom");
@@ -383,15 +408,19 @@ void TForm1::btnFindPathClick() {
 
 // The window follows the session: the map is listed and drawn when it
 // changes; Back and Forward are enabled while there is a map that way; the
-// status bar names the map by its seed.
+// status bar names the map; the history is written to the settings at every
+// change, so that nothing is lost however the program ends.
 void TForm1::connectSession() {
     connect(&MapSession, &TMapSession::mapChanged, this, &TForm1::ShowSessionMap);
     connect(&MapSession, &TMapSession::historyChanged, this, [this] {
         A_Back->setEnabled(MapSession.CanGoBack());
         A_Forward->setEnabled(MapSession.CanGoForward());
     });
-    connect(&MapSession, &TMapSession::namingChanged, this,
-            [this] { lblSeed->setText(MapSession.SeedText()); });
+    connect(&MapSession, &TMapSession::namingChanged, this, [this] {
+        lblSeed->setText(MapSession.SeedText());
+        lblMapPlace->setText(MapSession.PlaceText());
+        StoreHistory(Settings, MapSession.History());
+    });
 }
 
 // As Create Map ends: the listing, the drawing, then the route query opens

@@ -14,7 +14,9 @@
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "kept_maps.h"
 #include "location.h"
+#include "map_code_text.h"
 #include "map_picture.h"
 #include "map_search.h"
 #include "map_session.h"
@@ -46,6 +48,7 @@ class TFiguresDock;
 class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
+inline constexpr const char* NoClipboardCodeText = "The clipboard holds no map code";
 
 class TForm1 : public QMainWindow, public tavrin::IMessageSink {
     Q_OBJECT
@@ -90,9 +93,17 @@ public:
     void SetSearchLimit(std::int64_t limit) { SearchLimit = limit; }
     void OpenRecentMap(const QString& path);
 
-    // The map file given when the program was started (its name's bytes),
-    // loaded as Load Map loads the chosen file; errors are shown the same way.
-    void LoadStartFile(const std::string& path);
+    // Passing maps on and keeping them.
+    void A_CopyClassicMapCodeExecute();
+    void A_ShareMapExecute();
+    void A_KeepMapExecute();
+    void OpenKeptMap(qsizetype index);
+    void RemoveKeptMap(qsizetype index);
+
+    // The program's argument: a map file (named by `bytes`, the argument's
+    // own bytes), or a map in any form a paste understands (a tavrin: link as
+    // a browser passes it); errors are shown as the command's.
+    void OpenStartArgument(const QString& argument, const std::string& bytes);
 
     // "Seed N, map k" for the map shown, empty when the map was not made in
     // this session (loaded or pasted).
@@ -147,6 +158,8 @@ private:
     void connectSession();
     // The session's map is in the tiles: list and draw it.
     void ShowSessionMap();
+    bool OpenMapText(const QString& text, const QString& noneText);
+    void UpdateKeptMenu();
     void UpdateRecentMenu();
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
@@ -168,6 +181,9 @@ private:
     QAction* A_SaveBmp = nullptr;
     QAction* A_CopyMapCode = nullptr;
     QAction* A_PasteMapCode = nullptr;
+    QAction* A_CopyClassicMapCode = nullptr;
+    QAction* A_ShareMap = nullptr;
+    QAction* A_KeepMap = nullptr;
     QAction* A_CreateMapFromSeed = nullptr;
     QAction* A_Back = nullptr;
     QAction* A_Forward = nullptr;
@@ -188,7 +204,10 @@ private:
     QMenu* RecentMaps1 = nullptr;
     QMenu* Edit1 = nullptr;
     QMenu* Map1 = nullptr;
+    QMenu* KeptMaps1 = nullptr;
+    QMenu* RemoveKeptMap1 = nullptr;
     QLabel* lblSeed = nullptr;
+    QLabel* lblMapPlace = nullptr; // "map 3 of 8" and where the map came from
     QMenu* View1 = nullptr;
 
     QPlainTextEdit* Memo1 = nullptr;
@@ -216,6 +235,7 @@ private:
 
     TMapSession MapSession;
     TRecentMaps Recent;
+    TKeptMaps Kept;
     TFileDialog SaveDialog3;   // Export Picture
     int SaveDialog3Filter = 0; // the format chosen there last
     TSheetPrinting SheetPrinting;

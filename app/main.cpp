@@ -2,8 +2,9 @@
 // before the application object exists; then the application takes its title
 // and the main window is shown maximised until it is closed. A map file given
 // as the argument (`tavrin-map-generator FILE.tvm`, as a file manager starts
-// it) is loaded once the window is up. --help and --version are answered
-// before any display is opened.
+// it), or a map code or tavrin: link (as a browser starts it), is opened once
+// the window is up. --help and --version are answered before any display is
+// opened.
 
 #include "app_icon.h"
 #include "command_line.h"
@@ -81,8 +82,10 @@ int main(int argc, char* argv[]) {
     // The map file's name is taken as its bytes: read as text, a name in no
     // known encoding would name another file.
     if (!line.MapFile.isEmpty())
-        QTimer::singleShot(0, &Form1, [&Form1, path = ArgumentBytes(argc, argv, line.MapFile)] {
-            Form1.LoadStartFile(path);
-        });
+        QTimer::singleShot(0, &Form1,
+                           [&Form1, argument = line.MapFile,
+                            bytes = ArgumentBytes(argc, argv, line.MapFile)] {
+                               Form1.OpenStartArgument(argument, bytes);
+                           });
     return app.exec();
 }

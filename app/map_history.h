@@ -16,6 +16,7 @@ struct THistoryEntry {
     std::string MapString;                 // the map as its 60-character map string
     std::optional<TSeedPosition> Position; // which map of which seed, when it was made here
     std::string File;                      // the file it was loaded from or saved to, if any
+    std::string Source;                    // else where it came from: "pasted code", ...
     friend bool operator==(const THistoryEntry&, const THistoryEntry&) = default;
 };
 
@@ -28,6 +29,7 @@ public:
     // the same file again) adds nothing.
     void Add(THistoryEntry entry);
 
+    // After Restore nothing is on screen yet, and Back shows the last map.
     bool CanGoBack() const { return Current_ > 0; }
     bool CanGoForward() const { return Current_ + 1 < Entries_.size(); }
 
@@ -43,8 +45,18 @@ public:
     // The map on screen; null before the first map.
     const THistoryEntry* Current() const;
     std::size_t Size() const { return Entries_.size(); }
+    // Where the map on screen stands, from 0; Size() while none is shown.
+    std::size_t Index() const { return Current_; }
+
+    // The maps worth keeping for the next run: those up to the one on
+    // screen (the maps ahead of it were left), or all while none is shown.
+    std::deque<THistoryEntry> Kept() const;
+
+    // The maps of an earlier run, none of them on screen (the last
+    // Capacity of them).
+    void Restore(std::deque<THistoryEntry> entries);
 
 private:
     std::deque<THistoryEntry> Entries_;
-    std::size_t Current_ = 0; // meaningful only while Entries_ is not empty
+    std::size_t Current_ = 0; // Entries_.size() while no map is on screen
 };

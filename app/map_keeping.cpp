@@ -1,20 +1,19 @@
-// The window's commands that share, revisit and reopen maps: the map code on
-// the clipboard, the maps of a seed, Back and Forward through the session's
-// maps, the recent map files, and map files given at start or dropped on the
-// window. The session takes every map; the window lists and draws it when the
-// session says the map has changed.
+// The window's commands that revisit and reopen maps: the maps of a seed,
+// Back and Forward through the session's maps, the recent map files, and map
+// files given at start or dropped on the window. The session takes every
+// map; the window lists and draws it when the session says the map has
+// changed.
 
 #include "form1.h"
 #include "in_out_error.h"
-#include "map_code.h"
 #include "map_string.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -42,27 +41,6 @@ std::string DroppedMapPath(const QMimeData* data) {
 }
 
 } // namespace
-
-void TForm1::A_CopyMapCodeExecute() {
-    if (!State.MapPresent) {
-        Dialogs.ShowMessage(this, QString::fromLatin1(NoMapText));
-        return;
-    }
-    QGuiApplication::clipboard()->setText(MapCodeText(tavrin::MakeMapString(State)));
-}
-
-// The clipboard's text is loaded as Load Map loads a file's line. A character
-// that no byte can hold makes a code that is not valid, answered as a line of
-// the wrong length is.
-void TForm1::A_PasteMapCodeExecute() {
-    const QString code = TrimmedMapCode(QGuiApplication::clipboard()->text());
-    const std::optional<std::string> line = MapCodeLine(code);
-    if (!line) {
-        Dialogs.ShowMessage(this, MapCodeNotValidText(code));
-        return;
-    }
-    MapSession.LoadMapLine(*line, QString());
-}
 
 // Sets the random generator to the seed given and makes its first map; the
 // following Create Maps go on with that seed's sequence.
@@ -102,10 +80,6 @@ void TForm1::OpenRecentMap(const QString& path) {
         UpdateRecentMenu();
         throw;
     }
-}
-
-void TForm1::LoadStartFile(const std::string& path) {
-    RunCommand([this, &path] { LoadMapPath(path); });
 }
 
 // The menu is rebuilt after every change. The old items are deleted later,

@@ -3,6 +3,8 @@
 #include "acceptance.h"
 #include "map_string.h"
 
+#include <QFileInfo>
+
 TMapSession::TMapSession(tavrin::TMapState& state, QObject* parent)
     : QObject(parent), State_(state), Sequence_(TSeedPosition{state.Random.Seed, 0}) {}
 
@@ -30,29 +32,36 @@ void TMapSession::CreateMap() {
     }
     if (Sequence_)
         ++Sequence_->Map;
-    Take({tavrin::MakeMapString(State_), Sequence_, {}});
+    Take({tavrin::MakeMapString(State_), Sequence_, {}, {}});
 }
 
 void TMapSession::TakeMapFound(std::int64_t made) {
     if (Sequence_)
         Sequence_->Map += made;
-    Take({tavrin::MakeMapString(State_), Sequence_, {}});
+    Take({tavrin::MakeMapString(State_), Sequence_, {}, {}});
 }
 
-void TMapSession::CreateMapFromSeed(std::uint32_t seed) {
+void TMapSession::CreateMapFromSeed(std::uint32_t seed, std::int64_t map) {
     State_.Random.Seed = seed;
     Sequence_ = TSeedPosition{seed, 0};
+    try {
+        for (; Sequence_->Map + 1 < map; ++Sequence_->Map)
+            tavrin::CreateMap(State_);
+    } catch (...) {
+        Sequence_.reset();
+        throw;
+    }
     CreateMap();
 }
 
 // Routes follow roads across an edge only between placed tiles, and nothing
 // but Create Map places tiles: a map loaded before any was created could not
 // be queried. A loaded map is complete, so every tile of it is placed.
-bool TMapSession::LoadMapLine(std::string_view line, const QString& file) {
+bool TMapSession::LoadMapLine(std::string_view line, const QString& file, const QString& source) {
     if (!tavrin::ReadMapString(State_, line))
         return false;
     PlaceAllTiles();
-    Take({std::string(line), std::nullopt, file.toStdString()});
+    Take({std::string(line), std::nullopt, file.toStdString(), source.toStdString()});
     return true;
 }
 
@@ -66,7 +75,10 @@ void TMapSession::MapSaved(const QString& file) {
 bool TMapSession::Back() {
     if (!CanGoBack())
         return false;
+    const bool first = !HasMap();
     ShowEntry(History_.Back());
+    if (first)
+        emit mapPresentChanged(true);
     return true;
 }
 
@@ -75,6 +87,24 @@ bool TMapSession::Forward() {
         return false;
     ShowEntry(History_.Forward());
     return true;
+}
+
+void TMapSession::RestoreHistory(std::deque<THistoryEntry> entries) {
+    History_.Restore(std::move(entries));
+    emit historyChanged();
+    emit namingChanged();
+}
+
+QString TMapSession::PlaceText() const {
+    const THistoryEntry* current = Current();
+    if (!current)
+        return {};
+    QString text = QStringLiteral("map %1 of %2").arg(History_.Index() + 1).arg(History_.Size());
+    if (!current->File.empty())
+        text += QStringLiteral(", ") + QFileInfo(QString::fromStdString(current->File)).fileName();
+    else if (!current->Source.empty())
+        text += QStringLiteral(", ") + QString::fromStdString(current->Source);
+    return text;
 }
 
 void TMapSession::PlaceAllTiles() {

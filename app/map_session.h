@@ -46,8 +46,9 @@ public:
 
     // Create Map: the next accepted map of the generator's sequence.
     void CreateMap();
-    // Sets the generator to `seed` and makes that seed's first map.
-    void CreateMapFromSeed(std::uint32_t seed);
+    // Sets the generator to `seed` and makes that seed's map `map` (the maps
+    // before it are made, not shown); Create Map goes on from there.
+    void CreateMapFromSeed(std::uint32_t seed, std::int64_t map = 1);
     // The tiles and the generator hold the map `made` Create Maps further
     // along the sequence (Create Map Until made them on a copy of the
     // state): it is named and taken as the last of them would have been.
@@ -56,7 +57,8 @@ public:
     // A map line read from `file` (empty for a pasted code). False when the
     // line has the wrong length: its message is shown and nothing changes. A
     // bad rotation raises before any tile is written.
-    bool LoadMapLine(std::string_view line, const QString& file);
+    // `source` says where a map not read from a file came from.
+    bool LoadMapLine(std::string_view line, const QString& file, const QString& source = {});
 
     // The map shown now lives in `file` too (it was saved there).
     void MapSaved(const QString& file);
@@ -65,6 +67,13 @@ public:
     // that way.
     bool Back();
     bool Forward();
+
+    // The maps of an earlier run, none of them shown: Back shows the last.
+    void RestoreHistory(std::deque<THistoryEntry> entries);
+
+    // Where the map shown stands and where it came from, for the status bar:
+    // "map 3 of 8", then its file's name or its source; empty without a map.
+    QString PlaceText() const;
 
 signals:
     // The tiles hold another map: list and draw them.

@@ -3,11 +3,13 @@
 // sheet to the printer. Each needs a drawn map, as the save commands do.
 
 #include "form1.h"
+#include "map_string.h"
 #include "picture_export.h"
 #include "picture_export_dialog.h"
+#include "share_code.h"
 
 // The picture as drawn, in the format its name's extension names, or else in
-// the format of the chosen filter.
+// the format of the chosen filter, naming its map in the file's metadata.
 void TForm1::A_ExportPictureExecute() {
     if (!MapInMemory())
         return;
@@ -16,8 +18,11 @@ void TForm1::A_ExportPictureExecute() {
         return;
     SaveDialog3.FileName = name;
     const std::string path = LocalPath(name);
+    const tavrin::TPictureMetadata metadata{
+        QString::fromStdString(tavrin::ShareCode(tavrin::MakeMapString(State))), SeedText()};
     tavrin::ExportPicture(path, Picture.Image(),
-                          tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)));
+                          tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)),
+                          metadata);
 }
 
 void TForm1::A_PrintExecute() {

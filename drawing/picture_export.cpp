@@ -1,6 +1,7 @@
 #include "picture_export.h"
 
 #include "bmp_file.h"
+#include "pdf_subject.h"
 #include "picture_file.h"
 
 #include <QBuffer>
@@ -9,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <array>
 
@@ -43,7 +45,25 @@ QSizeF SizeInPoints(const QImage& picture) {
     return QSizeF(picture.size()) * (PointsPerInch / PictureDpi);
 }
 
-QByteArray Raster(const QImage& picture, TPictureFormat format) {
+QString Title(const TPictureMetadata& metadata) {
+    QString title = QStringLiteral("Tavrin map");
+    if (!metadata.Code.isEmpty())
+        title += QLatin1Char(' ') + metadata.Code;
+    return title;
+}
+
+// The naming and the link; without either, who drew the picture.
+QString Subject(const TPictureMetadata& metadata) {
+    QStringList parts;
+    if (!metadata.Seed.isEmpty())
+        parts << metadata.Seed;
+    if (!metadata.Code.isEmpty())
+        parts << QStringLiteral("tavrin:") + metadata.Code;
+    return parts.isEmpty() ? QStringLiteral("Drawn by Tavrin Map Generator")
+                           : parts.join(QStringLiteral("; "));
+}
+
+QByteArray Raster(const QImage& picture, TPictureFormat format, const TPictureMetadata& metadata) {
     if (format == TPictureFormat::Bmp)
         return EncodeBmp24(picture, PictureDotsPerMetre);
     QBuffer buffer;
@@ -52,6 +72,11 @@ QByteArray Raster(const QImage& picture, TPictureFormat format) {
     QImage declared = picture;
     declared.setDotsPerMeterX(PictureDotsPerMetre);
     declared.setDotsPerMeterY(PictureDotsPerMetre);
+    declared.setText(QStringLiteral("Title"), Title(metadata));
+    if (!metadata.Code.isEmpty())
+        declared.setText(QStringLiteral("MapCode"), metadata.Code);
+    if (!metadata.Seed.isEmpty())
+        declared.setText(QStringLiteral("Seed"), metadata.Seed);
     QImageWriter writer(&buffer, format == TPictureFormat::Png ? "png" : "jpeg");
     if (format == TPictureFormat::Jpeg)
         writer.setQuality(JpegQuality);
@@ -60,7 +85,7 @@ QByteArray Raster(const QImage& picture, TPictureFormat format) {
     return buffer.data();
 }
 
-QByteArray Svg(const QImage& picture) {
+QByteArray Svg(const QImage& picture, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -68,8 +93,8 @@ QByteArray Svg(const QImage& picture) {
     svg.setResolution(PictureDpi);
     svg.setSize(picture.size());
     svg.setViewBox(QRect(QPoint(0, 0), picture.size()));
-    svg.setTitle(QStringLiteral("Tavrin map"));
-    svg.setDescription(QStringLiteral("Drawn by Tavrin Map Generator"));
+    svg.setTitle(Title(metadata));
+    svg.setDescription(Subject(metadata));
     QPainter painter(&svg);
     painter.drawImage(QPoint(0, 0), picture);
     if (!painter.end())
@@ -77,12 +102,12 @@ QByteArray Svg(const QImage& picture) {
     return buffer.data();
 }
 
-QByteArray Pdf(const QImage& picture) {
+QByteArray Pdf(const QImage& picture, const TPictureMetadata& metadata) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("Tavrin Map Generator"));
-    pdf.setTitle(QStringLiteral("Tavrin map"));
+    pdf.setTitle(Title(metadata));
     pdf.setResolution(PictureDpi);
     // PDF pages are measured in whole points; the picture is drawn over the
     // whole page, so the fraction of a point lost to rounding stretches it by
@@ -99,7 +124,7 @@ QByteArray Pdf(const QImage& picture) {
     painter.drawImage(QRectF(QPointF(0, 0), page), picture);
     if (!painter.end())
         throw EPictureNotEncoded(TPictureFormat::Pdf);
-    return buffer.data();
+    return WithPdfSubject(buffer.data(), Subject(metadata));
 }
 
 } // namespace
@@ -136,21 +161,23 @@ TPictureFormat ExportFormat(std::string_view name, TPictureFormat chosen) {
     return PictureFormatForPath(name).value_or(chosen);
 }
 
-QByteArray EncodePicture(const QImage& picture, TPictureFormat format) {
+QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
+                         const TPictureMetadata& metadata) {
     if (picture.isNull())
         throw EPictureNotEncoded(format);
     switch (format) {
     case TPictureFormat::Svg:
-        return Svg(picture);
+        return Svg(picture, metadata);
     case TPictureFormat::Pdf:
-        return Pdf(picture);
+        return Pdf(picture, metadata);
     default:
-        return Raster(picture, format);
+        return Raster(picture, format, metadata);
     }
 }
 
-void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format) {
-    SavePictureBytes(path, EncodePicture(picture, format));
+void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
+                   const TPictureMetadata& metadata) {
+    SavePictureBytes(path, EncodePicture(picture, format, metadata));
 }
 
 } // namespace tavrin

@@ -42,11 +42,23 @@ std::optional<TPictureFormat> PictureFormatForPath(std::string_view path);
 // given, so that the file written is the one the user confirmed.
 TPictureFormat ExportFormat(std::string_view name, TPictureFormat chosen);
 
+// What an exported picture tells of its map in the file's own metadata: the
+// share code, and the seed naming ("Seed N, map k") when it is known. PNG
+// and JPEG keep them as text entries "Title" ("Tavrin map" and the code),
+// "MapCode" and "Seed"; SVG and PDF in the title and in the description or
+// subject (the naming and the link). A bitmap has no place for them.
+struct TPictureMetadata {
+    QString Code;
+    QString Seed;
+};
+
 // The whole file for `picture` in `format`. BMP is the 24-bit bitmap that
 // Save Map as .bmp writes. Raises EPictureNotEncoded.
-QByteArray EncodePicture(const QImage& picture, TPictureFormat format);
+QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
+                         const TPictureMetadata& metadata = {});
 
 // Encodes `picture` and writes it to `path` through SavePictureBytes.
-void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format);
+void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
+                   const TPictureMetadata& metadata = {});
 
 } // namespace tavrin

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets: corpus/map_line,
-corpus/tile_bitmap and corpus/criteria. The files are committed; run this again only to change
+corpus/tile_bitmap, corpus/criteria and corpus/map_code_text. The files are committed; run this again only to change
 them (python3 fuzz/make_corpus.py)."""
 import os
 import struct
@@ -146,3 +146,26 @@ criteria = {
 }
 for name, data in criteria.items():
     save('criteria', name, data)
+
+# --- pasted text: every form the map code finder knows, with words around,
+# and what only looks like one.
+CODE = b'M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWEX'  # seed 12345, map 1
+texts = {
+    'share_code.txt': CODE,
+    'share_code_lower_no_hyphens.txt': CODE.replace(b'-', b'').lower(),
+    'share_code_in_words.txt': b'Try this map: ' + CODE + b' (it is good)\n',
+    'link.txt': b'<a href="tavrin:' + CODE + b'">map</a>',
+    'mistaken_code.txt': b'M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWXE',
+    'hyphen_typed_over.txt': CODE.replace(b'-', b'X', 1),
+    'map_string.txt': MAP,
+    'map_string_in_words.txt': b'old code "' + MAP + b'".',
+    'seed.txt': b'seed 12345',
+    'seed_and_map.txt': b'Seed 12345, map 3',
+    'seed_slash.txt': b'see 12345/2 tonight',
+    'date.txt': b'on 12/25/2026',
+    'huge_seed.txt': b'seed 99999999999999999999/99999999999',
+    'long_run.txt': b'7' * 4000,
+    'hyphens.txt': b'-' * 300 + b'tavrin:' + b'-' * 300,
+}
+for name, data in texts.items():
+    save('map_code_text', name, data)

@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core)
+    fonts-dejavu-core pkg-config libqrencode-dev)
 
 # Installs those of the given packages that are missing, with sudo unless root.
 ensure_packages() {

@@ -9,7 +9,7 @@
 namespace {
 
 THistoryEntry Map(int n) {
-    return {std::string(60, static_cast<char>('A' + n % 50)) + std::to_string(n), std::nullopt, {}};
+    return {std::string(60, static_cast<char>('A' + n % 50)) + std::to_string(n), std::nullopt, {}, {}};
 }
 
 } // namespace
@@ -39,7 +39,7 @@ private slots:
         history.Add(Map(2));
         QCOMPARE(history.Size(), std::size_t{2});
         // The same string made from a seed is another entry: it names the map.
-        history.Add({Map(2).MapString, TSeedPosition{7, 1}, {}});
+        history.Add({Map(2).MapString, TSeedPosition{7, 1}, {}, {}});
         QCOMPARE(history.Size(), std::size_t{3});
     }
 };

@@ -7,6 +7,7 @@
 #include "listing.h"
 #include "map_seed.h"
 #include "map_string.h"
+#include "share_code.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -63,59 +64,77 @@ private slots:
     void init() { StartForm(); }
     void cleanup() { StopForm(); }
 
-    // The code of one map, pasted over another, shows the first again; a code
-    // holding characters above 127 goes both ways one byte per character.
+    // The share code of one map, pasted over another, shows the first again;
+    // so does its classic code, which goes both ways one byte per character,
+    // also for characters above 127.
     void copyThenPasteAnotherMap() {
         CreateMap();
         const std::string first = Shown();
         const QString listing = Memo();
         Press(CopyKey);
         const QString code = QGuiApplication::clipboard()->text();
-        QCOMPARE(code, QString::fromLatin1(first.c_str()));
+        QCOMPARE(code, QString::fromStdString(tavrin::ShareCode(first)));
         CreateMap();
         QVERIFY(Shown() != first);
-        Paste(QStringLiteral("\r\n ") + code + QStringLiteral("\t\n"));
+        Paste(QStringLiteral("\r\n Here it is: ") + code + QStringLiteral(".\t\n"));
         QCOMPARE(Shown(), first);
         QCOMPARE(Memo(), listing);
-        QCOMPARE(Form->SeedText(), QString());
         QVERIFY(Dialogs->Errors.isEmpty());
 
-        QString wide = code;
+        Child<QAction>("A_CopyClassicMapCode")->trigger();
+        QString wide = QGuiApplication::clipboard()->text();
+        QCOMPARE(wide, QString::fromLatin1(first.c_str()));
         wide[0] = QChar(200); // column 100
         wide[1] = QChar(255); // row 155
         Paste(wide);
         QCOMPARE(State->Tiles[1].Col, 100);
         QCOMPARE(State->Tiles[1].Row, 155);
         Press(CopyKey);
+        Paste(QGuiApplication::clipboard()->text());
+        Child<QAction>("A_CopyClassicMapCode")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), wide);
     }
 
-    // A code of the wrong length (also one the clipboard holds on two lines)
-    // or with a character no byte holds is answered, and the map stays. A bad
-    // rotation goes the way of Load Map's (tst_form1).
+    // Text without a map, or with a share code that has a mistake in it, is
+    // answered in the paste's own words, and the map stays. A bad rotation
+    // goes the way of Load Map's (tst_form1).
     void badCodeKeepsTheMap_data() {
         QTest::addColumn<QString>("code");
-        const QString valid = QString::fromLatin1(SeedMaps(1, 1)[0].c_str());
-        QString wideCharacter = valid;
-        wideCharacter[59] = QChar(0x20AC);
-        QTest::newRow("too short") << "ddgdd";
-        QTest::newRow("two lines") << valid + "\nddd";
-        QTest::newRow("character above 255") << wideCharacter;
+        QTest::addColumn<QString>("answer");
+        QString valid = QString::fromLatin1(SeedMaps(1, 1)[0].c_str());
+        const QString mistaken =
+            QString::fromStdString(tavrin::ShareCode(SeedMaps(1, 1)[0])).replace(2, 1, "Z");
+        valid[59] = QChar(0x20AC);
+        QTest::newRow("too short") << "ddgdd" << NoClipboardCodeText;
+        QTest::newRow("character above 255") << valid << NoClipboardCodeText;
+        QTest::newRow("share code with a mistake")
+            << "map: " + mistaken << tavrin::ShareCodeMistakeText;
     }
     void badCodeKeepsTheMap() {
         QFETCH(QString, code);
+        QFETCH(QString, answer);
         CreateMap();
         const std::string before = Shown();
         const QString listing = Memo();
         const QImage picture = Form->MapImage();
         Paste(code);
-        QCOMPARE(Dialogs->Messages, QStringList{"Internal Error: mapstring not valid=" + code});
+        QCOMPARE(Dialogs->Messages, QStringList{answer});
         QVERIFY(Dialogs->Errors.isEmpty());
         QCOMPARE(Shown(), before);
         QCOMPARE(Memo(), listing);
         QVERIFY(Form->MapImage() == picture);
         QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
         QVERIFY(!Child<QAction>("A_Back")->isEnabled());
+    }
+
+    // "N/k" pasted shows map k of seed N, named so; Create Map goes on with
+    // map k + 1.
+    void pasteSeedAndMap() {
+        Paste(QStringLiteral("try 777/2 tonight"));
+        QCOMPARE(Shown(), SeedMaps(777, 2)[1]);
+        QCOMPARE(Form->SeedText(), QStringLiteral("Seed 777, map 2"));
+        CreateMap();
+        QCOMPARE(Shown(), SeedMaps(777, 3)[2]);
     }
 
     // The window starts on seed 12345: its first map is map 1 of that seed.
@@ -206,7 +225,7 @@ private slots:
         } else if (how == "Paste Map Code") {
             Paste(QString::fromLatin1(map.c_str()));
         } else if (how == "start file") {
-            Form->LoadStartFile(hostile.toStdString());
+            Form->OpenStartArgument(QFile::decodeName(hostile), hostile.toStdString());
         } else {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(TileDir->filePath("notes.txt")),
@@ -231,12 +250,37 @@ private slots:
         QCOMPARE(Dialogs->Messages, QStringList{QString::fromLatin1(route.c_str())});
     }
 
-    void startFileThatCannotBeRead() {
-        Form->LoadStartFile(QFile::encodeName(TileDir->filePath("missing.tvm")).toStdString());
-        QCOMPARE(Dialogs->Errors, QStringList{"File not found."});
-        QVERIFY(Memo().isEmpty());
-        QVERIFY(!State->MapPresent);
-        QVERIFY(RecentFiles().isEmpty());
+    // The program's argument: a file, also as a file: URL, or a map code or
+    // link as a browser passes it. What holds no map is taken for a file.
+    void startArgument_data() {
+        QTest::addColumn<QString>("argument"); // FILE stands for a map file's path
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("message");
+        const QString link = QString::fromStdString(tavrin::ShareLink(SeedMaps(5, 1)[0]));
+        QTest::newRow("file") << "FILE" << QString() << QString();
+        QTest::newRow("file URL") << "file://FILE" << QString() << QString();
+        QTest::newRow("link") << link << QString() << QString();
+        QTest::newRow("link with a mistake")
+            << QString(link).replace(9, 1, "Q") << QString() << tavrin::ShareCodeMistakeText;
+        QTest::newRow("missing file") << "missing.tvm"
+                                      << "File not found." << QString();
+    }
+    void startArgument() {
+        QFETCH(QString, argument);
+        QFETCH(QString, error);
+        QFETCH(QString, message);
+        const std::string map = SeedMaps(5, 1)[0];
+        argument.replace(
+            QStringLiteral("FILE"),
+            WriteFile(QStringLiteral("start.tvm"), QByteArray::fromStdString(map + "\r\n")));
+        Form->OpenStartArgument(argument, QFile::encodeName(argument).toStdString());
+        QCOMPARE(Dialogs->Errors, error.isEmpty() ? QStringList() : QStringList{error});
+        if (!error.isEmpty() || !message.isEmpty()) {
+            QCOMPARE(Dialogs->Messages, message.isEmpty() ? QStringList() : QStringList{message});
+            QVERIFY(!State->MapPresent);
+            return;
+        }
+        QCOMPARE(Shown(), map);
     }
 
     // The last 8 map files opened or saved, newest first, kept in the

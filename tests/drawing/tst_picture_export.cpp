@@ -6,7 +6,11 @@
 #include "picture_export.h"
 
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTemporaryFile>
 #include <QTest>
 
 using namespace tavrin;
@@ -107,6 +111,52 @@ private slots:
                  qPrintable(colours[0].name() + ' ' + colours[1].name()));
         if (format == TPictureFormat::Png || format == TPictureFormat::Bmp)
             QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    // The map's code and naming travel inside the file: PNG and JPEG text
+    // entries, the SVG title and description, the PDF title and subject (the
+    // latter read by pdfinfo, where installed, from a file still whole).
+    void metadataNamesTheMap_data() {
+        QTest::addColumn<TPictureFormat>("format");
+        QTest::newRow("png") << TPictureFormat::Png;
+        QTest::newRow("jpeg") << TPictureFormat::Jpeg;
+        QTest::newRow("svg") << TPictureFormat::Svg;
+        QTest::newRow("pdf") << TPictureFormat::Pdf;
+    }
+    void metadataNamesTheMap() {
+        QFETCH(TPictureFormat, format);
+        const TPictureMetadata metadata{QStringLiteral("M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWEX"),
+                                        QStringLiteral("Seed 12345, map 1")};
+        const QByteArray bytes = EncodePicture(Picture(), format, metadata);
+        const QString title = QStringLiteral("Tavrin map ") + metadata.Code;
+        const QString subject = metadata.Seed + QStringLiteral("; tavrin:") + metadata.Code;
+        if (format == TPictureFormat::Svg) {
+            QVERIFY(bytes.contains("<title>" + title.toUtf8() + "</title>"));
+            QVERIFY(bytes.contains("<desc>" + subject.toUtf8() + "</desc>"));
+        } else if (format == TPictureFormat::Pdf) {
+            QVERIFY(PdfStructure(bytes).Whole);
+            const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+            if (pdfinfo.isEmpty())
+                QSKIP("pdfinfo is not installed");
+            QTemporaryFile file;
+            QVERIFY(file.open());
+            file.write(bytes);
+            file.close();
+            QProcess info;
+            info.start(pdfinfo, {file.fileName()});
+            QVERIFY(info.waitForFinished(10000));
+            const QString out = QString::fromUtf8(info.readAllStandardOutput());
+            QVERIFY2(out.contains(QRegularExpression(QStringLiteral("Title: +") + title + '\n')) &&
+                         out.contains(QRegularExpression(QStringLiteral("Subject: +") +
+                                                         QRegularExpression::escape(subject))),
+                     qPrintable(out));
+            QCOMPARE(info.exitCode(), 0);
+        } else {
+            const QImage read = QImage::fromData(bytes);
+            QCOMPARE(read.text(QStringLiteral("Title")), title);
+            QCOMPARE(read.text(QStringLiteral("MapCode")), metadata.Code);
+            QCOMPARE(read.text(QStringLiteral("Seed")), metadata.Seed);
+        }
     }
 
     void nullPictureIsRefused() {

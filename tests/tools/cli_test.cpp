@@ -431,3 +431,21 @@ TEST(CliFiles, SaveToStandardOutputThroughAPipe) {
     ::pclose(pipe);
     EXPECT_EQ(out, Map12345 + "\n" + Map12345 + "\r\n");
 }
+
+// share prints the code and the link; --map takes them back, and every
+// other form a paste understands, for any command.
+TEST(CliShare, CodeAndLinkReadBackThroughMap) {
+    const TResult r = RunTool({"share", "--map", Map12345});
+    EXPECT_EQ(r.status, 0);
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "tavrin:" + lines[0]);
+    const std::string listing = RunTool({"list", "--map", Map12345}).out;
+    for (const std::string& map : {lines[0], "see " + lines[1] + " please",
+                                   std::string("seed 12345"), std::string("12345/1")})
+        EXPECT_EQ(RunTool({"list", "--map", map}).out, listing) << map;
+    std::string wrong = lines[0];
+    wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
+    EXPECT_EQ(RunTool({"share", "--map", wrong}).err,
+              "tavrin-cli: This map code has a mistake in it\n");
+}

@@ -16,6 +16,7 @@
 #include "random.h"
 #include "render.h"
 #include "session.h"
+#include "share.h"
 #include "sheet.h"
 #include "stats.h"
 #include "terminal_text.h"
@@ -36,6 +37,8 @@ constexpr const char* Usage =
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--tiles DIR]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
+    "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
+    "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or \"N/k\".\n"
     "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
     "          reachable>=95,longest<=18,columns<=6\n";
 
@@ -49,7 +52,7 @@ bool LoadMap(TMapState& state, const TArguments& args) {
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
         throw ETavrinError("give either --map MAPSTRING or --file FILE");
-    const std::string text = map ? *map : FirstLine(ReadFileHead(*file, MapLineLimit));
+    const std::string text = map ? MapArgument(*map) : FirstLine(ReadFileHead(*file, MapLineLimit));
     for (int t = 1; t <= TileCount; ++t)
         state.Tiles[t].Placed = true;
     return ReadMapString(state, text);
@@ -184,6 +187,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                           err);
         if (command == "sheet")
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);
+        if (command == "share")
+            return Share(TArguments(args, 1, {"--map", "--file"}, {}), out, err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return 0;

@@ -4,9 +4,11 @@
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "map_places.h"
+#include "map_string.h"
 #include "picture_export.h"
 #include "route_marks.h"
 #include "route_search.h"
+#include "share_code.h"
 
 namespace tavrin::cli {
 
@@ -22,8 +24,10 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     TMapPicture picture(state);
     picture.SetTileFolder(tileFolder);
     picture.DrawMap();
+    // The code of the map as read, so that the picture names the map it shows.
+    const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
     if (!route) {
-        ExportPicture(outPath, picture.Image(), *format);
+        ExportPicture(outPath, picture.Image(), *format, metadata);
         return;
     }
     TRoute found{};
@@ -32,7 +36,7 @@ void RenderMap(TMapState& state, const std::string& tileFolder, const std::strin
     QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
     DrawRouteMarks(marked,
                    RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
-    ExportPicture(outPath, marked, *format);
+    ExportPicture(outPath, marked, *format, metadata);
 }
 
 } // namespace tavrin::cli

@@ -1,0 +1,157 @@
+// The window's commands that pass maps on and keep them: the share code and
+// the classic map code on the clipboard, any map found in pasted text or in
+// the program's argument (a file, a code, a tavrin: link), the Share Map
+// dialog, and the kept maps.
+
+#include "form1.h"
+#include "kept_maps.h"
+#include "map_code.h"
+#include "map_code_text.h"
+#include "map_string.h"
+#include "share_code.h"
+#include "share_dialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QUrl>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// The text as the finder reads it: one byte per character when every
+// character fits a byte, so that a map string of any bytes reads back;
+// UTF-8 otherwise, where a code among other words is still found.
+std::string TextBytes(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() > 255)
+            return text.toStdString();
+    const QByteArray latin1 = text.toLatin1();
+    return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
+}
+
+} // namespace
+
+void TForm1::A_CopyMapCodeExecute() {
+    if (MapInMemory())
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(tavrin::ShareCode(tavrin::MakeMapString(State))));
+}
+
+void TForm1::A_CopyClassicMapCodeExecute() {
+    if (MapInMemory())
+        QGuiApplication::clipboard()->setText(MapCodeText(tavrin::MakeMapString(State)));
+}
+
+void TForm1::A_PasteMapCodeExecute() {
+    OpenMapText(QGuiApplication::clipboard()->text(), QString::fromLatin1(NoClipboardCodeText));
+}
+
+// Shows the map the text holds. A share code or link with a mistake is
+// answered as such and never read as another map; text without any map is
+// answered with `noneText`. Either way the map shown stays. False when no map
+// was found.
+bool TForm1::OpenMapText(const QString& text, const QString& noneText) {
+    const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(text));
+    if (!search.Found) {
+        Dialogs.ShowMessage(this, search.Mistake ? QString::fromLatin1(tavrin::ShareCodeMistakeText)
+                                                 : noneText);
+        return false;
+    }
+    const tavrin::TFoundMapCode& found = *search.Found;
+    if (found.Form == tavrin::TMapCodeForm::Seed)
+        MapSession.CreateMapFromSeed(found.SeedMap.Seed, found.SeedMap.Map);
+    else
+        MapSession.LoadMapLine(found.MapString, QString(),
+                               found.Form == tavrin::TMapCodeForm::Link
+                                   ? QStringLiteral("link")
+                                   : QStringLiteral("pasted code"));
+    return true;
+}
+
+// A file (also as a file: URL) is loaded as Load Map loads it. Anything else
+// that holds a map, a share code or a tavrin: link as a browser passes it,
+// shows that map; what holds none is taken for a file after all, so that a
+// missing file is answered as Load Map answers it.
+void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes) {
+    RunCommand([this, &argument, &bytes] {
+        const QUrl url(argument);
+        const std::string path = url.isLocalFile() ? LocalPath(url.toLocalFile()) : bytes;
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::path(path), error)) {
+            LoadMapPath(path);
+            return;
+        }
+        const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(argument));
+        if (search.Found || search.Mistake)
+            OpenMapText(argument, {});
+        else
+            LoadMapPath(path);
+    });
+}
+
+void TForm1::A_ShareMapExecute() {
+    if (!MapInMemory())
+        return;
+    auto* dialog =
+        new TShareDialog(tavrin::MakeMapString(State), SeedText(), Picture.Image(), this);
+    dialog->show();
+}
+
+// The map shown joins the kept maps under the name given; without one, under
+// its seed naming or else its share code.
+void TForm1::A_KeepMapExecute() {
+    if (!MapInMemory())
+        return;
+    const std::string map = tavrin::MakeMapString(State);
+    QString name = SeedText();
+    if (!Dialogs.InputQuery(this, QStringLiteral("Keep Map"),
+                            QStringLiteral("Name of the map (may be left empty):"), name))
+        return;
+    name = name.trimmed();
+    if (name.isEmpty())
+        name = SeedText();
+    if (name.isEmpty())
+        name = QString::fromStdString(tavrin::ShareCode(map));
+    Kept.Add({name, map});
+    UpdateKeptMenu();
+}
+
+void TForm1::OpenKeptMap(qsizetype index) {
+    const QList<TKeptMap> maps = Kept.Maps();
+    if (index >= 0 && index < maps.size())
+        MapSession.LoadMapLine(maps[index].MapString, QString(),
+                               QStringLiteral("kept map ") + maps[index].Name);
+}
+
+void TForm1::RemoveKeptMap(qsizetype index) {
+    Kept.Remove(index);
+    UpdateKeptMenu();
+}
+
+// Both menus are rebuilt after every change, the old items deleted later:
+// the item chosen may be the one whose command rebuilds the menu.
+void TForm1::UpdateKeptMenu() {
+    for (QMenu* menu : {KeptMaps1, RemoveKeptMap1}) {
+        for (QAction* item : menu->actions()) {
+            menu->removeAction(item);
+            item->deleteLater();
+        }
+    }
+    const QList<TKeptMap> maps = Kept.Maps();
+    for (qsizetype i = 0; i < maps.size(); ++i) {
+        QString shown = maps[i].Name;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* open = KeptMaps1->addAction(shown);
+        connect(open, &QAction::triggered, this,
+                [this, i] { RunCommand([this, i] { OpenKeptMap(i); }); });
+        QAction* remove = RemoveKeptMap1->addAction(shown);
+        connect(remove, &QAction::triggered, this,
+                [this, i] { RunCommand([this, i] { RemoveKeptMap(i); }); });
+    }
+    KeptMaps1->setEnabled(!maps.isEmpty());
+    RemoveKeptMap1->setEnabled(!maps.isEmpty());
+}
