@@ -59,7 +59,7 @@ std::string MapObject(const TPageMap& map) {
         json.Key("col").Number(place.Col).Key("row").Number(place.Row);
         json.Key("rotation").Number(place.Rotation).Raw("}");
     }
-    json.Raw("]");
+    json.Raw("]").Key("shareCode").Text(map.ShareCode);
     const tavrin::TMapFigures& figures = map.Figures;
     json.Key("keyFigures")
         .Text(std::to_string(figures.Reachable) + "/" + std::to_string(tavrin::ClearingCount) +

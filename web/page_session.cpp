@@ -3,43 +3,35 @@
 #include "acceptance.h"
 #include "errors.h"
 #include "listing.h"
+#include "map_code_text.h"
 #include "map_search.h"
 #include "map_string.h"
+#include "share_code.h"
 
 #include <algorithm>
 
 namespace tavrin::web {
 namespace {
 
-bool IsLineSpace(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\r' || c == U'\v' || c == U'\f';
-}
+// The window's answer to a paste that holds no map.
+constexpr const char* NoMapCodeText = "The clipboard holds no map code";
 
-// The shortest answer to a wrong length shows the code's first 100
-// characters; MapStringNotValidMessage does that for a byte string, and a
-// code that no byte string holds is answered the same way.
-std::string NotValidText(std::u32string_view code) {
-    std::string shown;
-    for (std::size_t i = 0; i < code.size() && i < 100; ++i) {
-        const char32_t c = code[i];
-        // UTF-8, so the page shows the character that was pasted.
-        if (c < 0x80) {
-            shown += static_cast<char>(c);
-        } else if (c < 0x800) {
-            shown += static_cast<char>(0xC0 | (c >> 6));
-            shown += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            shown += static_cast<char>(0xE0 | (c >> 12));
-            shown += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            shown += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            shown += static_cast<char>(0xF0 | (c >> 18));
-            shown += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            shown += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            shown += static_cast<char>(0x80 | (c & 0x3F));
-        }
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
-    return MapStringNotValidMessage({}) + shown + (code.size() > 100 ? "..." : "");
 }
 
 } // namespace
@@ -86,6 +78,7 @@ TPageMap TPageSession::Shown() {
     map.Number = ShownNumber;
     map.Box = box;
     map.Places = MapPlaces(*State);
+    map.ShareCode = ShareCode(map.MapString);
     map.Figures = MeasureMap(*State);
     for (const TLocation location : map.Figures.CutOffList())
         map.CutOff.push_back(tavrin::ClearingCentre(map.Places, location));
@@ -133,23 +126,29 @@ TPageMap TPageSession::MapOfSeed(std::uint32_t seed, std::int64_t number) {
 }
 
 TPageMap TPageSession::PasteCode(std::u32string_view text) {
-    std::size_t first = 0;
-    std::size_t end = text.size();
-    while (first < end && IsLineSpace(text[first]))
-        ++first;
-    while (end > first && IsLineSpace(text[end - 1]))
-        --end;
-    const std::u32string_view code = text.substr(first, end - first);
-    std::string line;
-    for (const char32_t c : code) {
-        if (c > 255)
-            throw TRefusal{NotValidText(code)};
-        line += static_cast<char>(c);
+    // Latin-1 when every character fits a byte, so a map string reads byte
+    // for byte; UTF-8 otherwise, as the window passes the clipboard's text.
+    bool latin1 = true;
+    for (const char32_t c : text)
+        latin1 = latin1 && c <= 255;
+    std::string bytes;
+    for (const char32_t c : text) {
+        if (latin1)
+            bytes += static_cast<char>(c);
+        else
+            AppendUtf8(bytes, c);
     }
+    const TMapCodeSearch search = FindMapCode(bytes);
+    if (!search.Found)
+        throw TRefusal{search.Mistake ? ShareCodeMistakeText : NoMapCodeText};
+    if (search.Found->Form == TMapCodeForm::Seed)
+        return MapOfSeed(static_cast<std::uint32_t>(search.Found->SeedMap.Seed),
+                         search.Found->SeedMap.Map);
+    const std::string& line = search.Found->MapString;
     Guarded([&] {
         if (!ReadMapString(*State, line)) {
             Sink.Texts.clear(); // the refusal says it once
-            throw TRefusal{NotValidText(code)};
+            throw TRefusal{MapStringNotValidMessage(line)};
         }
         for (int t = 1; t <= TileCount; ++t)
             State->Tiles[t].Placed = true;

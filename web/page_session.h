@@ -6,6 +6,7 @@
 // the text to show, the map before it kept as it was.
 
 #include "location.h"
+#include "map_code_text.h"
 #include "map_criteria.h"
 #include "map_figures.h"
 #include "map_layout.h"
@@ -22,7 +23,7 @@
 
 namespace tavrin::web {
 
-inline constexpr std::int64_t MaxMapNumber = 100000;
+inline constexpr std::int64_t MaxMapNumber = MaxSeedMap;
 inline constexpr const char* MapNumberText = "A map number is a whole number from 1 to 100000.";
 
 // What ended a command, with the text the page shows for it.
@@ -34,6 +35,7 @@ struct TPageMap {
     std::string MapString;            // the 60 map-string bytes (Latin-1)
     std::vector<std::string> Listing; // the 20 lines of the tile listing
     std::vector<std::string> Names;   // the tiles' display names, in tile order
+    std::string ShareCode;            // the map's share code, grouped
     TMapFigures Figures;
     std::vector<TPoint> CutOff;        // where the clearings the start cannot reach lie
     std::optional<std::uint32_t> Seed; // set when the map is "Seed N, map k"
@@ -61,9 +63,10 @@ public:
     // k from 1 to MaxMapNumber, since each map takes the engine a few dozen
     // microseconds and an address must not stall the page.
     TPageMap MapOfSeed(std::uint32_t seed, std::int64_t number);
-    // A pasted map code: the text without the blanks, tabs and line breaks
-    // around it, one character per byte, loaded as Load Map loads a line.
-    // A character above code 255, a wrong length or a bad rotation is refused.
+    // A pasted text, read as Paste Map Code reads the clipboard: a share
+    // code, a tavrin: link, a map string, "seed N" or "N/k", with other words
+    // around it or not. A text with none, or a code with a mistake, is
+    // refused in the program's words.
     TPageMap PasteCode(std::u32string_view text);
 
     // Create Map Until, a slice at a time so that the page stays responsive:

@@ -70,18 +70,20 @@ await step('seed 12345 and the next two maps equal tavrin-cli generate', async (
     writeFileSync(join(artefacts, 'desktop.png'), await page.screenshot());
 });
 
-await step('a link with a map code opens that map; a bad one keeps the map shown', async () => {
-    const page = await open('#' + encodeURIComponent(seedMaps[1]), 1280, 800, false);
+await step('a link with a share code opens that map; a bad one keeps the map shown', async () => {
+    const [code] = cliLines('share', '--map', seedMaps[1]);
+    const page = await open('#' + code, 1280, 800, false);
     assert.equal(await shownMap(page), seedMaps[1]);
-    assert.equal(await page.evaluate('location.hash'), '#' + encodeURIComponent(seedMaps[1]));
-    // A wrong length, and a bad rotation: the engine's range error, thrown
-    // and caught inside the WebAssembly module.
+    assert.equal(await page.evaluate('location.hash'), '#' + code);
+    // One wrong symbol; no code at all; a bad rotation, the engine's range
+    // error thrown and caught inside the WebAssembly module.
+    const wrong = code.slice(0, 2) + (code[2] === '7' ? '8' : '7') + code.slice(3);
     const badRotation = 'dda' + seedMaps[0].slice(3);
-    for (const [code, text] of [['too-short', 'Internal Error: mapstring not valid=too-short'],
-        [badRotation, 'Range check error.']]) {
-        await page.evaluate(`location.hash = ${JSON.stringify('#' + encodeURIComponent(code))}`);
+    for (const [text, answer] of [[wrong, 'This map code has a mistake in it'],
+        ['too-short', 'The clipboard holds no map code'], [badRotation, 'Range check error.']]) {
+        await page.evaluate(`location.hash = ${JSON.stringify('#' + encodeURIComponent(text))}`);
         await page.waitFor(`!document.querySelector('#message').hidden`);
-        assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`), text);
+        assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`), answer);
         await page.evaluate(`document.querySelector('#message button').click()`);
         assert.equal(await shownMap(page), seedMaps[1]);
     }

@@ -134,14 +134,14 @@ async function copyLink() {
 function pasteCode(event) {
     event.preventDefault();
     const input = $('#code');
-    // A link to the page pastes as its fragment; anything else as it is.
+    // A link to the page pastes as its fragment; anything else as it is,
+    // read by the engine as Paste Map Code reads the clipboard.
     const link = /^\s*https?:\/\/[^#\s]*(#\S*)\s*$/.exec(input.value);
-    const text = link ? link[1] : input.value;
-    const wanted = parseAddress(link ? text : text.trim());
-    if (!wanted)
+    const wanted = link ? parseAddress(link[1]) : { kind: 'code', text: input.value };
+    if (!wanted || wanted.text?.trim() === '')
         return;
     const answer = wanted.kind === 'seed' ? page.engine.mapOfSeed(wanted.seed, wanted.number)
-        : page.engine.pasteCode(link ? wanted.text : text);
+        : page.engine.pasteCode(wanted.text);
     if (showAnswer(answer))
         input.value = '';
 }
