@@ -8,6 +8,7 @@
 #include "listing.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
+#include "tile_folder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +78,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       MapSession(state), Recent(settings), Kept(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
-    Picture.SetTileFolder(tavrin::ExecutableFolder());
+    Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));
     State.Messages = this;
 
     const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");

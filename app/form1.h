@@ -57,7 +57,8 @@ public:
     // `state`, `dialogs` and `settings` outlive the window. What the window
     // remembers between runs lives in `settings` (the program passes the
     // user's, tests a temporary file). Tile bitmaps are read from the
-    // executable's folder until SetTileFolder says otherwise.
+    // executable's folder, or from the installed data folder (TileFolderFor),
+    // until SetTileFolder says otherwise.
     TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
            QWidget* parent = nullptr);
     ~TForm1() override;

@@ -8,6 +8,11 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core pkg-config libqrencode-dev)
+# What scripts/package needs besides: dpkg-shlibdeps finds the package's
+# dependencies, and CPack finds the executables to ask it about with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# What the package test checks the package with.
+PACKAGE_CHECK_PACKAGES=(lintian appstream desktop-file-utils man-db bash-completion)
 
 # Installs those of the given packages that are missing, with sudo unless root.
 ensure_packages() {

@@ -38,6 +38,7 @@ constexpr const char* Usage =
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
     "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
+    "       tavrin-cli --help | --version\n"
     "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or \"N/k\".\n"
     "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
     "          reachable>=95,longest<=18,columns<=6\n";
@@ -158,7 +159,8 @@ int Render(const TArguments& args, std::ostream& err) {
     TSession session(err);
     if (!LoadMap(*session.state, args))
         return RefusedMap;
-    RenderMap(*session.state, args.Option("--tiles").value_or(ExecutableFolder()), *outPath, route);
+    RenderMap(*session.state, args.Option("--tiles").value_or(DefaultTileFolder()), *outPath,
+              route);
     return 0;
 }
 
@@ -191,6 +193,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return Share(TArguments(args, 1, {"--map", "--file"}, {}), out, err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
+            return 0;
+        }
+        if (command == "--version") {
+            out << "tavrin-cli " TAVRIN_VERSION "\n";
             return 0;
         }
         throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");

@@ -1,6 +1,7 @@
 #include "render.h"
 
 #include "errors.h"
+#include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_picture.h"
 #include "map_places.h"
@@ -9,8 +10,13 @@
 #include "route_marks.h"
 #include "route_search.h"
 #include "share_code.h"
+#include "tile_folder.h"
 
 namespace tavrin::cli {
+
+std::string DefaultTileFolder() {
+    return TileFolderFor(ExecutableFolder());
+}
 
 bool IsPictureName(const std::string& path) {
     return PictureFormatForPath(path).has_value();

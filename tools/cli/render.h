@@ -12,6 +12,10 @@ namespace tavrin::cli {
 
 // Every name here is bytes, passed to the system exactly as given.
 
+// Where the tile bitmaps lie when --tiles is not given: beside tavrin-cli,
+// or in the installed data folder (see TileFolderFor).
+std::string DefaultTileFolder();
+
 // True for a name ending in an extension render writes (.bmp, .png, .jpg or
 // .jpeg, .svg, .pdf), in any case.
 bool IsPictureName(const std::string& path);

@@ -35,7 +35,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     const TFontsReady fonts;
     TMapPicture picture(state);
-    picture.SetTileFolder(args.Option("--tiles").value_or(ExecutableFolder()));
+    picture.SetTileFolder(args.Option("--tiles").value_or(DefaultTileFolder()));
     picture.DrawMap();
     const QByteArray pdf = SetupSheetPdf(picture.Image(), SheetText(state, QString()));
     SavePictureBytes(path, pdf);
