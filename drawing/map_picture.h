@@ -4,11 +4,10 @@
 // The window and the command-line renderer both draw through this class, so
 // they produce the same picture from the same map.
 //
-// Pixel positions are signed 32-bit with every sum and product checked
-// ("Integer overflow"). The picture takes the size of the map's layout box,
-// clipped at MaxPictureSide a side.
+// The tiles lie where map_layout.h puts them. The picture takes the size of
+// the map's layout box, clipped at MaxPictureSide a side.
 
-#include "cell.h"
+#include "map_layout.h"
 #include "map_state.h"
 #include "tile_bitmap.h"
 #include "tile_cache.h"
@@ -21,32 +20,7 @@
 
 namespace tavrin {
 
-// The steps of the layout, ColumnStep, RowStep and OddColumnDrop, are the
-// grid's (cell.h).
-inline constexpr std::int32_t TileBoxSide = 200; // room a tile takes in the layout box
 inline constexpr int MaxPictureSide = 8192;
-
-// Pixel position of a grid cell before the offsets: column × 150, and
-// row × 175 plus 88 in odd columns (negative ones too).
-std::int32_t TileX(std::int32_t column);
-std::int32_t TileY(std::int32_t column, std::int32_t row);
-
-// The smallest box holding the pixel origin and a 200 × 200 square at the
-// position of every tile.
-struct TLayoutBox {
-    std::int32_t MinX = 0;
-    std::int32_t MinY = 0;
-    std::int32_t MaxX = 0;
-    std::int32_t MaxY = 0;
-
-    std::int32_t Width() const;
-    std::int32_t Height() const;
-    std::int32_t OffsetX() const; // added to every tile's x: −MinX
-    std::int32_t OffsetY() const;
-    friend bool operator==(const TLayoutBox&, const TLayoutBox&) = default;
-};
-
-TLayoutBox LayoutBox(const TMapState& state);
 
 // The picture's size for a layout box: the box's, at most MaxPictureSide.
 QSize PictureSize(const TLayoutBox& box);

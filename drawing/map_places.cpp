@@ -3,7 +3,7 @@
 #include "clearing_layout.h"
 #include "grid.h"
 #include "hex_shape.h"
-#include "map_picture.h"
+#include "map_layout.h"
 #include "road_graph.h"
 #include "road_path.h"
 

@@ -6,12 +6,15 @@
 #include "terrain_style.h"
 #include "tile_frame.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <algorithm>
+#include <catalogue.h>
 #include <array>
 #include <checked.h>
 #include <cmath>
@@ -368,6 +371,38 @@ void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotat
         QPolygonF({QPointF(0.6, 87.5), QPointF(50.3, 0.5), QPointF(149.7, 0.5),
                    QPointF(199.4, 87.5), QPointF(149.7, 174.5), QPointF(50.3, 174.5)}));
     painter.restore();
+}
+
+namespace {
+
+// Qt's SVG generator drops clip paths, so the hexagon's clip goes into the
+// document afterwards, around the whole drawing, for browsers that would
+// otherwise show a stroke's overhang; fonts get fallbacks for devices
+// without DejaVu.
+QByteArray ClippedToHexagon(QByteArray svg) {
+    svg.replace("<defs>\n</defs>", "<defs><clipPath id=\"hexagon\"><polygon points=\"0,87.5 50,0 "
+                                   "150,0 200,87.5 150,175 50,175\"/></clipPath></defs>");
+    const qsizetype group = svg.indexOf("<g ");
+    if (group >= 0)
+        svg.insert(group + 3, "clip-path=\"url(#hexagon)\" ");
+    svg.replace("font-family=\"DejaVu Sans\"", "font-family=\"DejaVu Sans, Verdana, sans-serif\"");
+    return svg;
+}
+
+} // namespace
+
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation) {
+    InRange<1, 6>(rotation);
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(BitmapSize, BitmapSize));
+    generator.setViewBox(QRect(0, 0, BitmapSize, BitmapSize));
+    generator.setTitle(QString::fromStdString(TileBitmapStem(tile, rotation)));
+    QPainter painter(&generator);
+    PaintTileArt(painter, state, tile, rotation, QRectF(0, 0, BitmapSize, BitmapSize));
+    painter.end();
+    return ClippedToHexagon(buffer.data());
 }
 
 } // namespace tavrin::tileart

@@ -12,6 +12,7 @@
 #include "clearing_layout.h"
 #include "rgb.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <map_state.h>
@@ -45,5 +46,9 @@ int NamePixels(const TMapState& state, int tile, int rotation);
 // device, clipping or not), and the painter's state is as it was afterwards. Throws ERangeError.
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
                   const QRectF& box);
+
+// The same art as an SVG document of 200 x 200 units for the web page,
+// clipped to the hexagon. Throws ERangeError.
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation);
 
 } // namespace tavrin::tileart

@@ -38,3 +38,33 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$dir" "$@"
     cmake --build "$dir" -j "$JOBS"
 }
+
+# The web page's toolchain: emscripten and node (the system's own node is kept
+# when there is one), and Chromium for its browser test.
+WEB_PACKAGES=(emscripten)
+
+ensure_node() {
+    command -v node >/dev/null 2>&1 || ensure_packages nodejs
+    # Debian's emscripten finds its own JavaScript modules (acorn) only
+    # there when the node on the path is not Debian's.
+    export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+    # The browser test speaks to Chromium over a WebSocket: node's own where
+    # it has one, else Debian's ws module.
+    if ! node --experimental-websocket -e 'process.exit(typeof WebSocket === "function" ? 0 : 1)' \
+        >/dev/null 2>&1; then
+        ensure_packages node-ws
+    fi
+}
+
+# build_web NATIVE_BUILD_DIR WEB_BUILD_DIR: builds tavrin-cli and the SVG
+# tiles in the native build, then the engine's WebAssembly module and the page
+# in WEB_BUILD_DIR/site.
+build_web() {
+    local native="$1" web="$2"
+    ensure_packages "${WEB_PACKAGES[@]}"
+    ensure_node
+    cmake --build "$native" -j "$JOBS" --target tavrin-cli tile_svgs
+    emcmake cmake -S "$ROOT/web" -B "$web" -DCMAKE_BUILD_TYPE=Release \
+        -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" >/dev/null
+    cmake --build "$web" -j "$JOBS"
+}

@@ -1,5 +1,6 @@
-// tavrin-tile-art OUTDIR: writes the 120 tile bitmaps (20 tiles, rotations
-// 1..6) into OUTDIR, which must exist. Exits with 0 only when every file has
+// tavrin-tile-art [--svg] OUTDIR: writes the 120 tile bitmaps (20 tiles,
+// rotations 1..6) into OUTDIR, which must exist; with --svg, the same tiles as
+// SVG files (MarchLand3.svg) for the web page. Exits with 0 only when every file has
 // been written in full; any failure is reported on stderr and gives 1.
 
 #include "file_save.h"
@@ -8,6 +9,7 @@
 #include "tile_painter.h"
 
 #include <QGuiApplication>
+#include <catalogue.h>
 #include <cstdio>
 #include <exception>
 #include <file_error.h>
@@ -17,8 +19,9 @@
 #include <string_view>
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argc > 0 ? argv[0] : "tavrin-tile-art");
+    const bool svg = argc == 3 && std::string_view(argv[1]) == "--svg";
+    if (argc != 2 && !svg) {
+        std::fprintf(stderr, "usage: %s [--svg] OUTDIR\n", argc > 0 ? argv[0] : "tavrin-tile-art");
         return 2;
     }
     // Text needs a platform plugin; none of them may need a display.
@@ -26,7 +29,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const std::string outDir(argv[1]);
+    const std::string outDir(argv[argc - 1]);
     try {
         auto state = std::make_unique<tavrin::TMapState>();
         tavrin::InitTiles(*state, 1); // the seed does not enter the catalogue
@@ -36,9 +39,12 @@ int main(int argc, char** argv) {
                 // Each file is replaced whole or not at all, so a failed run
                 // never leaves a truncated bitmap under a name the program
                 // would load.
-                const QByteArray bytes = TileFileBytes(RenderTile(*state, tile, rotation));
+                const QByteArray bytes = svg ? RenderTileSvg(*state, tile, rotation)
+                                             : TileFileBytes(RenderTile(*state, tile, rotation));
+                const std::string name = svg ? tavrin::TileBitmapStem(tile, rotation) + ".svg"
+                                             : TileFileName(tile, rotation);
                 tavrin::SaveFile(
-                    outDir + "/" + TileFileName(tile, rotation),
+                    outDir + "/" + name,
                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
             }
         }

@@ -1,0 +1,227 @@
+// node --experimental-websocket run_browser.mjs SITE_DIR TAVRIN_CLI ARTEFACT_DIR
+// The page in a real browser (the system's headless Chromium) against a static
+// server on 127.0.0.1, tried as a new user would at a phone's size and a
+// desktop's: the maps of a seed equal tavrin-cli's, a link opens its map, two
+// tapped clearings give tavrin-cli's route text, the fitted map fits the
+// screen, the page prints its sheet and works offline. Prints the page's
+// figures (first map drawn, Create Map median, gzipped size) and keeps
+// screenshots in ARTEFACT_DIR.
+
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { serve } from '../../../web/tools/serve.mjs';
+import { Browser } from './cdp.mjs';
+
+const [site, cli, artefacts] = process.argv.slice(2);
+mkdirSync(artefacts, { recursive: true });
+const cliLines = (...args) => execFileSync(cli, args, { encoding: 'latin1' }).split('\n').filter(Boolean);
+
+const server = await serve(site);
+const base = `http://127.0.0.1:${server.address().port}/`;
+const browser = await Browser.launch();
+let failed = false;
+const figures = [];
+
+async function step(name, body) {
+    try {
+        await body();
+        console.log(`ok    ${name}`);
+    } catch (error) {
+        failed = true;
+        console.log(`FAIL  ${name}\n${error.stack}`);
+    }
+}
+
+async function open(address, width, height, mobile) {
+    const page = await browser.newPage();
+    await page.setSize(width, height, mobile);
+    await page.goto(base + address);
+    await page.waitFor(`document.body.dataset.drawn !== undefined`);
+    return page;
+}
+
+const shownMap = (page) => page.evaluate('tavrinPage.map.mapString');
+const seedMaps = cliLines('generate', '--seed', '12345', '--count', '3');
+
+// Times are figures to print, never checks: they depend on the machine's load.
+await step('the first map is drawn on opening the page', async () => {
+    const page = await browser.newPage();
+    await page.setSize(1280, 800, false);
+    await page.goto(base);
+    await page.waitFor(`performance.getEntriesByName('tavrin-first-map').length === 1`);
+    const ms = await page.evaluate(`performance.getEntriesByName('tavrin-first-map')[0].startTime`);
+    figures.push(`first map drawn ${ms.toFixed(0)} ms after opening the page (aim: under 1000)`);
+});
+
+await step('seed 12345 and the next two maps equal tavrin-cli generate', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const shown = [await shownMap(page)];
+    for (let k = 2; k <= 3; ++k) {
+        await page.evaluate(`document.querySelector('#create').click()`);
+        await page.waitFor(`location.hash === '#12345/${k}'`);
+        shown.push(await shownMap(page));
+    }
+    assert.deepEqual(shown, seedMaps);
+    const listing = await page.evaluate(`document.querySelector('#listing').textContent`);
+    assert.deepEqual(listing.split('\n'), cliLines('list', '--map', seedMaps[2]));
+    writeFileSync(join(artefacts, 'desktop.png'), await page.screenshot());
+});
+
+await step('a link with a share code opens that map; a bad one keeps the map shown', async () => {
+    const [code] = cliLines('share', '--map', seedMaps[1]);
+    const page = await open('#' + code, 1280, 800, false);
+    assert.equal(await shownMap(page), seedMaps[1]);
+    assert.equal(await page.evaluate('location.hash'), '#' + code);
+    // One wrong symbol; no code at all; a bad rotation, the engine's range
+    // error thrown and caught inside the WebAssembly module.
+    const wrong = code.slice(0, 2) + (code[2] === '7' ? '8' : '7') + code.slice(3);
+    const badRotation = 'dda' + seedMaps[0].slice(3);
+    for (const [text, answer] of [[wrong, 'This map code has a mistake in it'],
+        ['too-short', 'The clipboard holds no map code'], [badRotation, 'Range check error.']]) {
+        await page.evaluate(`location.hash = ${JSON.stringify('#' + encodeURIComponent(text))}`);
+        await page.waitFor(`!document.querySelector('#message').hidden`);
+        assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`), answer);
+        await page.evaluate(`document.querySelector('#message button').click()`);
+        assert.equal(await shownMap(page), seedMaps[1]);
+    }
+});
+
+await step('Create Map Until finds the map tavrin-cli generate --where finds, with its figures', async () => {
+    const criteria = 'reachable>=95,columns<=7';
+    const found = execFileSync(cli, ['generate', '--seed', '12345', '--where', criteria],
+        { encoding: 'latin1' }).split('\n')[0];
+    const page = await open('#12345/1', 1280, 800, false);
+    assert.ok(!(await page.evaluate(`tavrinPage.map.keyFigures`)).startsWith('95/'), 'map 1 meets it');
+    await page.evaluate(`document.querySelector('#criteria').value = ${JSON.stringify(criteria)};
+        document.querySelector('#until-form button').click()`);
+    await page.waitFor(`tavrinPage.map.number > 1`, 60000);
+    assert.equal(await shownMap(page), found);
+    const figures = await page.evaluate(`tavrinPage.map.figures.map((f) => f.name + ' ' + f.value)`);
+    assert.deepEqual(figures, cliLines('figures', '--map', found)
+        .filter((line) => !line.startsWith('cut off')).map((line) => line.replace(/ +/, ' ')));
+    assert.equal(await page.evaluate(`document.querySelectorAll('#figures dt').length`), figures.length);
+});
+
+// A destination some roads from clearing 1 of tile 11, chosen by the
+// engine's own answers, and the screen points of the two clearings.
+async function routeEnds(page) {
+    const target = await page.evaluate(`(() => {
+        const from = { tile: 11, clearing: 1 };
+        for (let tile = 20; tile >= 1; --tile)
+            for (let clearing = 1; clearing <= 6; ++clearing) {
+                const r = tavrinPage.engine.route(from, { tile, clearing });
+                if (r.found && r.lines.length >= 4)
+                    return { tile, clearing };
+            }
+        return null;
+    })()`);
+    assert.ok(target);
+    const points = [];
+    for (const at of [{ tile: 11, clearing: 1 }, target])
+        points.push(await page.evaluate(`(() => {
+            const c = tavrinPage.engine.clearingCentre(${JSON.stringify(at)});
+            const t = tavrinPage.view.transform;
+            const r = document.querySelector('#map').getBoundingClientRect();
+            return { x: r.left + t.x + c.x * t.scale, y: r.top + t.y + c.y * t.scale };
+        })()`));
+    return { target, points };
+}
+
+async function checkRoute(page, target) {
+    await page.waitFor(`document.querySelector('#route-lines').textContent !== ''`);
+    const lines = await page.evaluate(`document.querySelector('#route-lines').textContent`);
+    assert.deepEqual(lines.split('\n'),
+        cliLines('route', '--map', seedMaps[0], '11', '1', String(target.tile), String(target.clearing)));
+    assert.equal(await page.evaluate(`document.querySelectorAll('#map .route .road').length`),
+        lines.split('\n').length - 1);
+}
+
+await step('at 390 x 844 the fitted map fits the screen, and two taps give the route', async () => {
+    const page = await open('#12345/1', 390, 844, true);
+    const box = await page.evaluate(`(() => {
+        const r = document.querySelector('#map .tiles').getBoundingClientRect();
+        return { left: r.left, top: r.top, right: r.right, bottom: r.bottom };
+    })()`);
+    assert.ok(box.left >= 0 && box.top >= 0 && box.right <= 390 && box.bottom <= 844,
+        JSON.stringify(box));
+    const { target, points } = await routeEnds(page);
+    for (const p of points)
+        await page.tap(p.x, p.y);
+    await checkRoute(page, target);
+    writeFileSync(join(artefacts, 'phone-route.png'), await page.screenshot());
+});
+
+await step('at a desktop\'s size two clicks give the route', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const { target, points } = await routeEnds(page);
+    for (const p of points)
+        await page.click(p.x, p.y);
+    await checkRoute(page, target);
+    writeFileSync(join(artefacts, 'desktop-route.png'), await page.screenshot());
+});
+
+await step('Create Map in the page: its median time', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    // Warmed up first, as a page is after its first few maps; then each
+    // sample is one map, timed by the page's clock (fine to microseconds in
+    // an isolated page, as the server makes it).
+    const median = await page.evaluate(`(() => {
+        for (let i = 0; i < 300; ++i)
+            tavrinPage.engine.createMap();
+        const samples = [];
+        for (let i = 0; i < 401; ++i) {
+            const start = performance.now();
+            tavrinPage.engine.createMap();
+            samples.push((performance.now() - start) * 1000);
+        }
+        samples.sort((a, b) => a - b);
+        return samples[200];
+    })()`);
+    figures.push(`Create Map median ${median.toFixed(1)} us (aim: under 100)`);
+});
+
+await step('WebAssembly and JavaScript under 300 KB gzipped, tile art aside', async () => {
+    const code = ['tavrin_engine.wasm', 'tavrin_engine.js', 'sw.js',
+        ...readdirSync(join(site, 'js')).map((name) => `js/${name}`)];
+    const bytes = code.reduce((sum, file) => sum + gzipSync(readFileSync(join(site, file)), { level: 9 }).length, 0);
+    const tiles = readdirSync(join(site, 'tiles'))
+        .reduce((sum, file) => sum + gzipSync(readFileSync(join(site, 'tiles', file)), { level: 9 }).length, 0);
+    figures.push(`WebAssembly + JavaScript ${(bytes / 1024).toFixed(1)} KB gzipped; tile art ${(tiles / 1024).toFixed(0)} KB gzipped`);
+    assert.ok(bytes < 300 * 1024, `${bytes} bytes`);
+});
+
+await step('printing shows the set-up sheet alone', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    await page.send('Emulation.setEmulatedMedia', { media: 'print' });
+    const shown = await page.evaluate(`[getComputedStyle(document.querySelector('#sheet')).display,
+        getComputedStyle(document.querySelector('main')).display,
+        document.querySelectorAll('#sheet tbody tr').length]`);
+    assert.deepEqual(shown, ['block', 'none', 20]);
+    writeFileSync(join(artefacts, 'print.png'), await page.screenshot());
+});
+
+await step('the page can be installed, and after the first visit opens offline', async () => {
+    const page = await open('#12345/2', 1280, 800, false);
+    await page.waitFor(`navigator.serviceWorker.controller !== null`);
+    assert.deepEqual((await page.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    await page.send('Network.enable');
+    await page.send('Network.emulateNetworkConditions',
+        { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    await page.send('Page.reload', { ignoreCache: false });
+    await page.waitFor(`document.body?.dataset.drawn === '#12345/2'`);
+    assert.equal(await shownMap(page), seedMaps[1]);
+    const broken = await page.evaluate(`[...document.querySelectorAll('#map image')]
+        .filter((image) => image.getBBox().width === 0).length`);
+    assert.equal(broken, 0);
+});
+
+await browser.close();
+server.close();
+for (const line of figures)
+    console.log(`figure: ${line}`);
+console.log(`figure: load average ${readFileSync('/proc/loadavg', 'utf8').split(' ').slice(0, 3).join(' ')}`);
+console.log(`screenshots in ${artefacts}`);
+process.exit(failed ? 1 : 0);

@@ -1,0 +1,204 @@
+// The page's door to the engine: TPageSession's commands as JavaScript
+// functions of the WebAssembly module. Each answers JSON text; a refused
+// command answers { "error": text } and changes nothing the page shows.
+// A map string's bytes go out as the characters they stand for (Latin-1); a
+// pasted code comes in as code points (UTF-32), so nothing is lost either way.
+
+#include "catalogue.h"
+#include "json_text.h"
+#include "map_figures.h"
+#include "page_session.h"
+
+#include <emscripten/bind.h>
+#include <string>
+
+using tavrin::web::TJsonText;
+using tavrin::web::TPageMap;
+using tavrin::web::TPageRoute;
+using tavrin::web::TPageSession;
+using tavrin::web::TRefusal;
+
+namespace {
+
+TPageSession& Session() {
+    static TPageSession session;
+    return session;
+}
+
+void Point(TJsonText& json, tavrin::TPoint p) {
+    json.Raw("{").Key("x").Number(p.X).Key("y").Number(p.Y).Raw("}");
+}
+
+void Messages(TJsonText& json) {
+    json.Key("messages").Raw("[");
+    for (const std::string& text : Session().Messages())
+        json.Next().Text(text);
+    json.Raw("]");
+}
+
+std::string MapObject(const TPageMap& map) {
+    TJsonText json;
+    json.Raw("{").Key("mapString").Bytes(map.MapString);
+    json.Key("listing").Raw("[");
+    for (const std::string& line : map.Listing)
+        json.Next().Bytes(line);
+    json.Raw("]").Key("seed");
+    if (map.Seed)
+        json.Number(*map.Seed);
+    else
+        json.Null();
+    json.Key("number").Number(static_cast<double>(map.Number));
+    json.Key("width").Number(map.Box.Width()).Key("height").Number(map.Box.Height());
+    json.Key("tiles").Raw("[");
+    for (int t = 1; t <= tavrin::TileCount; ++t) {
+        const tavrin::TTilePlace& place = map.Places.Tiles[t];
+        json.Next().Raw("{").Key("file").Text(tavrin::TileBitmapStem(t, place.Rotation));
+        json.Key("token").Text(tavrin::TileFileNames[t]);
+        json.Key("name").Bytes(map.Names[static_cast<std::size_t>(t - 1)]);
+        json.Key("x").Number(place.X).Key("y").Number(place.Y);
+        json.Key("col").Number(place.Col).Key("row").Number(place.Row);
+        json.Key("rotation").Number(place.Rotation).Raw("}");
+    }
+    json.Raw("]").Key("shareCode").Text(map.ShareCode);
+    const tavrin::TMapFigures& figures = map.Figures;
+    json.Key("keyFigures")
+        .Text(std::to_string(figures.Reachable) + "/" + std::to_string(tavrin::ClearingCount) +
+              " reachable, longest " + std::to_string(figures.Longest));
+    json.Key("figures").Raw("[");
+    for (const tavrin::TFigureInfo& info : tavrin::Figures) {
+        const double value = tavrin::FigureValue(figures, info.Figure);
+        char text[32];
+        std::snprintf(text, sizeof text, info.Whole ? "%.0f" : "%.2f", value);
+        json.Next().Raw("{").Key("name").Text(info.Name).Key("label").Text(info.Label);
+        json.Key("value").Text(text).Raw("}");
+    }
+    json.Raw("]").Key("cutOff").Raw("[");
+    for (const tavrin::TPoint& p : map.CutOff)
+        Point(json.Next(), p);
+    json.Raw("]");
+    Messages(json);
+    json.Raw("}");
+    return json.Take();
+}
+
+std::string Refused(const std::string& text) {
+    TJsonText json;
+    json.Raw("{").Key("error").Text(text);
+    Messages(json);
+    json.Raw("}");
+    return json.Take();
+}
+
+// Runs one command; its refusal, or an error of the engine, becomes the
+// answer's error.
+template <typename Command> std::string Run(Command command) {
+    try {
+        return command();
+    } catch (const TRefusal& refusal) {
+        return Refused(refusal.Text);
+    } catch (const std::exception& e) {
+        return Refused(TPageSession::ErrorText(e.what()));
+    }
+}
+
+bool WholeIn(double value, double low, double high) {
+    return value >= low && value <= high &&
+           value == static_cast<double>(static_cast<long long>(value));
+}
+
+std::string CreateMap() {
+    return Run([] { return MapObject(Session().CreateMap()); });
+}
+
+std::string MapOfSeed(double seed, double number) {
+    return Run([=] {
+        if (!WholeIn(seed, 0, 4294967295.0))
+            throw TRefusal{"A seed is a whole number from 0 to 4294967295."};
+        if (!WholeIn(number, 1, tavrin::web::MaxMapNumber))
+            throw TRefusal{tavrin::web::MapNumberText};
+        return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
+                                             static_cast<std::int64_t>(number)));
+    });
+}
+
+std::string PasteCode(const std::wstring& text) {
+    return Run([&] {
+        const std::u32string code(text.begin(), text.end());
+        return MapObject(Session().PasteCode(code));
+    });
+}
+
+std::string Route(int fromTile, int fromClearing, int toTile, int toClearing) {
+    return Run([=] {
+        const TPageRoute route = Session().Route(tavrin::LocationFrom(fromTile, fromClearing),
+                                                 tavrin::LocationFrom(toTile, toClearing));
+        TJsonText json;
+        json.Raw("{").Key("lines").Raw("[");
+        for (const std::string& line : route.Lines)
+            json.Next().Bytes(line);
+        json.Raw("]").Key("found").Bool(route.Found).Key("stops").Raw("[");
+        for (const tavrin::TPoint& p : route.Stops)
+            Point(json.Next(), p);
+        json.Raw("]").Key("roads").Raw("[");
+        for (const auto& road : route.Roads) {
+            json.Next().Raw("[");
+            for (const tavrin::TPoint& p : road)
+                Point(json.Next(), p);
+            json.Raw("]");
+        }
+        json.Raw("]}");
+        return json.Take();
+    });
+}
+
+std::string ClearingAt(double x, double y, double reach) {
+    const tavrin::TLocation at = Session().ClearingAt({x, y}, reach);
+    if (at == tavrin::NoLocation)
+        return "null";
+    TJsonText json;
+    json.Raw("{").Key("tile").Number(at.Tile).Key("clearing").Number(at.Clearing);
+    json.Key("token").Text(tavrin::TileFileNames[at.Tile]).Key("centre");
+    Point(json, Session().ClearingCentre(at));
+    json.Raw("}");
+    return json.Take();
+}
+
+std::string StartSearch(const std::string& criteria) {
+    return Run([&] {
+        Session().StartSearch(criteria);
+        return std::string("{}");
+    });
+}
+
+// The map found, or { "tried": maps so far } while the search goes on.
+std::string SearchOn(double maps) {
+    return Run([=] {
+        const auto found = Session().SearchOn(static_cast<std::int64_t>(maps));
+        if (found)
+            return MapObject(*found);
+        TJsonText json;
+        json.Raw("{").Key("tried").Number(static_cast<double>(Session().SearchTried())).Raw("}");
+        return json.Take();
+    });
+}
+
+std::string ClearingCentre(int tile, int clearing) {
+    return Run([=] {
+        TJsonText json;
+        Point(json, Session().ClearingCentre(tavrin::LocationFrom(tile, clearing)));
+        return json.Take();
+    });
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(tavrin) {
+    emscripten::function("createMap", &CreateMap);
+    emscripten::function("mapOfSeed", &MapOfSeed);
+    emscripten::function("pasteCode", &PasteCode);
+    emscripten::function("route", &Route);
+    emscripten::function("clearingAt", &ClearingAt);
+    emscripten::function("clearingCentre", &ClearingCentre);
+    emscripten::function("startSearch", &StartSearch);
+    emscripten::function("searchOn", &SearchOn);
+}

@@ -1,0 +1,238 @@
+// The page: wires the engine, the map view, the route picker, the address
+// and the panels together. It decides nothing about maps itself: every map,
+// listing line, route and code comes from the engine.
+
+import { addressOf, parseAddress } from './address.js';
+import { loadEngine } from './engine.js';
+import { MapView } from './map_view.js';
+import { RoutePicker } from './route_picker.js';
+import { drawSheetMap, fillSheet } from './sheet.js';
+
+const $ = (selector) => document.querySelector(selector);
+
+const page = {
+    engine: null,
+    view: null,
+    map: null,
+    picker: new RoutePicker(),
+    firstDrawn: false,
+};
+// The browser test reads the page's state and times the engine through this.
+window.tavrinPage = page;
+
+// Shows a message in the page's box; messages that come while it is open
+// are added below the ones shown.
+function say(text) {
+    const box = $('#message');
+    const shown = box.querySelector('p');
+    shown.textContent = box.hidden ? text : `${shown.textContent}\n${text}`;
+    box.hidden = false;
+    box.querySelector('button').focus();
+}
+
+function status(text) {
+    $('#status').textContent = text;
+}
+
+function mapName(map) {
+    return map.seed !== null ? `Seed ${map.seed}, map ${map.number}` : 'Pasted map';
+}
+
+// Shows an engine answer: a map, or its refusal with the map shown kept.
+function showAnswer(answer) {
+    for (const text of answer.messages)
+        say(text);
+    if (answer.error) {
+        say(answer.error);
+        return false;
+    }
+    page.map = answer;
+    page.picker.clear();
+    page.view.show(answer, () => {
+        if (!page.firstDrawn) {
+            page.firstDrawn = true;
+            performance.mark('tavrin-first-map');
+            // Keeping the page for offline use fetches every file; it waits
+            // until the first map is on the screen.
+            if ('serviceWorker' in navigator)
+                navigator.serviceWorker.register('sw.js').catch(() => {});
+        }
+        document.body.dataset.drawn = addressOf(answer);
+    });
+    $('#listing').textContent = answer.listing.join('\n');
+    showRouteText(null);
+    showFigures(answer);
+    fillSheet($('#sheet'), answer);
+    status(`${mapName(answer)} · ${answer.keyFigures}`);
+    const address = addressOf(answer);
+    if (location.hash !== address)
+        history.replaceState(null, '', address);
+    return true;
+}
+
+function showFigures(map) {
+    const section = $('#figures');
+    section.hidden = !map.figures;
+    if (!map.figures)
+        return;
+    const rows = map.figures.map(({ label, value }) => {
+        const term = document.createElement('dt');
+        term.textContent = label;
+        const detail = document.createElement('dd');
+        detail.textContent = value;
+        return [term, detail];
+    });
+    section.querySelector('dl').replaceChildren(...rows.flat());
+}
+
+function showRouteText(route) {
+    const lines = $('#route-lines');
+    const help = $('#route-help');
+    const { from } = page.picker;
+    help.textContent = route ? 'Tap a clearing to start a new route.'
+        : from ? `From ${from.token} ${from.clearing}: tap a clearing for To.`
+        : 'Tap or click a clearing for From, then another for To.';
+    lines.textContent = route ? route.lines.join('\n') : '';
+}
+
+function tapped(point, reach) {
+    const at = page.engine.clearingAt(point, reach);
+    if (!at)
+        return;
+    const complete = page.picker.pick(at);
+    const { from, to } = page.picker;
+    const route = complete ? page.engine.route(from, to) : null;
+    if (route && route.error) {
+        say(route.error);
+        return;
+    }
+    page.view.showRoute(from, to, route);
+    showRouteText(route);
+}
+
+function openAddress() {
+    const wanted = parseAddress(location.hash);
+    if (!wanted)
+        return false;
+    if (page.map && addressOf(page.map) === location.hash)
+        return true;
+    const answer = wanted.kind === 'seed' ? page.engine.mapOfSeed(wanted.seed, wanted.number)
+        : page.engine.pasteCode(wanted.text);
+    return showAnswer(answer);
+}
+
+async function copyLink() {
+    try {
+        await navigator.clipboard.writeText(location.href);
+        status(`${mapName(page.map)}: link copied`);
+    } catch {
+        // No clipboard (an old browser, or no permission): the link to copy by hand.
+        window.prompt('Copy this link:', location.href);
+    }
+}
+
+function pasteCode(event) {
+    event.preventDefault();
+    const input = $('#code');
+    // A link to the page pastes as its fragment; anything else as it is,
+    // read by the engine as Paste Map Code reads the clipboard.
+    const link = /^\s*https?:\/\/[^#\s]*(#\S*)\s*$/.exec(input.value);
+    const wanted = link ? parseAddress(link[1]) : { kind: 'code', text: input.value };
+    if (!wanted || wanted.text?.trim() === '')
+        return;
+    const answer = wanted.kind === 'seed' ? page.engine.mapOfSeed(wanted.seed, wanted.number)
+        : page.engine.pasteCode(wanted.text);
+    if (showAnswer(answer))
+        input.value = '';
+}
+
+// Create Map Until: slices of the search between frames, so the page keeps
+// drawing and Cancel is heard; the criteria are remembered.
+const SearchSlice = 2000;
+
+function searchUntil(event) {
+    event.preventDefault();
+    const button = $('#until-form button');
+    if (page.searching) {
+        page.searching = false;
+        return;
+    }
+    const criteria = $('#criteria').value;
+    const started = page.engine.startSearch(criteria);
+    if (started.error) {
+        say(started.error);
+        return;
+    }
+    localStorage.setItem('tavrin-criteria', criteria);
+    page.searching = true;
+    button.textContent = 'Cancel';
+    const startTime = performance.now();
+    const finish = () => {
+        page.searching = false;
+        button.textContent = 'Create Map Until';
+    };
+    const step = () => {
+        if (!page.searching) {
+            finish();
+            status(`${mapName(page.map)} · search cancelled`);
+            return;
+        }
+        const answer = page.engine.searchOn(SearchSlice);
+        if (answer.tried !== undefined) {
+            const seconds = ((performance.now() - startTime) / 1000).toFixed(1);
+            status(`Searching: ${answer.tried} maps tried, ${seconds} s`);
+            setTimeout(step, 0);
+            return;
+        }
+        finish();
+        showAnswer(answer);
+    };
+    setTimeout(step, 0);
+}
+
+function bindKeys() {
+    document.addEventListener('keydown', (event) => {
+        if (!$('#message').hidden && (event.key === 'Escape' || event.key === 'Enter')) {
+            event.preventDefault();
+            $('#message').hidden = true;
+            return;
+        }
+        const ctrl = event.ctrlKey || event.metaKey;
+        if (ctrl && event.key.toLowerCase() === 'm') {
+            event.preventDefault();
+            showAnswer(page.engine.createMap());
+        } else if (ctrl && event.key === '0') {
+            event.preventDefault();
+            page.view.fit();
+        } else if (ctrl && (event.key === '+' || event.key === '=')) {
+            event.preventDefault();
+            page.view.zoom(1.25);
+        } else if (ctrl && event.key === '-') {
+            event.preventDefault();
+            page.view.zoom(0.8);
+        }
+    });
+}
+
+async function start() {
+    page.engine = await loadEngine();
+    page.view = new MapView($('#map'), tapped);
+    $('#create').addEventListener('click', () => showAnswer(page.engine.createMap()));
+    $('#fit').addEventListener('click', () => page.view.fit());
+    $('#zoom-in').addEventListener('click', () => page.view.zoom(1.25));
+    $('#zoom-out').addEventListener('click', () => page.view.zoom(0.8));
+    $('#copy-link').addEventListener('click', copyLink);
+    $('#print').addEventListener('click', () => window.print());
+    $('#paste-form').addEventListener('submit', pasteCode);
+    $('#until-form').addEventListener('submit', searchUntil);
+    $('#criteria').value = localStorage.getItem('tavrin-criteria') ?? 'reachable>=95,longest<=18';
+    $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
+    window.addEventListener('hashchange', openAddress);
+    window.addEventListener('beforeprint', () => drawSheetMap($('#sheet'), page.map));
+    matchMedia('print').addEventListener('change', () => drawSheetMap($('#sheet'), page.map));
+    bindKeys();
+    if (!openAddress())
+        showAnswer(page.engine.createMap());
+}
+
+start();

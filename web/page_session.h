@@ -1,0 +1,123 @@
+#pragma once
+// The web page's one map session: the engine state, the name of the map by
+// seed and number, and what the page draws from it. Plain C++ over the
+// engine and the map geometry; the binding only converts its answers for
+// JavaScript. Every command ends in one of two ways: done, or refused with
+// the text to show, the map before it kept as it was.
+
+#include "location.h"
+#include "map_code_text.h"
+#include "map_criteria.h"
+#include "map_figures.h"
+#include "map_layout.h"
+#include "map_places.h"
+#include "map_state.h"
+#include "route_search.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrin::web {
+
+inline constexpr std::int64_t MaxMapNumber = MaxSeedMap;
+inline constexpr const char* MapNumberText = "A map number is a whole number from 1 to 100000.";
+
+// What ended a command, with the text the page shows for it.
+struct TRefusal {
+    std::string Text;
+};
+
+struct TPageMap {
+    std::string MapString;            // the 60 map-string bytes (Latin-1)
+    std::vector<std::string> Listing; // the 20 lines of the tile listing
+    std::vector<std::string> Names;   // the tiles' display names, in tile order
+    std::string ShareCode;            // the map's share code, grouped
+    TMapFigures Figures;
+    std::vector<TPoint> CutOff;        // where the clearings the start cannot reach lie
+    std::optional<std::uint32_t> Seed; // set when the map is "Seed N, map k"
+    std::int64_t Number = 0;
+    TLayoutBox Box;
+    TMapPlaces Places;
+};
+
+struct TPageRoute {
+    std::vector<std::string> Lines; // as the route query lists them
+    bool Found = false;
+    std::vector<TPoint> Stops;              // every clearing on the way, start first
+    std::vector<std::vector<TPoint>> Roads; // the course of each road, in order
+};
+
+class TPageSession {
+public:
+    // A fresh engine with the generator seeded from the clock, as the
+    // program starts; "Seed N, map k" counts from there.
+    TPageSession();
+
+    // Create Map: the next map of the generator's sequence.
+    TPageMap CreateMap();
+    // The k-th map Create Map makes after the generator was set to `seed`;
+    // k from 1 to MaxMapNumber, since each map takes the engine a few dozen
+    // microseconds and an address must not stall the page.
+    TPageMap MapOfSeed(std::uint32_t seed, std::int64_t number);
+    // A pasted text, read as Paste Map Code reads the clipboard: a share
+    // code, a tavrin: link, a map string, "seed N" or "N/k", with other words
+    // around it or not. A text with none, or a code with a mistake, is
+    // refused in the program's words.
+    TPageMap PasteCode(std::u32string_view text);
+
+    // Create Map Until, a slice at a time so that the page stays responsive:
+    // StartSearch reads the criteria (a bad one is refused with its one-line
+    // text); each SearchOn runs up to `maps` more maps of the generator's
+    // sequence on a copy of the engine, and answers the map that meets the
+    // criteria, named by seed and number, or nothing yet. Past MapSearchLimit
+    // maps in all the search gives up with its message. The map shown stays
+    // until a map is found.
+    void StartSearch(std::string_view criteria);
+    std::optional<TPageMap> SearchOn(std::int64_t maps);
+    std::int64_t SearchTried() const { return SearchMaps; }
+
+    TPageRoute Route(TLocation from, TLocation to) const;
+    // The clearing under picture point `p` within `reach` pixels, or none.
+    TLocation ClearingAt(TPoint p, double reach) const;
+    // Where a clearing lies on the picture of the map shown.
+    TPoint ClearingCentre(TLocation location) const;
+
+    // Messages the engine showed during the last command ("Internal error:
+    // nposs=..."), in order; the command went on after each.
+    const std::vector<std::string>& Messages() const { return Sink.Texts; }
+    // The map string of the tiles as they are.
+    std::string MapString() const;
+    // The text of a refusal for an error that ended a command: its message,
+    // with a full stop after a last character above the full stop's code.
+    static std::string ErrorText(std::string_view message);
+
+private:
+    struct TCollectedMessages : IMessageSink {
+        std::vector<std::string> Texts;
+        void ShowMessage(std::string_view text) override { Texts.emplace_back(text); }
+    };
+    // Lays the map out as the window draws it, and names it.
+    TPageMap Shown();
+    // Runs `change` on the tiles; if it throws, the map before it comes back.
+    template <typename Change> void Guarded(Change change);
+
+    std::unique_ptr<TMapState> State = std::make_unique<TMapState>();
+    TCollectedMessages Sink;
+    // Where the generator stands in a seed's sequence; none after a Create
+    // Map that failed part-way, which leaves it at a place no number names.
+    std::optional<std::uint32_t> SequenceSeed;
+    std::int64_t SequenceNumber = 0;
+    // The naming of the map shown: none for a pasted map.
+    std::optional<std::uint32_t> ShownSeed;
+    std::int64_t ShownNumber = 0;
+    // The search under way: its criteria, its engine and the maps it made.
+    TCriteria SearchCriteria;
+    std::unique_ptr<TMapState> SearchState;
+    std::int64_t SearchMaps = 0;
+};
+
+} // namespace tavrin::web
