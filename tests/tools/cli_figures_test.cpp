@@ -3,6 +3,7 @@
 
 #include "acceptance.h"
 #include "cli.h"
+#include "cli_run.h"
 #include "map_criteria.h"
 #include "map_figures.h"
 #include "map_string.h"
@@ -12,25 +13,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-using tavrin::cli::RunCli;
-
-namespace {
-
-struct TResult {
-    int status;
-    std::string out, err;
-};
-
-TResult RunTool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-const std::string Map12345 = "cafdchffifdhedhcdeececcffefgdeddfdeegehebicbfdbhcejbeegcieae";
-
-} // namespace
 
 TEST(CliFigures, TextAndJsonOfOneMap) {
     const TResult text = RunTool({"figures", "--map", Map12345});

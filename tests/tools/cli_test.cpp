@@ -2,6 +2,7 @@
 // anything wrong.
 
 #include "cli.h"
+#include "cli_run.h"
 #include "map_figures.h"
 #include "pdf_structure.h"
 #include "stats.h"
@@ -19,22 +20,7 @@
 #include <unistd.h>
 #include <vector>
 
-using tavrin::cli::RunCli;
-
 namespace {
-
-struct TResult {
-    int status;
-    std::string out, err;
-};
-
-TResult RunTool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-const std::string Map12345 = "cafdchffifdhedhcdeececcffefgdeddfdeegehebicbfdbhcejbeegcieae";
 
 // A fresh folder, removed with all it holds at the end of the test.
 class TTempDir {
