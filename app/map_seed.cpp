@@ -1,7 +1,9 @@
 #include "map_seed.h"
 
+#include "map_code_text.h"
+
 std::string SeedText(const TSeedPosition& position) {
-    return "Seed " + std::to_string(position.Seed) + ", map " + std::to_string(position.Map);
+    return tavrin::SeedMapText({position.Seed, position.Map});
 }
 
 std::optional<std::uint32_t> ParseSeed(std::string_view text) {

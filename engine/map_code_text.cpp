@@ -246,4 +246,8 @@ std::string MapStringOfSeed(TSeedMap seedMap) {
     return MakeMapString(*state);
 }
 
+std::string SeedMapText(TSeedMap seedMap) {
+    return "Seed " + std::to_string(seedMap.Seed) + ", map " + std::to_string(seedMap.Map);
+}
+
 } // namespace tavrin

@@ -49,4 +49,7 @@ TMapCodeSearch FindMapCode(std::string_view text);
 // The map string of map k of a seed, made on an engine state of its own.
 std::string MapStringOfSeed(TSeedMap seedMap);
 
+// "Seed N, map k", as the window names such a map.
+std::string SeedMapText(TSeedMap seedMap);
+
 } // namespace tavrin

@@ -367,6 +367,21 @@ TEST(CliSheet, PaperAndTileSizeReachTheSheet) {
     EXPECT_EQ(pdf.Images, 0);
 }
 
+// A map named by its seed keeps that naming in the sheet's title.
+TEST(CliSheet, SeedNamingReachesTheTitle) {
+    if (std::system("command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "pdftotext is missing";
+    const TTempDir dir;
+    const std::string out = dir / "sheet.pdf";
+    ASSERT_EQ(RunTool({"sheet", "--map", "seed 7", "--out", out, "--tiles", "art"}).status, 0);
+    std::string text;
+    FILE* pipe = ::popen(("pdftotext '" + out + "' -").c_str(), "r");
+    for (int c; (c = std::fgetc(pipe)) != EOF;)
+        text += static_cast<char>(c);
+    ::pclose(pipe);
+    EXPECT_NE(text.find("Tavrin map: Seed 7, map 1"), std::string::npos) << text;
+}
+
 // The real program, as a shell runs it: a failure is one line on stderr that
 // names the file, with no line of Qt's own (a codec's warning about a hostile
 // tile, a PNG library's complaint about a full disk).
