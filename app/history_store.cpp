@@ -73,18 +73,16 @@ std::size_t CommonStart(const TEntries& before, std::size_t from, const TEntries
     return n;
 }
 
-// A step keeps the start of the history and changes its end; a history at
-// its limit also loses its oldest map as it grows, which the stored history,
-// with a limit of its own, need not follow.
+// A step keeps the start of the history and changes its end. A history at
+// its limit also loses its oldest map as it grows (all the others stay),
+// which the stored history, with a limit of its own, need not follow.
 THistoryStep StepBetween(const TEntries& before, const TEntries& after) {
     std::size_t dropped = 0;
     std::size_t kept = CommonStart(before, 0, after);
-    if (!before.empty() && kept < before.size()) {
-        const std::size_t keptAfterDrop = CommonStart(before, 1, after);
-        if (1 + keptAfterDrop > kept) {
-            dropped = 1;
-            kept = keptAfterDrop;
-        }
+    if (before.size() >= tavrin::HistoryLimit && kept < before.size() &&
+        CommonStart(before, 1, after) == before.size() - 1) {
+        dropped = 1;
+        kept = before.size() - 1;
     }
     return {{before.begin() + static_cast<std::ptrdiff_t>(dropped + kept), before.end()},
             {after.begin() + static_cast<std::ptrdiff_t>(kept), after.end()}};
