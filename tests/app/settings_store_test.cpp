@@ -8,10 +8,12 @@
 #include "map_history.h"
 #include "settings_keys.h"
 #include "settings_store.h"
+#include "settings_trim.h"
 #include "share_code.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -220,6 +222,36 @@ TEST_F(SettingsStore, OldKeysMoveToTheirPresentNames) {
     EXPECT_EQ(settings.value(SettingsKey::MapFigures).toBool(), false);
     EXPECT_FALSE(settings.contains(QStringLiteral("map/createUntilCriteria")));
     EXPECT_FALSE(settings.contains(QStringLiteral("view/mapFigures")));
+}
+
+// A file far larger than the program writes is cut, before it is opened, to
+// what the window reads of it; the file as it was stays beside it.
+TEST_F(SettingsStore, LargeFileIsCutToWhatTheWindowReads) {
+    QByteArray text =
+        "[General]\nLastFolder=/maps\n[KeptMaps]\n1\\Code=" + Code(1).toLatin1() + "\n";
+    for (int i = 2; i <= 100000; ++i)
+        text += QByteArray::number(i) + "\\Code=NOT-A-MAP\n";
+    text += "size=100000\n[History]\n";
+    for (int i = 1; i <= 150; ++i)
+        text += QByteArray::number(i) + "\\Code=" + Code(i).toLatin1() + "\n";
+    WriteIni(text + "size=150\n");
+    ASSERT_TRUE(TrimLargeSettingsFile(File()));
+    EXPECT_EQ(QFileInfo(File() + ".large").size(), text.size() + 9);
+    EXPECT_LT(QFileInfo(File()).size(), LargeSettingsBytes / 10);
+    const TWindow window(File());
+    EXPECT_EQ(window.Kept.Maps().size(), 1u);
+    ASSERT_EQ(window.History.Kept().size(), tavrin::HistoryLimit);
+    EXPECT_EQ(window.History.Kept().front().MapString, Map(51));
+    EXPECT_EQ(window.Settings.value(SettingsKey::LastFolder).toString(), "/maps");
+    EXPECT_FALSE(TrimLargeSettingsFile(File()));
+}
+
+// The file cut before the program opens its settings is the one Qt opens.
+TEST_F(SettingsStore, TheFileCutIsTheProgramsSettingsFile) {
+    qputenv("XDG_CONFIG_HOME", Dir.path().toLocal8Bit());
+    const QSettings native(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
+                           QStringLiteral("tavrin-map-generator"));
+    EXPECT_EQ(native.fileName(), IniSettingsPath());
 }
 
 } // namespace
