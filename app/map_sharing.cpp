@@ -112,12 +112,8 @@ void TForm1::A_KeepMapExecute() {
     if (!Dialogs.InputQuery(this, QStringLiteral("Keep Map"),
                             QStringLiteral("Name of the map (may be left empty):"), name))
         return;
-    name = name.trimmed();
-    if (name.isEmpty())
-        name = SeedText();
-    if (name.isEmpty())
-        name = QString::fromStdString(tavrin::ShareCode(map));
-    SayIfUnsaved(Kept.Add({name.toStdString(), map}));
+    SayIfUnsaved(
+        Kept.Add({tavrin::KeptMapName(name.toStdString(), SeedText().toStdString(), map), map}));
     UpdateKeptMenu();
 }
 

@@ -59,6 +59,20 @@ std::string ShownName(std::string_view name) {
     return std::string(name);
 }
 
+std::string KeptMapName(std::string_view given, std::string_view seedNaming,
+                        std::string_view mapString) {
+    const auto space = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (!given.empty() && space(given.front()))
+        given.remove_prefix(1);
+    while (!given.empty() && space(given.back()))
+        given.remove_suffix(1);
+    if (!given.empty())
+        return std::string(given);
+    if (!seedNaming.empty())
+        return std::string(seedNaming);
+    return ShareCode(mapString);
+}
+
 void KeepMap(std::vector<TKeptMap>& stored, TKeptMap map) {
     stored.insert(stored.begin(), std::move(map));
     if (stored.size() > KeptMapLimit)

@@ -48,6 +48,12 @@ struct TKeptMap {
     friend bool operator==(const TKeptMap&, const TKeptMap&) = default;
 };
 
+// The name a kept map takes: the one given (spaces around it dropped), else
+// the map's seed naming ("Seed N, map k", empty when it has none), else its
+// share code.
+std::string KeptMapName(std::string_view given, std::string_view seedNaming,
+                        std::string_view mapString);
+
 // Keep Map: `map` joins the front of the list as stored now; the oldest past
 // KeptMapLimit leaves.
 void KeepMap(std::vector<TKeptMap>& stored, TKeptMap map);
