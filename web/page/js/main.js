@@ -131,7 +131,7 @@ function showLists() {
     const shown = page.engine.history(lists.history);
     $('#history-maps').replaceChildren(...shown.map((map) => listItem(mapName(map), map.shareCode,
         () => showAnswer(map.seed !== null ? page.engine.mapOfSeed(map.seed, map.number)
-            : page.engine.pasteCode(map.shareCode))))));
+            : page.engine.pasteCode(map.shareCode)))));
 }
 
 function keepMap(event) {
