@@ -8,8 +8,10 @@ namespace tavrin::web {
 
 namespace {
 
-// The fields of a line, split at tabs.
+// The fields of a line, split at tabs; a line may end in CR LF.
 std::vector<std::string_view> Fields(std::string_view line) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
     std::vector<std::string_view> fields;
     for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;) {
         fields.push_back(line.substr(0, tab));
@@ -45,7 +47,7 @@ std::vector<TKeptMap> ReadKeptMaps(std::string_view text) {
         const std::vector<std::string_view> fields = Fields(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (const auto map = StoredMapOfCode(fields[0]))
-            maps.push_back({fields.size() > 1 ? std::string(fields[1]) : std::string(), *map});
+            maps.push_back({fields.size() > 1 ? OneLine(fields[1]) : std::string(), *map});
     }
     return maps;
 }

@@ -57,14 +57,14 @@ TEST(PageStoredLists, AnyTextIsReadWithinTheLimits) {
     }
 }
 
+// Names go on one line; a map shown again at once is not added again; the
+// oldest leave past the limit. (Reading back what was read is the fuzz
+// target's law.)
 TEST(PageStoredLists, WhatThePageWritesReadsBack) {
-    const std::vector<tavrin::TKeptMap> kept = {{"Lake\tand\nhills", Map(1)},
-                                                {std::string(10000, 'x'), Map(2)}};
     const std::vector<tavrin::TKeptMap> read =
-        tavrin::web::ReadKeptMaps(tavrin::web::KeptMapsText(kept));
-    ASSERT_EQ(read.size(), 2u);
+        tavrin::web::ReadKeptMaps(tavrin::web::KeptMapsText({{"Lake\tand\nhills", Map(1)}}));
+    ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].Name, "Lake and hills");
-    EXPECT_EQ(read[1], kept[1]);
 
     std::vector<TPageHistoryEntry> history;
     tavrin::web::AddToHistory(history, {Map(1), 12345u, 3});
