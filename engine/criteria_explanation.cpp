@@ -1,10 +1,12 @@
 #include "criteria_explanation.h"
 
+#include "acceptance.h"
 #include "map_state.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace tavrin {
 namespace {
@@ -122,6 +124,18 @@ std::optional<std::string> ImpossibleWish(const TCriteria& criteria) {
         return "no map can meet " + CriterionText(criterion) + ": " + why;
     }
     return std::nullopt;
+}
+
+std::vector<TMapFigures> SampleMaps(int count) {
+    auto state = std::make_unique<TMapState>();
+    InitTiles(*state, WishSampleSeed);
+    std::vector<TMapFigures> sample;
+    sample.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) {
+        CreateMap(*state);
+        sample.push_back(MeasureMap(*state));
+    }
+    return sample;
 }
 
 TWishExplanation ExplainWish(const TCriteria& criteria, std::span<const TMapFigures> sample) {

@@ -32,11 +32,17 @@ TFigureRange PossibleRange(TFigure figure);
 // criterion on its own is possible.
 std::optional<std::string> ImpossibleWish(const TCriteria& criteria);
 
+// The sample every door explains a wish by: the first maps of the plain
+// Create Map sequence from one fixed seed, so it is the same every time.
+inline constexpr int WishSampleSize = 20000;
+inline constexpr std::uint32_t WishSampleSeed = 1;
+std::vector<TMapFigures> SampleMaps(int count);
+
 struct TWishExplanation {
     std::int64_t Sampled = 0;
-    std::int64_t Meeting = 0;             // maps of the sample meeting every criterion
+    std::int64_t Meeting = 0;               // maps of the sample meeting every criterion
     std::vector<std::int64_t> MeetingAlone; // per criterion, in the criteria's order
-    std::optional<std::size_t> Rarest;    // the criterion fewest maps meet alone
+    std::optional<std::size_t> Rarest;      // the criterion fewest maps meet alone
     // When no map meets them all: the criteria moved as little as the sample
     // allows for some of its maps to meet them (same figures, same
     // comparisons; a bound only loosened), and which of them moved.

@@ -1,9 +1,7 @@
+#include "acceptance.h"
 #include "criteria_explanation.h"
 
-#include "acceptance.h"
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 using namespace tavrin;
@@ -34,20 +32,44 @@ struct TWishCase {
 std::vector<TWishCase> WishCases() {
     return {
         {"longest<=16,columns<=6", 2, {2, 2}, 0, "", ""},
-        {"longest<=12,columns<=8", 0, {0, 4}, 0, "longest<=14,columns<=8",
+        {"longest<=12,columns<=8",
+         0,
+         {0, 4},
+         0,
+         "longest<=14,columns<=8",
          "No map of 4 meets these; the nearest that some do: longest <= 14"},
         // Two bounds move when no map meets either: the map needing least.
-        {"longest<=12,columns<=4", 0, {0, 0}, 0, "longest<=14,columns<=5",
+        {"longest<=12,columns<=4",
+         0,
+         {0, 0},
+         0,
+         "longest<=14,columns<=5",
          "No map of 4 meets these; the nearest that some do: longest <= 14, columns <= 5"},
         // Moves weigh by each figure's spread: 3 of 6 and 1 of 3 beat 3 of 3.
-        {"longest>=17,columns<5", 0, {2, 0}, 1, "longest>=14,columns<6",
+        {"longest>=17,columns<5",
+         0,
+         {2, 0},
+         1,
+         "longest>=14,columns<6",
          "No map of 4 meets these; the nearest that some do: longest >= 14, columns < 6"},
         // Strict bounds and fractions loosen to the next tenth that holds.
-        {"mean<8", 0, {0}, -1, "mean<8.1",
+        {"mean<8",
+         0,
+         {0},
+         -1,
+         "mean<8.1",
          "No map of 4 meets these; the nearest that some do: mean < 8.1"},
-        {"mean>11", 0, {0}, -1, "mean>10.9",
+        {"mean>11",
+         0,
+         {0},
+         -1,
+         "mean>10.9",
          "No map of 4 meets these; the nearest that some do: mean > 10.9"},
-        {"longest=15", 0, {0}, -1, "longest=14",
+        {"longest=15",
+         0,
+         {0},
+         -1,
+         "longest=14",
          "No map of 4 meets these; the nearest that some do: longest = 14"},
     };
 }
