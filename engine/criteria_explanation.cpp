@@ -126,16 +126,21 @@ std::optional<std::string> ImpossibleWish(const TCriteria& criteria) {
     return std::nullopt;
 }
 
-std::vector<TMapFigures> SampleMaps(int count) {
-    auto state = std::make_unique<TMapState>();
-    InitTiles(*state, WishSampleSeed);
-    std::vector<TMapFigures> sample;
-    sample.reserve(static_cast<std::size_t>(std::max(count, 0)));
-    for (int i = 0; i < count; ++i) {
-        CreateMap(*state);
-        sample.push_back(MeasureMap(*state));
+TWishSample::TWishSample() : State(std::make_unique<TMapState>()) {
+    InitTiles(*State, WishSampleSeed);
+}
+
+void TWishSample::Grow(int maps) {
+    for (; maps > 0 && !Complete(); --maps) {
+        CreateMap(*State);
+        Made.push_back(MeasureMap(*State));
     }
-    return sample;
+}
+
+std::vector<TMapFigures> SampleMaps(int count) {
+    TWishSample sample;
+    sample.Grow(count);
+    return sample.Maps();
 }
 
 TWishExplanation ExplainWish(const TCriteria& criteria, std::span<const TMapFigures> sample) {

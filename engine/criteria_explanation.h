@@ -12,6 +12,7 @@
 #include "map_figures.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -37,6 +38,21 @@ std::optional<std::string> ImpossibleWish(const TCriteria& criteria);
 inline constexpr int WishSampleSize = 20000;
 inline constexpr std::uint32_t WishSampleSeed = 1;
 std::vector<TMapFigures> SampleMaps(int count);
+
+// The same sample made a slice at a time, for a caller that must stay
+// responsive while it grows.
+class TWishSample {
+public:
+    TWishSample();
+    // Adds up to `maps` more maps, never beyond WishSampleSize in all.
+    void Grow(int maps);
+    const std::vector<TMapFigures>& Maps() const { return Made; }
+    bool Complete() const { return Made.size() >= WishSampleSize; }
+
+private:
+    std::unique_ptr<TMapState> State;
+    std::vector<TMapFigures> Made;
+};
 
 struct TWishExplanation {
     std::int64_t Sampled = 0;

@@ -164,8 +164,25 @@ void TPageSession::StartSearch(std::string_view criteria) {
     } catch (const ETavrinError& e) {
         throw TRefusal{e.what()};
     }
+    if (const auto reason = ImpossibleWish(SearchCriteria))
+        throw TRefusal{*reason};
     SearchState = std::make_unique<TMapState>(*State);
     SearchMaps = 0;
+}
+
+TWishExplanation TPageSession::ExplainWish(std::string_view text, int grow) {
+    TCriteria criteria;
+    try {
+        criteria = ParseCriteria(text);
+    } catch (const ETavrinError& e) {
+        throw TRefusal{e.what()};
+    }
+    if (const auto reason = ImpossibleWish(criteria))
+        throw TRefusal{*reason};
+    if (!WishSample)
+        WishSample = std::make_unique<TWishSample>();
+    WishSample->Grow(grow);
+    return tavrin::ExplainWish(criteria, WishSample->Maps());
 }
 
 std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {
