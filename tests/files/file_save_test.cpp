@@ -5,8 +5,8 @@
 #include "file_save.h"
 #include "file_test_support.h"
 
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
