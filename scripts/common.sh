@@ -87,14 +87,16 @@ ensure_node() {
     fi
 }
 
-# build_web NATIVE_BUILD_DIR WEB_BUILD_DIR: builds the SVG tiles (and
-# tavrin-cli, which the page's tests compare it with) in the native build,
-# then the engine's WebAssembly module and the page in WEB_BUILD_DIR/site.
+# build_web NATIVE_BUILD_DIR WEB_BUILD_DIR [NATIVE_TARGETS...]: builds the
+# SVG tiles in the native build (and the targets named: the page's tests
+# compare it with tavrin-cli), then the engine's WebAssembly module and the
+# page in WEB_BUILD_DIR/site.
 build_web() {
     local native="$1" web="$2"
+    shift 2
     ensure_packages "${WEB_PACKAGES[@]}"
     ensure_node
-    build "$native" tavrin-cli tile_svgs
+    build "$native" tile_svgs "$@"
     emcmake cmake -S "$ROOT/web" -B "$web" -DCMAKE_BUILD_TYPE=Release \
         -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" >/dev/null
     cmake --build "$web" -j "$JOBS"
