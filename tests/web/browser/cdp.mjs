@@ -36,6 +36,21 @@ export class Browser {
             '--disable-dev-shm-usage', `--user-data-dir=${profile}`, '--remote-debugging-port=0',
             'about:blank',
         ], { stdio: ['ignore', 'ignore', 'pipe'], detached: true });
+        try {
+            return await Browser.connect(child, profile);
+        } catch (error) {
+            // Never leave a browser behind that did not start as it should.
+            try {
+                process.kill(-child.pid, 'SIGKILL');
+            } catch {
+                // Already gone.
+            }
+            rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+            throw error;
+        }
+    }
+
+    static async connect(child, profile) {
         const endpoint = await new Promise((resolve, reject) => {
             let text = '';
             const timer = setTimeout(() => reject(new Error(`Chromium did not start:\n${text}`)), 20000);
