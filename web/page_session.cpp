@@ -34,6 +34,20 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
+// Criteria as the page typed them; a bad or impossible wish is refused in
+// its one line.
+TCriteria ReadWish(std::string_view text) {
+    TCriteria criteria;
+    try {
+        criteria = ParseCriteria(text);
+    } catch (const ETavrinError& e) {
+        throw TRefusal{e.what()};
+    }
+    if (const auto reason = ImpossibleWish(criteria))
+        throw TRefusal{*reason};
+    return criteria;
+}
+
 } // namespace
 
 TPageSession::TPageSession() {
@@ -159,26 +173,13 @@ TPageMap TPageSession::PasteCode(std::u32string_view text) {
 }
 
 void TPageSession::StartSearch(std::string_view criteria) {
-    try {
-        SearchCriteria = ParseCriteria(criteria);
-    } catch (const ETavrinError& e) {
-        throw TRefusal{e.what()};
-    }
-    if (const auto reason = ImpossibleWish(SearchCriteria))
-        throw TRefusal{*reason};
+    SearchCriteria = ReadWish(criteria);
     SearchState = std::make_unique<TMapState>(*State);
     SearchMaps = 0;
 }
 
 TWishExplanation TPageSession::ExplainWish(std::string_view text, int grow) {
-    TCriteria criteria;
-    try {
-        criteria = ParseCriteria(text);
-    } catch (const ETavrinError& e) {
-        throw TRefusal{e.what()};
-    }
-    if (const auto reason = ImpossibleWish(criteria))
-        throw TRefusal{*reason};
+    const TCriteria criteria = ReadWish(text);
     if (!WishSample)
         WishSample = std::make_unique<TWishSample>();
     WishSample->Grow(grow);
