@@ -1,5 +1,6 @@
 #include "sheet_plan.h"
 
+#include "errors.h"
 #include "map_groups.h"
 #include "map_layout.h"
 #include "rotation_mark.h"
@@ -245,6 +246,23 @@ struct TWhole {
 };
 
 } // namespace
+
+TSheetPaper PaperArea(std::string_view name) {
+    std::string word(name);
+    for (char& c : word)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const auto area = [](double w, double h) {
+        return TSheetPaper{(w - 2 * SheetMarginMillimetres) * PointsPerMillimetre,
+                           (h - 2 * SheetMarginMillimetres) * PointsPerMillimetre};
+    };
+    if (word == "a4")
+        return area(210, 297);
+    if (word == "letter")
+        return area(215.9, 279.4);
+    if (word == "a3")
+        return area(297, 420);
+    throw ETavrinError("The paper must be A4, Letter or A3");
+}
 
 TSheetPlan PlanSheet(const TMapState& state, const TSheetWords& words, TSheetPaper paper,
                      double tileMillimetres) {

@@ -87,6 +87,11 @@ inline constexpr int MaxTileMillimetres = 300;
 // How much neighbouring poster parts share, in points (10 mm).
 inline constexpr double PosterOverlap = 10 / 25.4 * 72;
 
+// The paintable area of A4, Letter or A3 (`name` in any case) inside the
+// sheet's margins of 7 mm; raises ETavrinError for another name.
+TSheetPaper PaperArea(std::string_view name);
+inline constexpr double SheetMarginMillimetres = 7;
+
 // The plan for `state` and its `words` on `paper`; `tileMillimetres` is a
 // tile's width asked for, 0 for as large as fits. Raises EIntOverflow where
 // the map picture would.

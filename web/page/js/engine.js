@@ -16,5 +16,6 @@ export async function loadEngine() {
         clearingCentre: (location) => parse(module.clearingCentre(location.tile, location.clearing)),
         startSearch: (criteria) => parse(module.startSearch(criteria)),
         searchOn: (maps) => parse(module.searchOn(maps)),
+        sheetPlan: (paper, date, address) => parse(module.sheetPlan(paper, date, address)),
     };
 }
