@@ -206,7 +206,16 @@ void Shape(TJsonText& json, const tavrin::TMarkShape& shape) {
 void Lines(TJsonText& json, std::string_view key, const std::vector<tavrin::TSheetLine>& lines) {
     json.Key(key).Raw("[");
     for (const tavrin::TSheetLine& line : lines)
-        json.Next().Raw("[").Number(line.X1).Raw(",").Number(line.Y1).Raw(",").Number(line.X2).Raw(",").Number(line.Y2).Raw("]");
+        json.Next()
+            .Raw("[")
+            .Number(line.X1)
+            .Raw(",")
+            .Number(line.Y1)
+            .Raw(",")
+            .Number(line.X2)
+            .Raw(",")
+            .Number(line.Y2)
+            .Raw("]");
     json.Raw("]");
 }
 
@@ -238,7 +247,10 @@ std::string SheetPlan(const std::string& paper, const std::string& date,
                 json.Next().Raw("{").Key("box");
                 Box(json, text.Box);
                 json.Key("text").Bytes(text.Text).Key("font").Number(static_cast<int>(text.Font));
-                json.Key("points").Number(text.Points).Key("align").Number(static_cast<int>(text.Align));
+                json.Key("points")
+                    .Number(text.Points)
+                    .Key("align")
+                    .Number(static_cast<int>(text.Align));
                 json.Key("part").Number(static_cast<int>(text.Part)).Raw("}");
             }
             json.Raw("]").Key("maps").Raw("[");

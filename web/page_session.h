@@ -12,8 +12,8 @@
 #include "map_layout.h"
 #include "map_places.h"
 #include "map_state.h"
-#include "sheet_plan.h"
 #include "route_search.h"
+#include "sheet_plan.h"
 
 #include <cstdint>
 #include <memory>
