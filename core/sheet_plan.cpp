@@ -20,7 +20,6 @@ constexpr double Gap = 10;        // between the header, the maps and the table
 constexpr double BodyPoints = 9;  // page labels
 constexpr double GridPoints = 7;  // grid numbers
 constexpr double GridSpace = 2;   // between a grid number and the map
-constexpr double SliverShare = 5; // a poster part spans at least 1/5 of its page's room
 
 // Room for the grid numbers round a view: row numbers to its left, column
 // numbers above and below.

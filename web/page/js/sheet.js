@@ -32,6 +32,8 @@ function text(item) {
         'font-weight': item.font === 1 ? 'bold' : 'normal',
         'text-anchor': Anchors[item.align],
         class: PartNames[item.part],
+        // Blanks count, as the plan measured them ("Map code: ").
+        style: 'white-space: pre',
     });
     // Words the plan measured to their box keep its width in any face.
     if (item.align === 0 && item.part !== 4)
