@@ -104,6 +104,33 @@ std::size_t LengthOf(TForm form) {
     return 0;
 }
 
+// The number's leading symbols are mostly zero (a generated map takes 25 to
+// 31 of the 32) and its last ones much alike (the cluster's first cells), so
+// each symbol is mixed with a hash of all those below it: codes do not start
+// or end alike. Reading undoes it from the last symbol up. The check covers
+// the symbols as written.
+std::uint8_t Mix(std::size_t at, const std::vector<std::uint8_t>& plain) {
+    std::uint32_t x = 0x9e3779b9u + static_cast<std::uint32_t>(at);
+    for (std::size_t below = at + 1; below < plain.size(); ++below)
+        x = (x ^ plain[below]) * 0x01000193u; // FNV-1a
+    x ^= x >> 15;
+    x *= 0x2c1b3c6du;
+    x ^= x >> 12;
+    return static_cast<std::uint8_t>(x % 32);
+}
+
+void Spread(std::vector<std::uint8_t>& plain) {
+    std::vector<std::uint8_t> out(plain.size());
+    for (std::size_t at = 0; at < plain.size(); ++at)
+        out[at] = plain[at] ^ Mix(at, plain);
+    plain = std::move(out);
+}
+
+void Unspread(std::vector<std::uint8_t>& written) {
+    for (std::size_t at = written.size(); at-- > 0;)
+        written[at] ^= Mix(at, written); // the symbols below are plain already
+}
+
 // The digits padded to the form's length, with the check; none when they do
 // not fit.
 std::optional<std::vector<std::uint8_t>> Fitted(const TMixedRadixWriter& w, TForm form) {
@@ -111,6 +138,7 @@ std::optional<std::vector<std::uint8_t>> Fitted(const TMixedRadixWriter& w, TFor
     std::vector<std::uint8_t> symbols = w.Base32(payload);
     if (symbols.size() != payload)
         return std::nullopt;
+    Spread(symbols);
     AppendCheck(symbols);
     return symbols;
 }
@@ -144,7 +172,9 @@ std::optional<std::string> Decoded(const std::vector<std::uint8_t>& symbols) {
     if (!form || CheckSums(symbols) != std::pair<std::uint16_t, std::uint16_t>{0, 0})
         return std::nullopt;
     using namespace share_payload;
-    TMixedRadixReader r(std::vector<std::uint8_t>(symbols.begin(), symbols.end() - CheckSymbols));
+    std::vector<std::uint8_t> number(symbols.begin(), symbols.end() - CheckSymbols);
+    Unspread(number);
+    TMixedRadixReader r(number);
     std::optional<std::string> s;
     switch (*form) {
     case TForm::Generated:
@@ -210,7 +240,9 @@ std::string GroupShareSymbols(std::string_view symbols) {
 std::optional<std::string> ReadShareCode(std::string_view code) {
     // Only a few lengths are codes; anything else is refused before any
     // arithmetic, which keeps reading the words of a long text cheap.
-    if (code.size() > MaxShareCodeChars)
+    if (code.size() > MaxShareCodeChars ||
+        !FormOfLength(code.size() -
+                      static_cast<std::size_t>(std::count(code.begin(), code.end(), '-'))))
         return std::nullopt;
     std::vector<std::uint8_t> symbols;
     bool hyphens = false;
@@ -224,8 +256,6 @@ std::optional<std::string> ReadShareCode(std::string_view code) {
             return std::nullopt;
         symbols.push_back(static_cast<std::uint8_t>(value));
     }
-    if (!FormOfLength(symbols.size()))
-        return std::nullopt;
     // A hyphen out of place is a mistake too: a symbol typed over a hyphen
     // must not pass as a longer code.
     if (hyphens) {
