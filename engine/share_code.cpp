@@ -1,5 +1,6 @@
 #include "share_code.h"
 
+#include "galois_field.h"
 #include "map_string.h"
 #include "old_share_code.h"
 #include "share_code_payload.h"
@@ -12,42 +13,9 @@
 namespace tavrin {
 namespace {
 
-// GF(1024) as polynomials over GF(2) modulo x^10 + x^3 + 1, which is
-// primitive: the powers of x run through all 1023 non-zero elements.
-struct TField {
-    std::array<std::uint16_t, 1023> Power{};
-    std::array<std::uint16_t, 1024> Log{};
-    bool Primitive = true;
-};
-
-constexpr TField MakeField() {
-    TField f;
-    unsigned value = 1;
-    for (unsigned i = 0; i < 1023; ++i) {
-        f.Primitive = f.Primitive && (i == 0 || value != 1);
-        f.Power[i] = static_cast<std::uint16_t>(value);
-        f.Log[value] = static_cast<std::uint16_t>(i);
-        value <<= 1;
-        if (value & 1024u)
-            value ^= 0x409u;
-    }
-    return f;
-}
-
-constexpr TField Field = MakeField();
+// GF(1024) modulo x^10 + x^3 + 1.
+constexpr TGaloisField<10, 0x409> Field;
 static_assert(Field.Primitive, "x must generate every non-zero element");
-
-constexpr std::uint16_t Multiply(std::uint16_t a, std::uint16_t b) {
-    if (a == 0 || b == 0)
-        return 0;
-    return Field.Power[(Field.Log[a] + Field.Log[b]) % 1023];
-}
-
-constexpr std::uint16_t Divide(std::uint16_t a, std::uint16_t b) {
-    if (a == 0)
-        return 0;
-    return Field.Power[(Field.Log[a] + 1023 - Field.Log[b]) % 1023];
-}
 
 constexpr std::size_t CheckSymbols = 4;
 
@@ -60,7 +28,7 @@ std::pair<std::uint16_t, std::uint16_t> CheckSums(const std::vector<std::uint8_t
     for (std::size_t j = 0; j < pairs; ++j) {
         const auto y = static_cast<std::uint16_t>(symbols[2 * j] * 32 + symbols[2 * j + 1]);
         plain ^= y;
-        weighted ^= Multiply(Field.Power[(pairs - 1 - j) % 1023], y);
+        weighted ^= Field.Multiply(Field.Weight(pairs - 1 - j), y);
     }
     return {plain, weighted};
 }
@@ -70,7 +38,7 @@ std::pair<std::uint16_t, std::uint16_t> CheckSums(const std::vector<std::uint8_t
 void AppendCheck(std::vector<std::uint8_t>& symbols) {
     symbols.resize(symbols.size() + CheckSymbols, 0);
     const auto [a, b] = CheckSums(symbols);
-    const std::uint16_t c1 = Divide(a ^ b, 1 ^ Field.Power[1]);
+    const std::uint16_t c1 = Field.Divide(a ^ b, 1 ^ Field.Weight(1));
     const std::uint16_t c0 = a ^ c1;
     const std::size_t at = symbols.size() - CheckSymbols;
     symbols[at] = static_cast<std::uint8_t>(c1 >> 5);

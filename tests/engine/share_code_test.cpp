@@ -143,8 +143,9 @@ TEST(ShareCode, RefusesWhatIsNoCode) {
 }
 
 // Codes printed before the check grew (on sheets, in saved links) still
-// read, grouped as they were printed; the map of one pinned code is that of
-// seed 12345.
+// read, grouped as they were printed, when they hold a generated map; the
+// map of one pinned code is that of seed 12345. The old check is too weak
+// to trust for any other map.
 TEST(ShareCode, CodesOfTheEarlierFormStillRead) {
     const std::string pinned = "M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWEX";
     EXPECT_EQ(MapStringOfShareCode(pinned), GeneratedMaps(12345, 1).front());
@@ -156,6 +157,10 @@ TEST(ShareCode, CodesOfTheEarlierFormStillRead) {
         std::erase(ungrouped, '-');
         EXPECT_FALSE(MapStringOfOldShareCode(ungrouped)) << old;
     }
+    std::string moved = GeneratedMaps(31, 1).front();
+    for (std::size_t i = 0; i < moved.size(); i += 3)
+        moved[i] = static_cast<char>(moved[i] + 2);
+    EXPECT_THROW(MapStringOfShareCode(OldShareCode(moved)), EShareCodeMistake);
 }
 
 } // namespace
