@@ -37,12 +37,12 @@ bool IsWordChar(char c) {
 }
 
 // The text as a code reads it: lookalikes and either case as the symbol
-// they stand for, and the blanks beside a hyphen gone.
-std::string Normalised(std::string_view text) {
+// they stand for, and (when `joined`) the blanks beside a hyphen gone.
+std::string Normalised(std::string_view text, bool joined) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (IsBlank(c)) {
+        if (joined && IsBlank(c)) {
             std::size_t j = i;
             while (j < text.size() && IsBlank(text[j]))
                 ++j;
@@ -57,12 +57,17 @@ std::string Normalised(std::string_view text) {
     return out;
 }
 
-// Whether `word` stands in `text` with no word character on either side.
+// Whether `word` stands in `text` with no word character on either side
+// (hyphens at its ends are no part of it).
 bool WrittenWhole(std::string_view text, std::string_view word) {
     for (std::size_t at = text.find(word); at != std::string_view::npos;
          at = text.find(word, at + 1)) {
-        const std::size_t end = at + word.size();
-        if ((at == 0 || !IsWordChar(text[at - 1])) &&
+        std::size_t before = at, end = at + word.size();
+        while (before > 0 && text[before - 1] == '-')
+            --before;
+        while (end < text.size() && text[end] == '-')
+            ++end;
+        if ((before == 0 || !IsWordChar(text[before - 1])) &&
             (end == text.size() || !IsWordChar(text[end])))
             return true;
     }
@@ -110,12 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(text.find(found.MapString) != std::string_view::npos,
                   "a map string found is in the text");
         } else {
-            const std::string normalised = Normalised(text);
-            const std::string code = ShareCode(found.MapString);
-            const bool written =
-                WrittenWhole(normalised, code) ||
-                WrittenWhole(normalised, ShareCodeSymbols(found.MapString)) ||
-                normalised.find(OldShareCode(found.MapString)) != std::string::npos;
+            bool written = false;
+            for (const bool joined : {false, true}) {
+                const std::string normalised = Normalised(text, joined);
+                written = written || WrittenWhole(normalised, ShareCode(found.MapString)) ||
+                          WrittenWhole(normalised, ShareCodeSymbols(found.MapString)) ||
+                          normalised.find(OldShareCode(found.MapString)) != std::string::npos;
+            }
             Check(written, "a code found is written whole in the text");
         }
     }

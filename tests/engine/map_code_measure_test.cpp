@@ -88,6 +88,8 @@ TEST(MapCodeMeasure, DISABLED_TextsThatHoldNoMap) {
          [&] { return pick(base32, codeLengths[random() % 4]); }},
         {"the same, grouped as a code",
          [&] { return GroupShareSymbols(pick(base32, codeLengths[random() % 4])); }},
+        {"grouped as codes of the earlier form",
+         [&] { return GroupShareSymbols(pick(base32, 27 + random() % 9)); }},
     };
     for (const auto& kind : kinds) {
         int found = 0;
