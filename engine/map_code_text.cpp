@@ -353,10 +353,16 @@ TMapCodeSearch FindMapCode(std::string_view text) {
     TMapCodeSearch search;
     bool cut = false;
     if (text.size() > MaxMapCodeTextBytes) {
-        // Cut at a blank, so that no word is read in part.
-        std::size_t end = MaxMapCodeTextBytes;
-        while (end > 0 && !IsBlank(text[end]))
-            --end;
+        // Cut at a blank, so that no word is read in part; in a text with
+        // none, at a character no word holds.
+        const std::string_view head = text.substr(0, MaxMapCodeTextBytes + 1);
+        std::size_t end = head.find_last_of(Blanks);
+        if (end == std::string_view::npos) {
+            end = head.size();
+            while (end > 0 && IsWordChar(head[end - 1]))
+                --end;
+            end = end > 0 ? end - 1 : 0;
+        }
         text = text.substr(0, end);
         cut = true;
     }

@@ -171,6 +171,10 @@ TEST(MapCodeText, LongTextIsCutWithAnAnswer) {
     const std::string code = ShareCode(Seed7);
     const std::string words(MaxMapCodeTextBytes, ' ');
     EXPECT_EQ(FindMapCode(code + words).Found, Map(TMapCodeForm::ShareCode, Seed7));
+    std::string noBlanks = code;
+    while (noBlanks.size() <= MaxMapCodeTextBytes)
+        noBlanks += ",x";
+    EXPECT_EQ(FindMapCode(noBlanks).Found, Map(TMapCodeForm::ShareCode, Seed7));
     const TMapCodeSearch late = FindMapCode(words + code);
     EXPECT_FALSE(late.Found);
     EXPECT_STREQ(late.Refusal, MapCodeTextTooLongText);
