@@ -331,7 +331,8 @@ std::optional<TSeedMap> FindSeed(std::string_view text, const char*& refusal) {
     return std::nullopt;
 }
 
-// A code of the earlier form, or its link, as the whole text.
+// A code of the earlier form, or its link, as the whole text: grouped as it
+// was printed, and holding a map the generator could have made.
 std::optional<TFoundMapCode> OldCodeOfWholeText(std::string_view whole) {
     TMapCodeForm form = TMapCodeForm::ShareCode;
     if (StartsWithNoCase(whole, 0, ShareLinkScheme)) {
@@ -340,9 +341,9 @@ std::optional<TFoundMapCode> OldCodeOfWholeText(std::string_view whole) {
             whole.remove_prefix(1);
         form = TMapCodeForm::Link;
     }
-    if (whole.size() > MaxShareCodeChars)
+    if (whole.size() > MaxShareCodeChars || whole.find('-') == std::string_view::npos)
         return std::nullopt;
-    if (auto map = MapStringOfOldShareCode(whole))
+    if (auto map = MapStringOfOldShareCode(whole); map && MadeLikeAGeneratedMap(*map))
         return TFoundMapCode{form, std::move(*map), {}};
     return std::nullopt;
 }

@@ -67,9 +67,9 @@ std::string ShareLink(std::string_view mapString);
 // None for anything that is not a share code ShareCode made.
 std::optional<std::string> ReadShareCode(std::string_view code);
 
-// The map string of a code that is the whole text: of the current form, or
-// of the earlier one (old_share_code.h). Raises EShareCodeMistake for
-// anything else.
+// The map string of a code the program stored (kept maps, history): of the
+// current form, or of the earlier one (old_share_code.h) whatever its map.
+// Raises EShareCodeMistake for anything else. Text goes to FindMapCode.
 std::string MapStringOfShareCode(std::string_view code);
 
 // The code's groups: 4 symbols each, the first (length mod 4) of them 5.

@@ -35,6 +35,9 @@ TEST(MapCodeText, FindsEveryFormOnlyAsAWholeWord) {
     oddBytes[4] = ' ';
     oddBytes[3] = '\\';
     const std::string old = OldShareCode(Seed7);
+    std::string moved = Seed7;
+    for (std::size_t i = 0; i < moved.size(); i += 3)
+        moved[i] = static_cast<char>(moved[i] + 2);
     const std::string wrapped = code.substr(0, 10) + "\r\n" + code.substr(10);
     const std::string cutInGroup = code.substr(0, 12) + "\n" + code.substr(12);
     const struct {
@@ -57,6 +60,7 @@ TEST(MapCodeText, FindsEveryFormOnlyAsAWholeWord) {
         {"earlier code, whole", " " + old + "\n", Map(TMapCodeForm::ShareCode, Seed7)},
         {"earlier link, whole", "tavrin:" + old, Map(TMapCodeForm::Link, Seed7)},
         {"earlier code among words", "see " + old, std::nullopt, ShareCodeMistakeText},
+        {"earlier code of a moved map", OldShareCode(moved), std::nullopt, ShareCodeMistakeText},
         {"map string", Seed7, Map(TMapCodeForm::MapString, Seed7)},
         {"map string in quotes", "code \"" + Seed7 + "\".", Map(TMapCodeForm::MapString, Seed7)},
         {"map string of odd bytes, alone", "\t" + oddBytes + "\r\n",
