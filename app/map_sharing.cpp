@@ -55,15 +55,15 @@ void TForm1::A_PasteMapCodeExecute() {
     OpenMapText(QGuiApplication::clipboard()->text(), QString::fromLatin1(NoClipboardCodeText));
 }
 
-// Shows the map the text holds. A share code or link with a mistake is
-// answered as such and never read as another map; text without any map is
-// answered with `noneText`. Either way the map shown stays. False when no map
+// Shows the map the text holds. What the finder refuses (a share code or
+// link with a mistake, a seed out of range) is answered with its reason and
+// never read as another map; text without any map is answered with
+// `noneText`. Either way the map shown stays. False when no map
 // was found.
 bool TForm1::OpenMapText(const QString& text, const QString& noneText) {
     const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(text));
     if (!search.Found) {
-        Dialogs.ShowMessage(this, search.Mistake ? QString::fromLatin1(tavrin::ShareCodeMistakeText)
-                                                 : noneText);
+        Dialogs.ShowMessage(this, search.Refusal ? QString::fromLatin1(search.Refusal) : noneText);
         return false;
     }
     const tavrin::TFoundMapCode& found = *search.Found;
@@ -91,7 +91,7 @@ void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes
             return;
         }
         const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(argument));
-        if (search.Found || search.Mistake)
+        if (search.Found || search.Refusal)
             OpenMapText(argument, {});
         else
             LoadMapPath(path);

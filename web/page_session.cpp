@@ -140,7 +140,7 @@ TPageMap TPageSession::PasteCode(std::u32string_view text) {
     }
     const TMapCodeSearch search = FindMapCode(bytes);
     if (!search.Found)
-        throw TRefusal{search.Mistake ? ShareCodeMistakeText : NoMapCodeText};
+        throw TRefusal{search.Refusal ? search.Refusal : NoMapCodeText};
     if (search.Found->Form == TMapCodeForm::Seed)
         return MapOfSeed(static_cast<std::uint32_t>(search.Found->SeedMap.Seed),
                          search.Found->SeedMap.Map);

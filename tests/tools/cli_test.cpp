@@ -481,4 +481,6 @@ TEST(CliShare, CodeAndLinkReadBackThroughMap) {
     wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
     EXPECT_EQ(RunTool({"share", "--map", wrong}).err,
               "tavrin-cli: This map code has a mistake in it\n");
+    EXPECT_EQ(RunTool({"share", "--map", "Seed 7, map 100001"}).err,
+              "tavrin-cli: A map number is a whole number from 1 to 100000.\n");
 }
