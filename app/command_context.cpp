@@ -1,0 +1,45 @@
+#include "command_context.h"
+
+#include "error_text.h"
+
+#include <QAction>
+#include <QFile>
+#include <QStringDecoder>
+#include <exception>
+#include <new>
+
+std::string LocalPath(const QString& fileName) {
+    return QFile::encodeName(fileName).toStdString();
+}
+
+QString EngineText(std::string_view text) {
+    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return decoded;
+}
+
+void TCommandContext::Run(const std::function<void()>& command) const {
+    try {
+        command();
+    } catch (const std::bad_alloc&) {
+        Dialogs.ShowError(&Window, ErrorBoxText(QStringLiteral("Out of memory")));
+    } catch (const std::exception& error) {
+        // The engine's errors (range, overflow), the file layer's (input and
+        // output, invalid bitmap) and anything else: shown, never fatal.
+        Dialogs.ShowError(&Window, ErrorBoxText(EngineText(error.what())));
+    }
+}
+
+void TCommandContext::Bind(QAction* action, std::function<void()> command) const {
+    QObject::connect(action, &QAction::triggered, action,
+                     [this, command = std::move(command)] { Run(command); });
+}
+
+bool TCommandContext::MapInMemory() const {
+    if (!State.MapPresent)
+        Dialogs.ShowMessage(&Window, QString::fromLatin1(NoMapText));
+    return State.MapPresent;
+}
