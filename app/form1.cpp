@@ -13,7 +13,7 @@
 #include "route_query.h"
 #include "rx_gradient_caption.h"
 #include "tile_folder.h"
-#include "view_geometry.h"
+#include "view_part.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,10 +34,6 @@ namespace {
 constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
-
-// Where the zoom in use and the divider's place are remembered between runs.
-const QString ZoomKey = QStringLiteral("View/Zoom");
-const QString DividerKey = QStringLiteral("View/Divider");
 
 template <typename T> T* Named(T* object, const char* name) {
     object->setObjectName(QString::fromLatin1(name));
@@ -76,7 +72,6 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     createMenus();
     setTabOrders();
     nameForScreenReaders();
-    connectView();
     connectSession();
     // The maps of the last run wait behind Back; the window starts empty.
     MapSession.RestoreHistory(StoredHistory(Settings));
@@ -87,13 +82,11 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     Named(new TRxGradientCaption(this), "RxGradientCaption1")->setFormCaption(windowTitle());
     move(199, 108);
     resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    // A first run starts at Actual Size, as the picture was always shown.
-    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
+    ViewPart->RestoreZoom();
 }
 
-// The divider between the listing and the map stays where the user left it.
 TForm1::~TForm1() {
-    Settings.setValue(DividerKey, Splitter1->saveState());
+    ViewPart->KeepDivider();
     if (State.Messages == this)
         State.Messages = nullptr;
 }
@@ -196,8 +189,6 @@ void TForm1::createWidgets() {
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({MemoWidth, 678});
-    // A first run has the listing at its designed width.
-    Splitter1->restoreState(Settings.value(DividerKey).toByteArray());
 
     Panel1 = Named(new QFrame(central), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -243,6 +234,9 @@ void TForm1::createWidgets() {
     statusBar()->addPermanentWidget(lblSeed);
     lblZoom = Named(new QLabel(statusBar()), "lblZoom");
     statusBar()->addPermanentWidget(lblZoom);
+    ViewPart =
+        new TViewPart(*ScrollBox1, *Splitter1, lblZoom,
+                      {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, A_ShowCoordinates}, Settings);
 }
 
 void TForm1::createMenus() {
@@ -281,27 +275,6 @@ void TForm1::nameForScreenReaders() {
         widget->setAccessibleName(QString::fromLatin1(name));
     Memo1->setAccessibleDescription(
         QStringLiteral("Each tile's name, column, row and rotation on the map"));
-}
-
-void TForm1::connectView() {
-    connect(ScrollBox1, &TMapView::ZoomChanged, this, &TForm1::ZoomChanged);
-    connect(A_ZoomIn, &QAction::triggered, ScrollBox1, &TMapView::ZoomIn);
-    connect(A_ZoomOut, &QAction::triggered, ScrollBox1, &TMapView::ZoomOut);
-    connect(A_ActualSize, &QAction::triggered, ScrollBox1,
-            [this] { ScrollBox1->SetZoomMode(tavrin::ActualSizeZoom); });
-    connect(A_FitMap, &QAction::triggered, ScrollBox1,
-            [this] { ScrollBox1->SetZoomMode(tavrin::FitZoom); });
-    connect(A_ShowCoordinates, &QAction::toggled, ScrollBox1, &TMapView::SetShowCoordinates);
-}
-
-// The status bar shows the zoom in use, and the settings remember it.
-void TForm1::ZoomChanged() {
-    const tavrin::TZoomMode mode = ScrollBox1->ZoomMode();
-    const double scale = ScrollBox1->Scale();
-    lblZoom->setText(tavrin::ZoomCaption(mode, scale));
-    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
-    A_ZoomIn->setEnabled(scale < tavrin::MaxScale);
-    A_ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
 
 // The window follows the session: the map is listed and drawn when it

@@ -3,7 +3,7 @@
 // right, and a panel at the bottom with the command buttons and the route
 // query (route_query.h). The window builds the layout and every action, and
 // forwards the actions to the parts that carry them out: map_commands.h,
-// map_file_commands.h, picture_commands.h and figures_part.h.
+// map_file_commands.h, picture_commands.h, figures_part.h and view_part.h.
 //
 // The map session (map_session.h) takes every map the window shows (created,
 // loaded, pasted, made from a seed, revisited); the window lists and draws
@@ -39,6 +39,7 @@ class TMapFileCommands;
 class TMapView;
 class TPictureCommands;
 class TRouteQuery;
+class TViewPart;
 
 class TForm1 : public QMainWindow, public tavrin::IMessageSink {
     Q_OBJECT
@@ -82,7 +83,6 @@ private:
     void createActions();
     void createWidgets();
     void createMenus();
-    void connectView();
     void connectSession();
     void setTabOrders();
     void nameForScreenReaders();
@@ -93,7 +93,6 @@ private:
     // Draws the map and shows the picture, also when the drawing ends early.
     void DrawMap();
     void ShowPicture();
-    void ZoomChanged();
 
     tavrin::TMapState& State;
     QSettings& Settings;
@@ -105,6 +104,7 @@ private:
     std::unique_ptr<TPictureCommands> PictureCommands;
     TRouteQuery* RouteQuery = nullptr;
     TFiguresPart* Figures = nullptr;
+    TViewPart* ViewPart = nullptr;
 
     QAction* A_CreateMap = nullptr;
     QAction* A_Exit = nullptr;
