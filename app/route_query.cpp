@@ -33,10 +33,8 @@ template <typename T> T* Named(T* object, const char* name) {
 
 TRouteQuery::TRouteQuery(QWidget* panel, TMapView& view, const TCommandContext& context)
     : QObject(panel), View(view), Context(context) {
-    Label1 = Named(new QLabel(QStringLiteral("From"), panel), "Label1");
-    Label1->move(16, 44);
-    Label2 = Named(new QLabel(QStringLiteral("To"), panel), "Label2");
-    Label2->move(16, 68);
+    Named(new QLabel(QStringLiteral("From"), panel), "Label1")->move(16, 44);
+    Named(new QLabel(QStringLiteral("To"), panel), "Label2")->move(16, 68);
 
     cbFromTile = Named(new QComboBox(panel), "cbFromTile");
     cbFromTile->setGeometry(48, 40, 145, 21);

@@ -16,7 +16,6 @@
 #include <optional>
 
 class QComboBox;
-class QLabel;
 class QPushButton;
 class TMapView;
 
@@ -48,8 +47,6 @@ private:
 
     TMapView& View;
     const TCommandContext& Context;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
     QComboBox* cbFromTile = nullptr;
     QComboBox* cbToTile = nullptr;
     tavrin::TRxSpinEdit* edFromClearing = nullptr;
