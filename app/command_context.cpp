@@ -1,10 +1,13 @@
 #include "command_context.h"
 
 #include "error_text.h"
+#include "settings_store.h"
+#include "stored_maps.h"
 
 #include <QAction>
 #include <QFile>
 #include <QStringDecoder>
+#include <QWidget>
 #include <exception>
 #include <new>
 
@@ -42,4 +45,13 @@ bool TCommandContext::MapInMemory() const {
     if (!State.MapPresent)
         Dialogs.ShowMessage(&Window, QString::fromLatin1(NoMapText));
     return State.MapPresent;
+}
+
+void TCommandContext::SayIfUnsaved(bool saved) const {
+    if (saved || !Store.TakeUntoldFailure())
+        return;
+    QMetaObject::invokeMethod(
+        &Window,
+        [this] { Dialogs.ShowMessage(&Window, QString::fromLatin1(tavrin::StoreFailedText)); },
+        Qt::QueuedConnection);
 }

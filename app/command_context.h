@@ -18,11 +18,18 @@
 class QAction;
 class QSettings;
 class QWidget;
+class TSettingsStore;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
 
 // A file's name as the bytes the system takes.
 std::string LocalPath(const QString& fileName);
+
+// The object, named `name` (the names the window's layout gives its parts).
+template <typename T> T* Named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
 
 // Engine texts are UTF-8 where they hold file paths; a map string read from a
 // file may hold any bytes, which are shown one character per byte.
@@ -35,6 +42,7 @@ struct TCommandContext {
     const tavrin::TMapPicture& Picture;
     IUserDialogs& Dialogs;
     QSettings& Settings;
+    TSettingsStore& Store; // the lists every window shares
 
     // Runs `command` to its end; an error that leaves it is shown in the
     // error box, never fatal.
@@ -45,4 +53,9 @@ struct TCommandContext {
     // Saving, exporting, printing and passing a map on need one; without one
     // they say so (and open no dialog).
     bool MapInMemory() const;
+
+    // The first change of the kept maps or the history that could not be
+    // written is said, once: the maps stay in this window until it closes.
+    // Said after the command, whose map comes first.
+    void SayIfUnsaved(bool saved) const;
 };

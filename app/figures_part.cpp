@@ -5,6 +5,7 @@
 #include "map_search_run.h"
 #include "map_view.h"
 #include "route_marks.h"
+#include "settings_keys.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,21 +13,13 @@
 #include <QSettings>
 #include <QStatusBar>
 
-namespace {
-
-const QString CriteriaKey = QStringLiteral("map/createUntilCriteria");
-const QString ShowCutOffKey = QStringLiteral("view/showCutOffClearings");
-const QString FiguresDockKey = QStringLiteral("view/mapFigures");
-
-} // namespace
-
 TFiguresPart::TFiguresPart(QMainWindow& window, TMapView& view, QAction* showCutOff,
                            const TCommandContext& context)
     : QObject(&window), Window(window), View(view), A_ShowCutOff(showCutOff), Context(context) {
     QSettings& settings = Context.Settings;
     MapFigures1 = new TFiguresDock(&Window);
     Window.addDockWidget(Qt::RightDockWidgetArea, MapFigures1);
-    MapFigures1->setVisible(settings.value(FiguresDockKey, false).toBool());
+    MapFigures1->setVisible(settings.value(SettingsKey::MapFigures, false).toBool());
     QAction* showDock = MapFigures1->toggleViewAction();
     showDock->setObjectName(QStringLiteral("A_ShowMapFigures"));
     showDock->setText(QStringLiteral("&Map Figures"));
@@ -34,11 +27,11 @@ TFiguresPart::TFiguresPart(QMainWindow& window, TMapView& view, QAction* showCut
     // Only the user's own choice is remembered, not the dock's hiding with
     // the window.
     connect(showDock, &QAction::triggered, this,
-            [&settings](bool on) { settings.setValue(FiguresDockKey, on); });
+            [&settings](bool on) { settings.setValue(SettingsKey::MapFigures, on); });
 
-    A_ShowCutOff->setChecked(settings.value(ShowCutOffKey, true).toBool());
+    A_ShowCutOff->setChecked(settings.value(SettingsKey::ShowCutOffClearings, true).toBool());
     connect(A_ShowCutOff, &QAction::toggled, this, [this, &settings](bool on) {
-        settings.setValue(ShowCutOffKey, on);
+        settings.setValue(SettingsKey::ShowCutOffClearings, on);
         ShowFigures();
     });
 
@@ -69,9 +62,10 @@ void TFiguresPart::ShowFigures() {
 void TFiguresPart::CreateMapUntil() {
     QSettings& settings = Context.Settings;
     tavrin::TCriteria criteria = TCreateMapUntilDialog::DefaultCriteria();
-    if (settings.contains(CriteriaKey)) {
+    if (settings.contains(SettingsKey::CreateUntilCriteria)) {
         try {
-            criteria = tavrin::ParseCriteria(settings.value(CriteriaKey).toString().toStdString());
+            criteria = tavrin::ParseCriteria(
+                settings.value(SettingsKey::CreateUntilCriteria).toString().toStdString());
         } catch (const tavrin::ECriteriaError&) {
             // A settings file edited by hand: the dialog offers its own.
         }
@@ -83,7 +77,8 @@ void TFiguresPart::CreateMapUntil() {
             return;
         criteria = dialog.Criteria();
     }
-    settings.setValue(CriteriaKey, QString::fromStdString(tavrin::CriteriaText(criteria)));
+    settings.setValue(SettingsKey::CreateUntilCriteria,
+                      QString::fromStdString(tavrin::CriteriaText(criteria)));
 
     const TMapSearchRun run = RunMapSearch(&Window, Context.State, criteria, SearchLimit);
     switch (run.Result.End) {

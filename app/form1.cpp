@@ -10,6 +10,7 @@
 #include "map_file_commands.h"
 #include "map_view.h"
 #include "picture_commands.h"
+#include "program_end.h"
 #include "route_query.h"
 #include "rx_gradient_caption.h"
 #include "tile_folder.h"
@@ -17,8 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -34,11 +34,6 @@ namespace {
 constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
-
-template <typename T> T* Named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
 
 // A menu of the menu bar with its items; null stands for a separator.
 QMenu* AddMenu(QMenuBar* bar, const char* title, const char* name,
@@ -57,8 +52,9 @@ QMenu* AddMenu(QMenuBar* bar, const char* title, const char* name,
 
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
-    : QMainWindow(parent), State(state), Settings(settings), Picture(state),
-      MapSession(state), Context{*this, state, MapSession, Picture, dialogs, settings},
+    : QMainWindow(parent), State(state), Settings(settings), Store(settings), StoredHistory(Store),
+      Picture(state),
+      MapSession(state), Context{*this, state, MapSession, Picture, dialogs, settings, Store},
       FileCommands(std::make_unique<TMapFileCommands>(Context)),
       MapCommands(std::make_unique<TMapCommands>(Context, *FileCommands)),
       PictureCommands(std::make_unique<TPictureCommands>(Context)) {
@@ -74,9 +70,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     nameForScreenReaders();
     connectSession();
     // The maps of the last run wait behind Back; the window starts empty.
-    MapSession.RestoreHistory(StoredHistory(Settings));
-    // A map file dropped on the window is loaded.
-    setAcceptDrops(true);
+    MapSession.RestoreHistory(StoredHistory.Read());
     // The painted title bar: a gradient from the window-text colour to the
     // caption colour, with the window's caption.
     Named(new TRxGradientCaption(this), "RxGradientCaption1")->setFormCaption(windowTitle());
@@ -228,12 +222,9 @@ void TForm1::createWidgets() {
     // in the history and where it came from, names it by its seed when it
     // has one, and shows the zoom in use.
     Figures = new TFiguresPart(*this, *ScrollBox1, A_ShowCutOff, Context);
-    lblMapPlace = Named(new QLabel(statusBar()), "lblMapPlace");
-    statusBar()->addPermanentWidget(lblMapPlace);
-    lblSeed = Named(new QLabel(statusBar()), "lblSeed");
-    statusBar()->addPermanentWidget(lblSeed);
-    lblZoom = Named(new QLabel(statusBar()), "lblZoom");
-    statusBar()->addPermanentWidget(lblZoom);
+    for (auto [label, name] : {std::pair{&lblMapPlace, "lblMapPlace"},
+                               std::pair{&lblSeed, "lblSeed"}, std::pair{&lblZoom, "lblZoom"}})
+        statusBar()->addPermanentWidget(*label = Named(new QLabel(statusBar()), name));
     ViewPart =
         new TViewPart(*ScrollBox1, *Splitter1, lblZoom,
                       {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, A_ShowCoordinates}, Settings);
@@ -249,10 +240,12 @@ void TForm1::createMenus() {
     // Alt+E stays the Exit button's access key.
     AddMenu(menuBar(), "E&dit", "Edit1",
             {A_CopyMapCode, A_CopyClassicMapCode, A_PasteMapCode, nullptr, A_ShareMap});
-    AddMenu(menuBar(), "&Map", "Map1",
-            {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back, A_Forward,
-             nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
-             MapCommands->RemoveKeptMenu()->menuAction()});
+    QMenu* map = AddMenu(menuBar(), "&Map", "Map1",
+                         {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back,
+                          A_Forward, nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
+                          MapCommands->RemoveKeptMenu()->menuAction()});
+    // Another window may have kept or removed maps since.
+    connect(map, &QMenu::aboutToShow, MapCommands.get(), &TMapCommands::UpdateKeptMenu);
     AddMenu(menuBar(), "&View", "View1",
             {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, nullptr, A_ShowCoordinates, A_ShowCutOff,
              nullptr, Figures->DockAction()});
@@ -292,7 +285,7 @@ void TForm1::connectSession() {
     connect(&MapSession, &TMapSession::namingChanged, this, [this] {
         lblSeed->setText(MapSession.SeedText());
         lblMapPlace->setText(MapSession.PlaceText());
-        StoreHistory(Settings, MapSession.History());
+        Context.SayIfUnsaved(StoredHistory.Follow(MapSession.History().Kept()));
     });
 }
 
@@ -373,17 +366,12 @@ void TForm1::FormActivate() {
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!TMapFileCommands::DroppedMapPath(event->mimeData()).empty())
-        event->acceptProposedAction();
-}
-
-void TForm1::dropEvent(QDropEvent* event) {
-    const std::string path = TMapFileCommands::DroppedMapPath(event->mimeData());
-    if (path.empty())
-        return;
-    event->acceptProposedAction();
-    FileCommands->LoadDroppedMap(path);
+// Closing the main window ends the program, whatever else is open or
+// running.
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        EndProgram();
 }
 
 // Panel2 stays at the right edge of Panel1 at its full height.

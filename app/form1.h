@@ -17,6 +17,8 @@
 // messages reach the same message box as the window's.
 
 #include "command_context.h"
+#include "history_store.h"
+#include "settings_store.h"
 
 #include <QMainWindow>
 #include <cstdint>
@@ -25,8 +27,7 @@
 #include <string_view>
 
 class QAction;
-class QDragEnterEvent;
-class QDropEvent;
+class QCloseEvent;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -75,8 +76,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -96,6 +96,8 @@ private:
 
     tavrin::TMapState& State;
     QSettings& Settings;
+    TSettingsStore Store; // the lists every window shares
+    THistoryStore StoredHistory;
     tavrin::TMapPicture Picture;
     TMapSession MapSession;
     TCommandContext Context;

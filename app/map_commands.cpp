@@ -7,6 +7,7 @@
 #include "map_string.h"
 #include "share_code.h"
 #include "share_dialog.h"
+#include "stored_maps.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -38,7 +39,7 @@ QMenu* NamedMenu(const char* title, const char* name, QWidget* window) {
 } // namespace
 
 TMapCommands::TMapCommands(const TCommandContext& context, TMapFileCommands& files)
-    : Context(context), Files(files), Kept(context.Settings) {
+    : Context(context), Files(files), Kept(context.Store) {
     KeptMaps1 = NamedMenu("Kep&t Maps", "KeptMaps1", &Context.Window);
     RemoveKeptMap1 = NamedMenu("&Remove Kept Map", "RemoveKeptMap1", &Context.Window);
     UpdateKeptMenu();
@@ -142,29 +143,28 @@ void TMapCommands::KeepMap() {
     if (!Context.Dialogs.InputQuery(&Context.Window, QStringLiteral("Keep Map"),
                                     QStringLiteral("Name of the map (may be left empty):"), name))
         return;
-    name = name.trimmed();
-    if (name.isEmpty())
-        name = Context.Session.SeedText();
-    if (name.isEmpty())
-        name = QString::fromStdString(tavrin::ShareCode(map));
-    Kept.Add({name, map});
+    Context.SayIfUnsaved(Kept.Add(
+        {tavrin::KeptMapName(name.toStdString(), Context.Session.SeedText().toStdString(), map),
+         map}));
     UpdateKeptMenu();
 }
 
-void TMapCommands::OpenKeptMap(qsizetype index) {
-    const QList<TKeptMap> maps = Kept.Maps();
-    if (index >= 0 && index < maps.size())
-        Context.Session.LoadMapLine(maps[index].MapString, QString(),
-                                    QStringLiteral("kept map ") + maps[index].Name);
+void TMapCommands::OpenKeptMap(const tavrin::TKeptMap& map) {
+    Context.Session.LoadMapLine(map.MapString, QString(),
+                                QStringLiteral("kept map ") +
+                                    QString::fromStdString(tavrin::ShownName(map.Name)));
 }
 
-void TMapCommands::RemoveKeptMap(qsizetype index) {
-    Kept.Remove(index);
+void TMapCommands::RemoveKeptMap(const tavrin::TKeptMap& map) {
+    Context.SayIfUnsaved(Kept.Remove(map));
     UpdateKeptMenu();
 }
 
-// Both menus are rebuilt after every change, the old items deleted later:
-// the item chosen may be the one whose command rebuilds the menu.
+// Both menus are rebuilt after every change and whenever the Map menu opens,
+// since another window may have changed the list; the old items are deleted
+// later: the item chosen may be the one whose command rebuilds the menu.
+// Each item holds its map, so a list changed meanwhile never opens or
+// removes another.
 void TMapCommands::UpdateKeptMenu() {
     for (QMenu* menu : {KeptMaps1, RemoveKeptMap1}) {
         for (QAction* item : menu->actions()) {
@@ -172,17 +172,17 @@ void TMapCommands::UpdateKeptMenu() {
             item->deleteLater();
         }
     }
-    const QList<TKeptMap> maps = Kept.Maps();
-    for (qsizetype i = 0; i < maps.size(); ++i) {
-        QString shown = maps[i].Name;
+    const std::vector<tavrin::TKeptMap> maps = Kept.Maps();
+    for (const tavrin::TKeptMap& map : maps) {
+        QString shown = QString::fromStdString(tavrin::ShownName(map.Name));
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* open = KeptMaps1->addAction(shown);
         connect(open, &QAction::triggered, this,
-                [this, i] { Context.Run([this, i] { OpenKeptMap(i); }); });
+                [this, map] { Context.Run([this, &map] { OpenKeptMap(map); }); });
         QAction* remove = RemoveKeptMap1->addAction(shown);
         connect(remove, &QAction::triggered, this,
-                [this, i] { Context.Run([this, i] { RemoveKeptMap(i); }); });
+                [this, map] { Context.Run([this, &map] { RemoveKeptMap(map); }); });
     }
-    KeptMaps1->setEnabled(!maps.isEmpty());
-    RemoveKeptMap1->setEnabled(!maps.isEmpty());
+    KeptMaps1->setEnabled(!maps.empty());
+    RemoveKeptMap1->setEnabled(!maps.empty());
 }

@@ -43,15 +43,16 @@ public:
     void OpenStartArgument(const QString& argument, const std::string& bytes);
 
     // Map > Kept Maps and Map > Remove Kept Map; the window puts them in its
-    // menu.
+    // menu, and has them rebuilt whenever the Map menu opens, since another
+    // window may have changed the list.
     QMenu* KeptMenu() const { return KeptMaps1; }
     QMenu* RemoveKeptMenu() const { return RemoveKeptMap1; }
+    void UpdateKeptMenu();
 
 private:
     bool OpenMapText(const QString& text, const QString& noneText);
-    void OpenKeptMap(qsizetype index);
-    void RemoveKeptMap(qsizetype index);
-    void UpdateKeptMenu();
+    void OpenKeptMap(const tavrin::TKeptMap& map);
+    void RemoveKeptMap(const tavrin::TKeptMap& map);
 
     const TCommandContext& Context;
     TMapFileCommands& Files;

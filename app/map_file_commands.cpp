@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -24,6 +25,8 @@ TMapFileCommands::TMapFileCommands(const TCommandContext& context)
     RecentMaps1 = new QMenu(QStringLiteral("&Recent Maps"), &Context.Window);
     RecentMaps1->setObjectName(QStringLiteral("RecentMaps1"));
     UpdateRecentMenu();
+    Context.Window.setAcceptDrops(true);
+    Context.Window.installEventFilter(this);
 }
 
 void TMapFileCommands::LoadMap() {
@@ -109,9 +112,12 @@ void TMapFileCommands::UpdateRecentMenu() {
     RecentMaps1->setEnabled(!files.isEmpty());
 }
 
-// The bytes come from the URL's percent-encoding, never through text, so a
-// name in no known encoding is kept as it is.
-std::string TMapFileCommands::DroppedMapPath(const QMimeData* data) {
+namespace {
+
+// The name (its bytes) of the first local .tvm file among dropped URLs;
+// empty when there is none. The bytes come from the URL's percent-encoding,
+// never through text, so a name in no known encoding is kept as it is.
+std::string DroppedMapPath(const QMimeData* data) {
     if (!data || !data->hasUrls())
         return {};
     for (const QUrl& url : data->urls()) {
@@ -127,10 +133,22 @@ std::string TMapFileCommands::DroppedMapPath(const QMimeData* data) {
     return {};
 }
 
-// Loaded once the drop has ended: a message box must not hold the program
-// the file came from in the middle of its drag.
-void TMapFileCommands::LoadDroppedMap(const std::string& path) {
-    QMetaObject::invokeMethod(
-        this, [this, path] { Context.Run([this, &path] { LoadMapPath(path); }); },
-        Qt::QueuedConnection);
+} // namespace
+
+// A dropped map file is loaded once the drop has ended: a message box must
+// not hold the program the file came from in the middle of its drag.
+bool TMapFileCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &Context.Window ||
+        (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop))
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::string path = DroppedMapPath(drop->mimeData());
+    if (path.empty())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, path] { Context.Run([this, &path] { LoadMapPath(path); }); },
+            Qt::QueuedConnection);
+    return true;
 }

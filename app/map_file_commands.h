@@ -2,8 +2,9 @@
 // The window's commands that read and write map files: Load Map reads a map
 // file into the session; Save Map and Save Map as .bmp write the map and its
 // picture through the file layer, whole or not at all. File > Recent Maps
-// reopens the last files, and a map file dropped on the window is loaded.
-// The file dialogs remember the folder last used.
+// reopens the last files, and a map file dropped on the window is loaded
+// (the commands watch the window's drag and drop events). The file dialogs
+// remember the folder last used.
 
 #include "command_context.h"
 #include "recent_maps.h"
@@ -12,7 +13,6 @@
 #include <string>
 
 class QMenu;
-class QMimeData;
 
 class TMapFileCommands : public QObject {
     Q_OBJECT
@@ -31,11 +31,8 @@ public:
     // File > Recent Maps; the window puts it in its menu.
     QMenu* RecentMenu() const { return RecentMaps1; }
 
-    // The name (its bytes) of the first local .tvm file among dropped URLs;
-    // empty when there is none.
-    static std::string DroppedMapPath(const QMimeData* data);
-    // Loads the dropped file once the drop has ended.
-    void LoadDroppedMap(const std::string& path);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OpenRecentMap(const QString& path);

@@ -24,11 +24,6 @@ int ClearingValue(double value) {
     return static_cast<int>(whole);
 }
 
-template <typename T> T* Named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
 } // namespace
 
 TRouteQuery::TRouteQuery(QWidget* panel, TMapView& view, const TCommandContext& context)

@@ -1,6 +1,7 @@
 #include "view_part.h"
 
 #include "map_view.h"
+#include "settings_keys.h"
 #include "view_geometry.h"
 
 #include <QAction>
@@ -8,20 +9,12 @@
 #include <QSettings>
 #include <QSplitter>
 
-namespace {
-
-// Where the zoom in use and the divider's place are remembered between runs.
-const QString ZoomKey = QStringLiteral("View/Zoom");
-const QString DividerKey = QStringLiteral("View/Divider");
-
-} // namespace
-
 TViewPart::TViewPart(TMapView& view, QSplitter& divider, QLabel* zoomLabel,
                      const TViewActions& actions, QSettings& settings)
     : QObject(&view), View(view), Divider(divider), lblZoom(zoomLabel), Actions(actions),
       Settings(settings) {
     // A first run has the listing at its designed width.
-    Divider.restoreState(Settings.value(DividerKey).toByteArray());
+    Divider.restoreState(Settings.value(SettingsKey::Divider).toByteArray());
     connect(&View, &TMapView::ZoomChanged, this, &TViewPart::ZoomChanged);
     connect(Actions.ZoomIn, &QAction::triggered, &View, &TMapView::ZoomIn);
     connect(Actions.ZoomOut, &QAction::triggered, &View, &TMapView::ZoomOut);
@@ -33,11 +26,11 @@ TViewPart::TViewPart(TMapView& view, QSplitter& divider, QLabel* zoomLabel,
 }
 
 void TViewPart::RestoreZoom() {
-    View.SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
+    View.SetZoomMode(tavrin::ZoomModeFromText(Settings.value(SettingsKey::Zoom).toString()));
 }
 
 void TViewPart::KeepDivider() {
-    Settings.setValue(DividerKey, Divider.saveState());
+    Settings.setValue(SettingsKey::Divider, Divider.saveState());
 }
 
 // The status bar shows the zoom in use, and the settings remember it.
@@ -45,7 +38,7 @@ void TViewPart::ZoomChanged() {
     const tavrin::TZoomMode mode = View.ZoomMode();
     const double scale = View.Scale();
     lblZoom->setText(tavrin::ZoomCaption(mode, scale));
-    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
+    Settings.setValue(SettingsKey::Zoom, tavrin::ZoomModeText(mode));
     Actions.ZoomIn->setEnabled(scale < tavrin::MaxScale);
     Actions.ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
