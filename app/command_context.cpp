@@ -1,11 +1,14 @@
 #include "command_context.h"
 
 #include "error_text.h"
+#include "map_link.h"
+#include "settings_keys.h"
 #include "settings_store.h"
 #include "stored_maps.h"
 
 #include <QAction>
 #include <QFile>
+#include <QSettings>
 #include <QStringDecoder>
 #include <QWidget>
 #include <exception>
@@ -54,4 +57,21 @@ void TCommandContext::SayIfUnsaved(bool saved) const {
         &Window,
         [this] { Dialogs.ShowMessage(&Window, QString::fromLatin1(tavrin::StoreFailedText)); },
         Qt::QueuedConnection);
+}
+
+// Settings edited by hand may hold anything: an address that is not one is
+// none, and links are tavrin: links.
+QString TCommandContext::WebAddress() const {
+    const std::string_view fallback = tavrin::DefaultWebAddress();
+    const QString address =
+        Settings
+            .value(SettingsKey::WebAddress,
+                   QString::fromUtf8(fallback.data(), qsizetype(fallback.size())))
+            .toString();
+    try {
+        tavrin::WebAddress(address.toStdString());
+        return address;
+    } catch (const tavrin::EWebAddress&) {
+        return {};
+    }
 }

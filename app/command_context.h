@@ -58,4 +58,8 @@ struct TCommandContext {
     // written is said, once: the maps stay in this window until it closes.
     // Said after the command, whose map comes first.
     void SayIfUnsaved(bool saved) const;
+
+    // Where the web page is served, for map links: the Share Map dialog's
+    // setting, else the build's default; empty for tavrin: links.
+    QString WebAddress() const;
 };

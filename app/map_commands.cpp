@@ -5,6 +5,7 @@
 #include "map_file_commands.h"
 #include "map_seed.h"
 #include "map_string.h"
+#include "settings_keys.h"
 #include "share_code.h"
 #include "share_dialog.h"
 #include "stored_maps.h"
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSettings>
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
@@ -109,7 +111,10 @@ void TMapCommands::ShareMap() {
         return;
     auto* dialog =
         new TShareDialog(tavrin::MakeMapString(Context.State), Context.Session.SeedText(),
-                         Context.Picture.Image(), &Context.Window);
+                         Context.Picture.Image(), Context.WebAddress(), &Context.Window);
+    connect(dialog, &TShareDialog::WebAddressChanged, this, [this](const QString& address) {
+        Context.Settings.setValue(SettingsKey::WebAddress, address);
+    });
     dialog->show();
 }
 

@@ -31,17 +31,17 @@ void TPictureCommands::ExportPicture() {
 void TPictureCommands::Print() {
     if (Context.MapInMemory())
         SheetPrinting.Print(&Context.Window, Context.Dialogs, Context.State,
-                            Context.Picture.Image(), SheetText());
+                            Context.Picture.Image(), SheetWords());
 }
 
 void TPictureCommands::PrintPreview() {
     if (Context.MapInMemory())
         SheetPrinting.Preview(&Context.Window, Context.Dialogs, Context.State,
-                              Context.Picture.Image(), SheetText());
+                              Context.Picture.Image(), SheetWords());
 }
 
 // The sheet of the map in memory, with "Seed N, map k" when the map shown was
 // made from a seed in this session.
-tavrin::TSheetText TPictureCommands::SheetText() const {
-    return tavrin::SheetText(Context.State, Context.Session.SeedText());
+tavrin::TSheetWords TPictureCommands::SheetWords() const {
+    return tavrin::SheetWordsToday(Context.State, Context.Session.SeedText(), Context.WebAddress());
 }

@@ -15,7 +15,7 @@ public:
     void PrintPreview();
 
 private:
-    tavrin::TSheetText SheetText() const;
+    tavrin::TSheetWords SheetWords() const;
 
     const TCommandContext& Context;
     TFileDialog SaveDialog3;   // Export Picture

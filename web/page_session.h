@@ -13,6 +13,7 @@
 #include "map_places.h"
 #include "map_state.h"
 #include "route_search.h"
+#include "sheet_plan.h"
 
 #include <cstdint>
 #include <memory>
@@ -91,6 +92,10 @@ public:
     const std::vector<std::string>& Messages() const { return Sink.Texts; }
     // The map string of the tiles as they are.
     std::string MapString() const;
+    // The set-up sheet of the map shown on `paper` (A4, Letter or A3), dated
+    // `date`, its QR code opening the page at `address`.
+    TSheetPlan SheetPlan(std::string_view paper, std::string_view date,
+                         std::string_view address) const;
     // The text of a refusal for an error that ended a command: its message,
     // with a full stop after a last character above the full stop's code.
     static std::string ErrorText(std::string_view message);

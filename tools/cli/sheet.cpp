@@ -4,6 +4,7 @@
 #include "executable_folder.h"
 #include "fonts_ready.h"
 #include "map_code_text.h"
+#include "map_link.h"
 #include "map_picture.h"
 #include "picture_export.h"
 #include "picture_file.h"
@@ -45,7 +46,7 @@ QString SeedNaming(const TArguments& args) {
 } // namespace
 
 std::vector<std::string> SheetOptions() {
-    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size"};
+    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size", "--web-address"};
 }
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
@@ -75,8 +76,11 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     TMapPicture picture(state);
     picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
-    const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, SeedNaming(args)),
-                                         options, SheetPageLayout(paper));
+    const QString address = QString::fromStdString(
+        args.Option("--web-address").value_or(std::string(DefaultWebAddress())));
+    const QByteArray pdf =
+        SetupSheetPdf(state, picture.Image(), SheetWordsToday(state, SeedNaming(args), address),
+                      options, SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
 }
