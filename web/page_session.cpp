@@ -80,8 +80,7 @@ TPageMap TPageSession::Shown() {
     map.Places = MapPlaces(*State);
     map.ShareCode = ShareCode(map.MapString);
     map.Figures = MeasureMap(*State);
-    for (const TLocation location : map.Figures.CutOffList())
-        map.CutOff.push_back(tavrin::ClearingCentre(map.Places, location));
+    map.CutOff = CutOffPoints(map.Places, map.Figures);
     return map;
 }
 

@@ -5,6 +5,7 @@
 #include "acceptance.h"
 #include "form_test.h"
 #include "listing.h"
+#include "map_commands.h"
 #include "map_seed.h"
 #include "map_string.h"
 #include "share_code.h"
