@@ -116,9 +116,9 @@ std::string CreateMap() {
 std::string MapOfSeed(double seed, double number) {
     return Run([=] {
         if (!WholeIn(seed, 0, 4294967295.0))
-            throw TRefusal{"A seed is a whole number from 0 to 4294967295."};
+            throw TRefusal{tavrin::SeedRangeText};
         if (!WholeIn(number, 1, tavrin::web::MaxMapNumber))
-            throw TRefusal{tavrin::web::MapNumberText};
+            throw TRefusal{tavrin::MapNumberText};
         return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
                                              static_cast<std::int64_t>(number)));
     });

@@ -94,8 +94,7 @@ TPageMap TPageSession::Shown() {
     map.Places = MapPlaces(*State);
     map.ShareCode = ShareCode(map.MapString);
     map.Figures = MeasureMap(*State);
-    for (const TLocation location : map.Figures.CutOffList())
-        map.CutOff.push_back(tavrin::ClearingCentre(map.Places, location));
+    map.CutOff = CutOffPoints(map.Places, map.Figures);
     return map;
 }
 
@@ -154,7 +153,7 @@ TPageMap TPageSession::PasteCode(std::u32string_view text) {
     }
     const TMapCodeSearch search = FindMapCode(bytes);
     if (!search.Found)
-        throw TRefusal{search.Mistake ? ShareCodeMistakeText : NoMapCodeText};
+        throw TRefusal{search.Refusal ? search.Refusal : NoMapCodeText};
     if (search.Found->Form == TMapCodeForm::Seed)
         return MapOfSeed(static_cast<std::uint32_t>(search.Found->SeedMap.Seed),
                          search.Found->SeedMap.Map);

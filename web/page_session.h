@@ -26,7 +26,6 @@
 namespace tavrin::web {
 
 inline constexpr std::int64_t MaxMapNumber = MaxSeedMap;
-inline constexpr const char* MapNumberText = "A map number is a whole number from 1 to 100000.";
 
 // What ended a command, with the text the page shows for it.
 struct TRefusal {

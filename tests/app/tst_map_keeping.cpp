@@ -5,6 +5,7 @@
 #include "acceptance.h"
 #include "form_test.h"
 #include "listing.h"
+#include "map_commands.h"
 #include "map_seed.h"
 #include "map_string.h"
 #include "share_code.h"
@@ -95,8 +96,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), wide);
     }
 
-    // Text without a map, or with a share code that has a mistake in it, is
-    // answered in the paste's own words, and the map stays. A bad rotation
+    // Text without a map, with a share code that has a mistake in it, or with
+    // a seed form out of range, is answered in the finder's words, and the
+    // map stays. A bad rotation
     // goes the way of Load Map's (tst_form1).
     void badCodeKeepsTheMap_data() {
         QTest::addColumn<QString>("code");
@@ -109,6 +111,7 @@ private slots:
         QTest::newRow("character above 255") << valid << NoClipboardCodeText;
         QTest::newRow("share code with a mistake")
             << "map: " + mistaken << tavrin::ShareCodeMistakeText;
+        QTest::newRow("map number out of range") << "Seed 7, map 100001" << tavrin::MapNumberText;
     }
     void badCodeKeepsTheMap() {
         QFETCH(QString, code);

@@ -13,8 +13,8 @@ namespace tavrin::cli {
 std::string MapArgument(const std::string& text) {
     const TMapCodeSearch search = FindMapCode(text);
     if (!search.Found) {
-        if (search.Mistake)
-            throw EShareCodeMistake();
+        if (search.Refusal)
+            throw ETavrinError(search.Refusal);
         return text;
     }
     if (search.Found->Form == TMapCodeForm::Seed)

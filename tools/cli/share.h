@@ -12,7 +12,8 @@ namespace tavrin::cli {
 
 // The map string that a --map value stands for: a share code, a tavrin:
 // link, a map string, "seed N" or "N/k", with or without words around it.
-// A share code or link that fails its check raises EShareCodeMistake; text
+// What the finder refuses (a share code or link that fails its check, a
+// seed form out of range) raises ETavrinError with the finder's answer; text
 // holding no map comes back as it was, for the map string's own refusal.
 std::string MapArgument(const std::string& text);
 
