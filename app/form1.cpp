@@ -1,11 +1,12 @@
 #include "form1.h"
 
+#include "app_version.h"
 #include "catalogue.h"
-#include "error_text.h"
 #include "errors.h"
 #include "executable_folder.h"
 #include "history_store.h"
 #include "listing.h"
+#include "map_texts.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
 #include "tile_folder.h"
@@ -77,7 +78,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
       MapSession(state), Recent(settings), Kept(settings), SheetPrinting(settings) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
+    setWindowTitle(QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
+                       .arg(EngineText(tavrin::AppVersion())));
     Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));
     State.Messages = this;
 
@@ -376,11 +378,11 @@ void TForm1::RunCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        Dialogs.ShowError(this, ErrorBoxText(QStringLiteral("Out of memory")));
+        Dialogs.ShowError(this, EngineText(tavrin::ErrorSentence("Out of memory")));
     } catch (const std::exception& error) {
         // The engine's errors (range, overflow), the file layer's (input and
         // output, invalid bitmap) and anything else: shown, never fatal.
-        Dialogs.ShowError(this, ErrorBoxText(EngineText(error.what())));
+        Dialogs.ShowError(this, EngineText(tavrin::ErrorSentence(error.what())));
     }
 }
 

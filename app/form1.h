@@ -48,7 +48,6 @@ class TFiguresDock;
 class TMapView;
 
 inline constexpr const char* NoMapText = "There is no map in memory";
-inline constexpr const char* NoClipboardCodeText = "The clipboard holds no map code";
 
 class TForm1 : public QMainWindow, public tavrin::IMessageSink {
     Q_OBJECT
@@ -110,8 +109,6 @@ public:
     // this session (loaded or pasted).
     QString SeedText() const;
 
-    TMapSession& Session() { return MapSession; }
-
     // Replaces the memo's lines with the 20 lines of the tile listing.
     void ListTiles();
 
@@ -159,7 +156,7 @@ private:
     void connectSession();
     // The session's map is in the tiles: list and draw it.
     void ShowSessionMap();
-    bool OpenMapText(const QString& text, const QString& noneText);
+    bool OpenMapText(const QString& text, tavrin::TTextSource source);
     void UpdateKeptMenu();
     void UpdateRecentMenu();
     void ShowPicture();

@@ -9,6 +9,7 @@
 #include "figures_dock.h"
 #include "form1.h"
 #include "map_search_run.h"
+#include "map_texts.h"
 #include "map_view.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ void TForm1::ShowMapFigures() {
         return;
     }
     const tavrin::TMapFigures figures = tavrin::MeasureMap(State);
-    lblFigures->setText(KeyFiguresText(figures));
+    lblFigures->setText(QString::fromStdString(tavrin::KeyFiguresText(figures)));
     MapFigures1->ShowFigures(&figures);
     ScrollBox1->SetCutOffMarks(A_ShowCutOff->isChecked()
                                    ? CutOffPoints(ScrollBox1->Places(), figures)

@@ -6,7 +6,6 @@
 #include "form1.h"
 #include "kept_maps.h"
 #include "map_code.h"
-#include "map_code_text.h"
 #include "map_string.h"
 #include "share_code.h"
 #include "share_dialog.h"
@@ -20,21 +19,6 @@
 #include <filesystem>
 #include <system_error>
 
-namespace {
-
-// The text as the finder reads it: one byte per character when every
-// character fits a byte, so that a map string of any bytes reads back;
-// UTF-8 otherwise, where a code among other words is still found.
-std::string TextBytes(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() > 255)
-            return text.toStdString();
-    const QByteArray latin1 = text.toLatin1();
-    return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
-}
-
-} // namespace
-
 void TForm1::A_CopyMapCodeExecute() {
     if (MapInMemory())
         QGuiApplication::clipboard()->setText(
@@ -47,29 +31,16 @@ void TForm1::A_CopyClassicMapCodeExecute() {
 }
 
 void TForm1::A_PasteMapCodeExecute() {
-    OpenMapText(QGuiApplication::clipboard()->text(), QString::fromLatin1(NoClipboardCodeText));
+    OpenMapText(QGuiApplication::clipboard()->text(), tavrin::TTextSource::Clipboard);
 }
 
-// Shows the map the text holds. A share code or link with a mistake is
-// answered as such and never read as another map; text without any map is
-// answered with `noneText`. Either way the map shown stays. False when no map
-// was found.
-bool TForm1::OpenMapText(const QString& text, const QString& noneText) {
-    const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(text));
-    if (!search.Found) {
-        Dialogs.ShowMessage(this, search.Mistake ? QString::fromLatin1(tavrin::ShareCodeMistakeText)
-                                                 : noneText);
-        return false;
-    }
-    const tavrin::TFoundMapCode& found = *search.Found;
-    if (found.Form == tavrin::TMapCodeForm::Seed)
-        MapSession.CreateMapFromSeed(found.SeedMap.Seed, found.SeedMap.Map);
-    else
-        MapSession.LoadMapLine(found.MapString, QString(),
-                               found.Form == tavrin::TMapCodeForm::Link
-                                   ? QStringLiteral("link")
-                                   : QStringLiteral("pasted code"));
-    return true;
+// Shows the map the text holds, or says why there is none; the map shown
+// stays then. False when no map was found.
+bool TForm1::OpenMapText(const QString& text, tavrin::TTextSource source) {
+    const tavrin::TOpenAnswer answer = MapSession.OpenText(text, source);
+    if (!answer.Text.empty())
+        Dialogs.ShowMessage(this, QString::fromStdString(answer.Text));
+    return answer.End == tavrin::TOpenEnd::Opened;
 }
 
 // A file (also as a file: URL) is loaded as Load Map loads it. Anything else
@@ -85,11 +56,12 @@ void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes
             LoadMapPath(path);
             return;
         }
-        const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(argument));
-        if (search.Found || search.Mistake)
-            OpenMapText(argument, {});
-        else
+        const tavrin::TOpenAnswer answer =
+            MapSession.OpenText(argument, tavrin::TTextSource::Argument);
+        if (answer.End == tavrin::TOpenEnd::NoMapCode)
             LoadMapPath(path);
+        else if (!answer.Text.empty())
+            Dialogs.ShowMessage(this, QString::fromStdString(answer.Text));
     });
 }
 

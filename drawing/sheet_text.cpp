@@ -2,6 +2,7 @@
 
 #include "map_figures.h"
 #include "map_string.h"
+#include "map_texts.h"
 #include "placing_order.h"
 #include "share_code.h"
 
@@ -22,10 +23,8 @@ QStringList FigureLines(const TMapState& state) {
     QStringList lines;
     for (std::size_t i = 0; i < Figures.size(); ++i) {
         const TFigureInfo& info = Figures[i];
-        const double value = FigureValue(figures, info.Figure);
         const QString item = Words(info.Label) + QLatin1Char(' ') +
-                             (info.Whole ? QString::number(static_cast<qint64>(value))
-                                         : QString::number(value, 'f', 2));
+                             QString::fromStdString(FigureValueText(figures, info.Figure));
         if (i % FiguresPerLine == 0)
             lines << item;
         else

@@ -7,6 +7,7 @@
 #include "catalogue.h"
 #include "json_text.h"
 #include "map_figures.h"
+#include "map_texts.h"
 #include "page_session.h"
 
 #include <emscripten/bind.h>
@@ -48,6 +49,7 @@ std::string MapObject(const TPageMap& map) {
     else
         json.Null();
     json.Key("number").Number(static_cast<double>(map.Number));
+    json.Key("name").Text(map.Name);
     json.Key("width").Number(map.Box.Width()).Key("height").Number(map.Box.Height());
     json.Key("tiles").Raw("[");
     for (int t = 1; t <= tavrin::TileCount; ++t) {
@@ -61,16 +63,11 @@ std::string MapObject(const TPageMap& map) {
     }
     json.Raw("]").Key("shareCode").Text(map.ShareCode);
     const tavrin::TMapFigures& figures = map.Figures;
-    json.Key("keyFigures")
-        .Text(std::to_string(figures.Reachable) + "/" + std::to_string(tavrin::ClearingCount) +
-              " reachable, longest " + std::to_string(figures.Longest));
+    json.Key("keyFigures").Text(map.KeyFigures);
     json.Key("figures").Raw("[");
     for (const tavrin::TFigureInfo& info : tavrin::Figures) {
-        const double value = tavrin::FigureValue(figures, info.Figure);
-        char text[32];
-        std::snprintf(text, sizeof text, info.Whole ? "%.0f" : "%.2f", value);
         json.Next().Raw("{").Key("name").Text(info.Name).Key("label").Text(info.Label);
-        json.Key("value").Text(text).Raw("}");
+        json.Key("value").Text(tavrin::FigureValueText(figures, info.Figure)).Raw("}");
     }
     json.Raw("]").Key("cutOff").Raw("[");
     for (const tavrin::TPoint& p : map.CutOff)
@@ -97,35 +94,31 @@ template <typename Command> std::string Run(Command command) {
     } catch (const TRefusal& refusal) {
         return Refused(refusal.Text);
     } catch (const std::exception& e) {
-        return Refused(TPageSession::ErrorText(e.what()));
+        return Refused(tavrin::ErrorSentence(e.what()));
     }
-}
-
-bool WholeIn(double value, double low, double high) {
-    return value >= low && value <= high &&
-           value == static_cast<double>(static_cast<long long>(value));
 }
 
 std::string CreateMap() {
     return Run([] { return MapObject(Session().CreateMap()); });
 }
 
-std::string MapOfSeed(double seed, double number) {
-    return Run([=] {
-        if (!WholeIn(seed, 0, 4294967295.0))
-            throw TRefusal{"A seed is a whole number from 0 to 4294967295."};
-        if (!WholeIn(number, 1, tavrin::web::MaxMapNumber))
-            throw TRefusal{tavrin::web::MapNumberText};
-        return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
-                                             static_cast<std::int64_t>(number)));
+// A text from the page, as code points; null when it asks for no map.
+std::string OpenText(const std::wstring& text, tavrin::TTextSource source) {
+    return Run([&] {
+        const std::u32string code(text.begin(), text.end());
+        const auto map = Session().OpenText(code, source);
+        return map ? MapObject(*map) : std::string("null");
     });
 }
 
+// The page's address after its "#", decoded.
+std::string OpenAddress(const std::wstring& text) {
+    return OpenText(text, tavrin::TTextSource::Address);
+}
+
+// What is typed or pasted into the page's box.
 std::string PasteCode(const std::wstring& text) {
-    return Run([&] {
-        const std::u32string code(text.begin(), text.end());
-        return MapObject(Session().PasteCode(code));
-    });
+    return OpenText(text, tavrin::TTextSource::TypedText);
 }
 
 std::string Route(int fromTile, int fromClearing, int toTile, int toClearing) {
@@ -194,7 +187,7 @@ std::string ClearingCentre(int tile, int clearing) {
 
 EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("createMap", &CreateMap);
-    emscripten::function("mapOfSeed", &MapOfSeed);
+    emscripten::function("openAddress", &OpenAddress);
     emscripten::function("pasteCode", &PasteCode);
     emscripten::function("route", &Route);
     emscripten::function("clearingAt", &ClearingAt);

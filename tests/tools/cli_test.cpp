@@ -3,8 +3,12 @@
 
 #include "cli.h"
 #include "cli_run.h"
+#include "map_code_text.h"
 #include "map_figures.h"
+#include "map_text_answer.h"
+#include "map_text_table.h"
 #include "pdf_structure.h"
+#include "share_code.h"
 #include "stats.h"
 
 #include <QImage>
@@ -171,8 +175,6 @@ TEST(CliErrors, RefusedLineIsShownWhole) {
     // A name that would drive the terminal is shown, not obeyed.
     EXPECT_EQ(RunTool({"list", "--file", dir / "\x1b]0;x\x07\r.tvm"}).err,
               "tavrin-cli: " + dir / "\\x1b]0;x\\x07\\r.tvm" + ": File not found\n");
-    EXPECT_EQ(RunTool({"route", "--map", "short", "11", "1", "11", "1"}).err,
-              "Internal Error: mapstring not valid=short\n");
 }
 
 namespace {
@@ -469,4 +471,24 @@ TEST(CliShare, CodeAndLinkReadBackThroughMap) {
     wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
     EXPECT_EQ(RunTool({"share", "--map", wrong}).err,
               "tavrin-cli: This map code has a mistake in it\n");
+}
+
+// The doors' table (tests/support/map_text_table.tsv) as --map: tavrin-cli
+// answers every text as the session core does.
+TEST(CliShare, MapAnswersTheDoorsTable) {
+    for (const tavrin::test::TMapTextRow& row : tavrin::test::MapTextTable()) {
+        const TResult r = RunTool({"list", "--map", row.Text});
+        if (row.Answer == tavrin::test::TMapTextRow::Map ||
+            row.Answer == tavrin::test::TMapTextRow::Seed) {
+            const std::string map = tavrin::MapStringOfSeed({row.SeedNumber, row.MapNumber});
+            EXPECT_EQ(r.out, RunTool({"list", "--map", map}).out) << row.Text;
+            EXPECT_EQ(r.status, 0) << row.Text;
+        } else {
+            const std::string_view answer = row.Answer == tavrin::test::TMapTextRow::Mistake
+                                           ? tavrin::ShareCodeMistakeText
+                                           : tavrin::NoMapCodeText(tavrin::TTextSource::Argument);
+            EXPECT_EQ(r.err, "tavrin-cli: " + std::string(answer) + "\n") << row.Text;
+            EXPECT_EQ(r.status, 2) << row.Text;
+        }
+    }
 }

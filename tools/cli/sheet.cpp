@@ -3,7 +3,6 @@
 #include "errors.h"
 #include "executable_folder.h"
 #include "fonts_ready.h"
-#include "map_code_text.h"
 #include "map_picture.h"
 #include "picture_export.h"
 #include "picture_file.h"
@@ -29,17 +28,6 @@ QPageSize Paper(const std::optional<std::string>& name) {
     if (word == QLatin1String("a3"))
         return QPageSize(QPageSize::A3);
     throw ETavrinError("--paper must be A4, Letter or A3");
-}
-
-// A map given as "seed N" or "N/k" keeps that naming in the sheet's title.
-QString SeedNaming(const TArguments& args) {
-    const auto map = args.Option("--map");
-    if (!map)
-        return {};
-    const TMapCodeSearch search = FindMapCode(*map);
-    if (!search.Found || search.Found->Form != TMapCodeForm::Seed)
-        return {};
-    return QString::fromStdString(SeedMapText(search.Found->SeedMap));
 }
 
 } // namespace
@@ -68,14 +56,14 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     TSession session(err);
     TMapState& state = *session.state;
-    if (!loadMap(state, args))
+    if (!loadMap(session, args))
         return RefusedMapStatus;
 
     const TFontsReady fonts;
     TMapPicture picture(state);
     picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
-    const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, SeedNaming(args)),
+    const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, QString::fromStdString(session.core.SeedText())),
                                          options, SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
