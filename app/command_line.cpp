@@ -1,7 +1,6 @@
 #include "command_line.h"
 
 #include "app_version.h"
-
 #include "user_dialogs.h"
 
 #include <QCommandLineParser>

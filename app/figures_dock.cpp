@@ -44,7 +44,8 @@ TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Fi
 void TFiguresDock::ShowFigures(const tavrin::TMapFigures* figures) {
     int row = 0;
     for (const tavrin::TFigureInfo& info : tavrin::Figures)
-        Table->item(row++, 1)->setText(figures ? Text(tavrin::FigureValueText(*figures, info.Figure)) : QString());
+        Table->item(row++, 1)->setText(
+            figures ? Text(tavrin::FigureValueText(*figures, info.Figure)) : QString());
     Table->item(row, 1)->setText(figures ? CutOffText(*figures) : QString());
     Table->resizeRowsToContents();
 }

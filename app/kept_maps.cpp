@@ -36,26 +36,35 @@ QList<TKeptMap> TKeptMaps::Maps() const {
     return maps;
 }
 
+// The list's rules are the core's (core/kept_map_list.h); this class only
+// reads and writes it.
+tavrin::TKeptMapList TKeptMaps::List() const {
+    std::vector<tavrin::TKeptMapEntry> entries;
+    for (const TKeptMap& map : Maps())
+        entries.push_back({map.Name.toStdString(), map.MapString});
+    return tavrin::TKeptMapList(std::move(entries));
+}
+
 void TKeptMaps::Add(const TKeptMap& map) {
-    QList<TKeptMap> maps = Maps();
-    maps.prepend(map);
-    Write(maps.mid(0, Limit));
+    tavrin::TKeptMapList list = List();
+    list.Add({map.Name.toStdString(), map.MapString});
+    Write(list);
 }
 
 void TKeptMaps::Remove(qsizetype index) {
-    QList<TKeptMap> maps = Maps();
-    if (index >= 0 && index < maps.size())
-        maps.removeAt(index);
-    Write(maps);
+    tavrin::TKeptMapList list = List();
+    if (index >= 0 && list.Remove(static_cast<std::size_t>(index)))
+        Write(list);
 }
 
-void TKeptMaps::Write(const QList<TKeptMap>& maps) {
+void TKeptMaps::Write(const tavrin::TKeptMapList& list) {
+    const std::vector<tavrin::TKeptMapEntry>& maps = list.Maps();
     Settings.remove(MapsKey);
     Settings.beginWriteArray(MapsKey, static_cast<int>(maps.size()));
-    for (int i = 0; i < maps.size(); ++i) {
+    for (int i = 0; i < static_cast<int>(maps.size()); ++i) {
         Settings.setArrayIndex(i);
-        Settings.setValue(NameKey, maps[i].Name);
-        Settings.setValue(CodeKey, StoredMap(maps[i].MapString));
+        Settings.setValue(NameKey, QString::fromStdString(maps[static_cast<std::size_t>(i)].Name));
+        Settings.setValue(CodeKey, StoredMap(maps[static_cast<std::size_t>(i)].MapString));
     }
     Settings.endArray();
 }

@@ -5,6 +5,8 @@
 // byte for byte; an entry edited by hand into something that is no code is
 // passed over.
 
+#include "kept_map_list.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -20,7 +22,7 @@ struct TKeptMap {
 
 class TKeptMaps {
 public:
-    static constexpr qsizetype Limit = 100;
+    static constexpr qsizetype Limit = tavrin::TKeptMapList::Limit;
 
     // `settings` outlives this object.
     explicit TKeptMaps(QSettings& settings) : Settings(settings) {}
@@ -33,7 +35,8 @@ public:
     void Remove(qsizetype index);
 
 private:
-    void Write(const QList<TKeptMap>& maps);
+    tavrin::TKeptMapList List() const;
+    void Write(const tavrin::TKeptMapList& list);
 
     QSettings& Settings;
 };

@@ -74,8 +74,7 @@ QString TMapSession::PlaceText() const {
     const THistoryEntry* current = Current();
     if (!current)
         return {};
-    QString text =
-        QStringLiteral("map %1 of %2").arg(History().Index() + 1).arg(History().Size());
+    QString text = QStringLiteral("map %1 of %2").arg(History().Index() + 1).arg(History().Size());
     if (!current->File.empty())
         text += QStringLiteral(", ") + QFileInfo(QString::fromStdString(current->File)).fileName();
     else if (!current->Source.empty())

@@ -3,9 +3,9 @@
 #include "acceptance.h"
 #include "errors.h"
 #include "listing.h"
-#include "map_texts.h"
 #include "map_search.h"
 #include "map_string.h"
+#include "map_texts.h"
 #include "share_code.h"
 
 #include <algorithm>

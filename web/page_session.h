@@ -37,8 +37,8 @@ struct TPageMap {
     std::vector<TPoint> CutOff;        // where the clearings the start cannot reach lie
     std::optional<std::uint32_t> Seed; // set when the map is "Seed N, map k"
     std::int64_t Number = 0;
-    std::string Name;                  // "Seed N, map k", or "Pasted map"
-    std::string KeyFigures;            // "95/95 reachable, longest 17"
+    std::string Name;       // "Seed N, map k", or "Pasted map"
+    std::string KeyFigures; // "95/95 reachable, longest 17"
     TLayoutBox Box;
     TMapPlaces Places;
 };

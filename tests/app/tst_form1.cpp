@@ -32,7 +32,7 @@ private slots:
 
     void startUpState() {
         QCOMPARE(Form->windowTitle(), QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
-                                         .arg(QString::fromUtf8(tavrin::AppVersion())));
+                                          .arg(QString::fromUtf8(tavrin::AppVersion())));
         for (const char* name : {"cbFromTile", "cbToTile"}) {
             auto* list = Child<QComboBox>(name);
             QCOMPARE(list->count(), 20);

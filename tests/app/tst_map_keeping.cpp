@@ -7,8 +7,8 @@
 #include "listing.h"
 #include "map_code_text.h"
 #include "map_seed.h"
-#include "map_text_table.h"
 #include "map_string.h"
+#include "map_text_table.h"
 #include "share_code.h"
 
 #include <QAction>
@@ -143,9 +143,10 @@ private slots:
                 QCOMPARE(Shown(), tavrin::MapStringOfSeed({row.SeedNumber, row.MapNumber}));
                 QCOMPARE(Form->SeedText().isEmpty(), row.Answer == tavrin::test::TMapTextRow::Map);
             } else {
-                QCOMPARE(Dialogs->Messages, QStringList{row.Answer == tavrin::test::TMapTextRow::Mistake
-                                                            ? tavrin::ShareCodeMistakeText
-                                                            : NoClipboardText});
+                QCOMPARE(Dialogs->Messages,
+                         QStringList{row.Answer == tavrin::test::TMapTextRow::Mistake
+                                         ? tavrin::ShareCodeMistakeText
+                                         : NoClipboardText});
                 QCOMPARE(Shown(), before);
             }
             QVERIFY(Dialogs->Errors.isEmpty());

@@ -9,7 +9,8 @@
 namespace {
 
 THistoryEntry Map(int n) {
-    return {std::string(60, static_cast<char>('A' + n % 50)) + std::to_string(n), std::nullopt, {}, {}};
+    return {
+        std::string(60, static_cast<char>('A' + n % 50)) + std::to_string(n), std::nullopt, {}, {}};
 }
 
 TEST(MapHistory, KeepsTheLastHundredMaps) {

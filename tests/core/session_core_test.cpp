@@ -150,8 +150,7 @@ TEST(SessionCoreText, EveryTextOfTheTableFromEverySource) {
             if (row.Answer == test::TMapTextRow::Map || row.Answer == test::TMapTextRow::Seed) {
                 EXPECT_EQ(answer.End, TOpenEnd::Opened);
                 EXPECT_EQ(answer.Text, "");
-                EXPECT_EQ(MakeMapString(*state),
-                          MapStringOfSeed({row.SeedNumber, row.MapNumber}));
+                EXPECT_EQ(MakeMapString(*state), MapStringOfSeed({row.SeedNumber, row.MapNumber}));
                 EXPECT_TRUE(AllPlaced(*state));
                 EXPECT_EQ(core.History().Size(), 2u);
             }

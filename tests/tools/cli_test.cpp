@@ -484,9 +484,10 @@ TEST(CliShare, MapAnswersTheDoorsTable) {
             EXPECT_EQ(r.out, RunTool({"list", "--map", map}).out) << row.Text;
             EXPECT_EQ(r.status, 0) << row.Text;
         } else {
-            const std::string_view answer = row.Answer == tavrin::test::TMapTextRow::Mistake
-                                           ? tavrin::ShareCodeMistakeText
-                                           : tavrin::NoMapCodeText(tavrin::TTextSource::Argument);
+            const std::string_view answer =
+                row.Answer == tavrin::test::TMapTextRow::Mistake
+                    ? tavrin::ShareCodeMistakeText
+                    : tavrin::NoMapCodeText(tavrin::TTextSource::Argument);
             EXPECT_EQ(r.err, "tavrin-cli: " + std::string(answer) + "\n") << row.Text;
             EXPECT_EQ(r.status, 2) << row.Text;
         }

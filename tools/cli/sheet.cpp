@@ -63,8 +63,9 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     TMapPicture picture(state);
     picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
-    const QByteArray pdf = SetupSheetPdf(state, picture.Image(), SheetText(state, QString::fromStdString(session.core.SeedText())),
-                                         options, SheetPageLayout(paper));
+    const QByteArray pdf = SetupSheetPdf(
+        state, picture.Image(), SheetText(state, QString::fromStdString(session.core.SeedText())),
+        options, SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
 }
