@@ -156,7 +156,7 @@ private:
     void connectSession();
     // The session's map is in the tiles: list and draw it.
     void ShowSessionMap();
-    bool OpenMapText(const QString& text, tavrin::TTextSource source);
+    void OpenMapText(const QString& text, tavrin::TTextSource source);
     void UpdateKeptMenu();
     void UpdateRecentMenu();
     void ShowPicture();

@@ -35,12 +35,11 @@ void TForm1::A_PasteMapCodeExecute() {
 }
 
 // Shows the map the text holds, or says why there is none; the map shown
-// stays then. False when no map was found.
-bool TForm1::OpenMapText(const QString& text, tavrin::TTextSource source) {
+// stays then.
+void TForm1::OpenMapText(const QString& text, tavrin::TTextSource source) {
     const tavrin::TOpenAnswer answer = MapSession.OpenText(text, source);
     if (!answer.Text.empty())
         Dialogs.ShowMessage(this, QString::fromStdString(answer.Text));
-    return answer.End == tavrin::TOpenEnd::Opened;
 }
 
 // A file (also as a file: URL) is loaded as Load Map loads it. Anything else

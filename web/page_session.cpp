@@ -22,12 +22,12 @@ TPageSession::TPageSession() {
 // shows and what a route runs on stay one map.
 template <typename Change> void TPageSession::Guarded(Change change) {
     Sink.Texts.clear();
-    const auto before = std::make_unique<TMapState>(*State);
+    *Before = *State;
     const std::optional<TSeedPosition> sequence = Core->Sequence();
     try {
         change();
     } catch (const ETavrinError& e) {
-        *State = *before;
+        *State = *Before;
         Core->ResumeSequence(sequence);
         throw TRefusal{ErrorSentence(e.what())};
     }

@@ -104,6 +104,8 @@ private:
     std::unique_ptr<TMapState> State = std::make_unique<TMapState>();
     TCollectedMessages Sink;
     std::unique_ptr<TSessionCore> Core;
+    // The engine as it was before the command under way, to go back to.
+    std::unique_ptr<TMapState> Before = std::make_unique<TMapState>();
     // The search under way: its criteria, its engine and the maps it made.
     TCriteria SearchCriteria;
     std::unique_ptr<TMapState> SearchState;
