@@ -144,8 +144,8 @@ private slots:
                 QCOMPARE(Form->SeedText().isEmpty(), row.Answer == tavrin::test::TMapTextRow::Map);
             } else {
                 QCOMPARE(Dialogs->Messages,
-                         QStringList{row.Answer == tavrin::test::TMapTextRow::Mistake
-                                         ? tavrin::ShareCodeMistakeText
+                         QStringList{row.Answer == tavrin::test::TMapTextRow::Refused
+                                         ? QString::fromStdString(row.Refusal)
                                          : NoClipboardText});
                 QCOMPARE(Shown(), before);
             }

@@ -6,7 +6,6 @@
 #include "map_string.h"
 #include "map_text_table.h"
 #include "session_core.h"
-#include "share_code.h"
 #include "test_state.h"
 
 #include <gtest/gtest.h>
@@ -168,9 +167,9 @@ TEST(SessionCoreText, EveryTextOfTheTableFromEverySource) {
                 EXPECT_EQ(core.History().Size(), 1u);
                 EXPECT_EQ(core.SeedText(), "Seed 12345, map 1");
             }
-            if (row.Answer == test::TMapTextRow::Mistake) {
+            if (row.Answer == test::TMapTextRow::Refused) {
                 EXPECT_EQ(answer.End, TOpenEnd::Refused);
-                EXPECT_EQ(answer.Text, ShareCodeMistakeText);
+                EXPECT_EQ(answer.Text, row.Refusal);
             }
             if (row.Answer == test::TMapTextRow::None && row.Text.empty() &&
                 source == TTextSource::Address) {

@@ -13,9 +13,10 @@
 namespace tavrin::test {
 
 struct TMapTextRow {
-    enum TAnswer { Map, Seed, Mistake, None };
+    enum TAnswer { Map, Seed, Refused, None };
     std::string Text;
     TAnswer Answer = None;
+    std::string Refusal;          // for Refused: the answer every source gives
     std::uint32_t SeedNumber = 0; // for Map and Seed: map k of seed N
     std::int64_t MapNumber = 0;
 };
@@ -33,8 +34,9 @@ inline std::vector<TMapTextRow> MapTextTable() {
         TMapTextRow row;
         row.Text = line.substr(0, tab);
         const std::string answer = line.substr(tab + 1);
-        if (answer == "mistake") {
-            row.Answer = TMapTextRow::Mistake;
+        if (answer.starts_with("refused ")) {
+            row.Answer = TMapTextRow::Refused;
+            row.Refusal = answer.substr(8);
         } else if (answer != "none") {
             row.Answer = answer.starts_with("seed ") ? TMapTextRow::Seed : TMapTextRow::Map;
             const auto space = answer.find(' '), slash = answer.find('/');

@@ -8,7 +8,6 @@
 #include "map_text_answer.h"
 #include "map_text_table.h"
 #include "pdf_structure.h"
-#include "share_code.h"
 #include "stats.h"
 
 #include <QImage>
@@ -485,8 +484,8 @@ TEST(CliShare, MapAnswersTheDoorsTable) {
             EXPECT_EQ(r.status, 0) << row.Text;
         } else {
             const std::string_view answer =
-                row.Answer == tavrin::test::TMapTextRow::Mistake
-                    ? tavrin::ShareCodeMistakeText
+                row.Answer == tavrin::test::TMapTextRow::Refused
+                    ? row.Refusal
                     : tavrin::NoMapCodeText(tavrin::TTextSource::Argument);
             EXPECT_EQ(r.err, "tavrin-cli: " + std::string(answer) + "\n") << row.Text;
             EXPECT_EQ(r.status, 2) << row.Text;

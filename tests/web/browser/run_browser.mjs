@@ -115,6 +115,7 @@ await step('the address and the box answer the doors\' table as the window and t
             await page.waitFor(`tavrinPage.map.mapString !== ${JSON.stringify(other)}
                 || !document.querySelector('#message').hidden`);
             const [kind, seedMap] = answer.split(' ');
+            const refusal = answer.slice('refused '.length);
             if (kind === 'map' || kind === 'seed') {
                 const [n, k] = seedMap.split('/');
                 const wanted = cliLines('generate', '--seed', n, '--count', k).at(-1);
@@ -123,7 +124,7 @@ await step('the address and the box answer the doors\' table as the window and t
                     kind === 'seed' ? `Seed ${n}, map ${k}` : 'Pasted map', where);
             } else {
                 const said = await page.evaluate(`document.querySelector('#message p').textContent`);
-                assert.equal(said, kind === 'mistake' ? 'This map code has a mistake in it' : noMapCode[door], where);
+                assert.equal(said, kind === 'refused' ? refusal : noMapCode[door], where);
                 await page.evaluate(`document.querySelector('#message button').click()`);
                 assert.equal(await shownMap(page), other, where);
             }
