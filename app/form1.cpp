@@ -4,15 +4,16 @@
 #include "catalogue.h"
 #include "errors.h"
 #include "executable_folder.h"
-#include "history_store.h"
 #include "listing.h"
 #include "map_texts.h"
 #include "map_view.h"
 #include "picture_export_dialog.h"
+#include "program_end.h"
 #include "tile_folder.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -75,8 +76,9 @@ template <typename T> T* Named(T* object, const char* name) {
 
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
-    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Picture(state),
-      MapSession(state), Recent(settings), Kept(settings), SheetPrinting(settings) {
+    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Store(settings),
+      Picture(state), MapSession(state), Recent(settings), Kept(Store), StoredHistory(Store),
+      SheetPrinting(settings) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
                        .arg(EngineText(tavrin::AppVersion())));
@@ -99,7 +101,7 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
     nameForScreenReaders();
     connectSession();
     // The maps of the last run wait behind Back; the window starts empty.
-    MapSession.RestoreHistory(StoredHistory(Settings));
+    MapSession.RestoreHistory(StoredHistory.Read());
     // A map file dropped on the window is loaded.
     setAcceptDrops(true);
     // The painted title bar: a gradient from the window-text colour to the
@@ -226,6 +228,8 @@ void TForm1::createMenus() {
     KeptMaps1 = Named(Map1->addMenu(QStringLiteral("Kep&t Maps")), "KeptMaps1");
     RemoveKeptMap1 = Named(Map1->addMenu(QStringLiteral("&Remove Kept Map")), "RemoveKeptMap1");
     UpdateKeptMenu();
+    // Another window may have kept or removed maps since.
+    connect(Map1, &QMenu::aboutToShow, this, &TForm1::UpdateKeptMenu);
     View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
     View1->addAction(A_ZoomIn);
     View1->addAction(A_ZoomOut);
@@ -394,6 +398,14 @@ void TForm1::A_ExitExecute() {
     close();
 }
 
+// Closing the main window ends the program, whatever else is open or
+// running.
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        EndProgram();
+}
+
 void TForm1::btnFindPathClick() {
     // A tile index outside the list (no selection) or a clearing outside
     // 0..6 is a range error.
@@ -422,7 +434,7 @@ void TForm1::connectSession() {
     connect(&MapSession, &TMapSession::namingChanged, this, [this] {
         lblSeed->setText(MapSession.SeedText());
         lblMapPlace->setText(MapSession.PlaceText());
-        StoreHistory(Settings, MapSession.History());
+        SayIfUnsaved(StoredHistory.Follow(MapSession.History().Kept()));
     });
 }
 

@@ -14,6 +14,7 @@
 // The window is also the engine's message sink, so the engine's own messages
 // reach the same message box as the window's.
 
+#include "history_store.h"
 #include "kept_maps.h"
 #include "location.h"
 #include "map_code_text.h"
@@ -24,6 +25,7 @@
 #include "recent_maps.h"
 #include "rx_gradient_caption.h"
 #include "rx_spin_edit.h"
+#include "settings_store.h"
 #include "setup_sheet.h"
 #include "sheet_printing.h"
 #include "user_dialogs.h"
@@ -97,8 +99,8 @@ public:
     void A_CopyClassicMapCodeExecute();
     void A_ShareMapExecute();
     void A_KeepMapExecute();
-    void OpenKeptMap(qsizetype index);
-    void RemoveKeptMap(qsizetype index);
+    void OpenKeptMap(const tavrin::TKeptMap& map);
+    void RemoveKeptMap(const tavrin::TKeptMap& map);
 
     // The program's argument: a map file (named by `bytes`, the argument's
     // own bytes), or a map in any form a paste understands (a tavrin: link as
@@ -124,6 +126,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -158,6 +161,7 @@ private:
     void ShowSessionMap();
     void OpenMapText(const QString& text, tavrin::TTextSource source);
     void UpdateKeptMenu();
+    void SayIfUnsaved(bool saved);
     void UpdateRecentMenu();
     void ShowPicture();
     bool Execute(TFileDialog& dialog);
@@ -170,6 +174,7 @@ private:
     tavrin::TMapState& State;
     IUserDialogs& Dialogs;
     QSettings& Settings;
+    TSettingsStore Store; // the lists every window shares
     tavrin::TMapPicture Picture;
 
     QAction* A_CreateMap = nullptr;
@@ -234,6 +239,7 @@ private:
     TMapSession MapSession;
     TRecentMaps Recent;
     TKeptMaps Kept;
+    THistoryStore StoredHistory;
     TFileDialog SaveDialog3;   // Export Picture
     int SaveDialog3Filter = 0; // the format chosen there last
     TSheetPrinting SheetPrinting;

@@ -1,47 +1,35 @@
 #pragma once
 // Map > Kept Maps: maps the user chose to keep, each with a name, remembered
-// in the settings the window was given until the user removes them. Each
-// map is stored as its share code, which any map has and which reads back
-// byte for byte; an entry edited by hand into something that is no code is
-// passed over.
+// in the shared settings until the user removes them. Each map is stored as
+// its share code, which any map has and which reads back byte for byte.
+// Every window on the account shares the list: keeping and removing change
+// the list as stored now (see TSettingsStore), and the list is read afresh
+// whenever a menu shows it. Reading follows the core's bounds: the first
+// KeptMapLimit entries at most, an entry that is no map passed over.
 
-#include "kept_map_list.h"
+#include "stored_maps.h"
 
-#include <QList>
-#include <QString>
-#include <optional>
-#include <string>
+#include <functional>
+#include <vector>
 
-class QSettings;
-
-struct TKeptMap {
-    QString Name;
-    std::string MapString;
-    friend bool operator==(const TKeptMap&, const TKeptMap&) = default;
-};
+class TSettingsStore;
 
 class TKeptMaps {
 public:
-    static constexpr qsizetype Limit = tavrin::TKeptMapList::Limit;
+    // `store` outlives this object.
+    explicit TKeptMaps(TSettingsStore& store) : Store(store) {}
 
-    // `settings` outlives this object.
-    explicit TKeptMaps(QSettings& settings) : Settings(settings) {}
+    // As stored now, newest first.
+    std::vector<tavrin::TKeptMap> Maps() const;
 
-    // Newest first, at most Limit.
-    QList<TKeptMap> Maps() const;
-
-    // Puts the map at the front; the oldest beyond Limit is dropped.
-    void Add(const TKeptMap& map);
-    void Remove(qsizetype index);
+    // Puts the map at the front; the oldest beyond the limit is dropped.
+    // False when the settings could not be written.
+    bool Add(tavrin::TKeptMap map);
+    // Removes the entry equal to `map`, if another window has not.
+    bool Remove(const tavrin::TKeptMap& map);
 
 private:
-    tavrin::TKeptMapList List() const;
-    void Write(const tavrin::TKeptMapList& list);
+    bool Change(const std::function<void(std::vector<tavrin::TKeptMap>&)>& change);
 
-    QSettings& Settings;
+    TSettingsStore& Store;
 };
-
-// A map as the settings hold it (its share code), and back; none for text
-// that is no share code.
-QString StoredMap(const std::string& mapString);
-std::optional<std::string> StoredMapString(const QString& stored);

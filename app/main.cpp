@@ -11,6 +11,7 @@
 #include "form1.h"
 #include "map_state.h"
 #include "qt_user_dialogs.h"
+#include "settings_trim.h"
 
 #include <QApplication>
 #include <QFile>
@@ -74,6 +75,10 @@ int main(int argc, char* argv[]) {
         return Answer(line);
 
     TQtUserDialogs dialogs;
+    // A settings file far larger than the program writes is cut first: Qt
+    // would read all of it before the window could open.
+    if (const QString ini = IniSettingsPath(); !ini.isEmpty())
+        TrimLargeSettingsFile(ini);
     // What the window remembers between runs, in the user's settings.
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavrin"),
                        QStringLiteral("tavrin-map-generator"));

@@ -11,20 +11,13 @@
 #include "map_search_run.h"
 #include "map_texts.h"
 #include "map_view.h"
+#include "settings_keys.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
-
-namespace {
-
-const QString CriteriaKey = QStringLiteral("map/createUntilCriteria");
-const QString ShowCutOffKey = QStringLiteral("view/showCutOffClearings");
-const QString FiguresDockKey = QStringLiteral("view/mapFigures");
-
-} // namespace
 
 void TForm1::createFigureParts() {
     A_CreateMapUntil = new QAction(QStringLiteral("Create Map &Until..."), this);
@@ -38,7 +31,7 @@ void TForm1::createFigureParts() {
 
     MapFigures1 = new TFiguresDock(this);
     addDockWidget(Qt::RightDockWidgetArea, MapFigures1);
-    MapFigures1->setVisible(Settings.value(FiguresDockKey, false).toBool());
+    MapFigures1->setVisible(Settings.value(SettingsKey::MapFigures, false).toBool());
     QAction* showDock = MapFigures1->toggleViewAction();
     showDock->setObjectName(QStringLiteral("A_ShowMapFigures"));
     showDock->setText(QStringLiteral("&Map Figures"));
@@ -46,15 +39,15 @@ void TForm1::createFigureParts() {
     // Only the user's own choice is remembered, not the dock's hiding with
     // the window.
     connect(showDock, &QAction::triggered, this,
-            [this](bool on) { Settings.setValue(FiguresDockKey, on); });
+            [this](bool on) { Settings.setValue(SettingsKey::MapFigures, on); });
 
     A_ShowCutOff = new QAction(QStringLiteral("Show Cut-off C&learings"), this);
     A_ShowCutOff->setObjectName(QStringLiteral("A_ShowCutOff"));
     A_ShowCutOff->setStatusTip(QStringLiteral("Mark the clearings no road joins to the start"));
     A_ShowCutOff->setCheckable(true);
-    A_ShowCutOff->setChecked(Settings.value(ShowCutOffKey, true).toBool());
+    A_ShowCutOff->setChecked(Settings.value(SettingsKey::ShowCutOffClearings, true).toBool());
     connect(A_ShowCutOff, &QAction::toggled, this, [this](bool on) {
-        Settings.setValue(ShowCutOffKey, on);
+        Settings.setValue(SettingsKey::ShowCutOffClearings, on);
         ShowMapFigures();
     });
     View1->addAction(A_ShowCutOff);
@@ -86,9 +79,10 @@ void TForm1::ShowMapFigures() {
 
 void TForm1::A_CreateMapUntilExecute() {
     tavrin::TCriteria criteria = TCreateMapUntilDialog::DefaultCriteria();
-    if (Settings.contains(CriteriaKey)) {
+    if (Settings.contains(SettingsKey::CreateUntilCriteria)) {
         try {
-            criteria = tavrin::ParseCriteria(Settings.value(CriteriaKey).toString().toStdString());
+            criteria = tavrin::ParseCriteria(
+                Settings.value(SettingsKey::CreateUntilCriteria).toString().toStdString());
         } catch (const tavrin::ECriteriaError&) {
             // A settings file edited by hand: the dialog offers its own.
         }
@@ -100,7 +94,8 @@ void TForm1::A_CreateMapUntilExecute() {
             return;
         criteria = dialog.Criteria();
     }
-    Settings.setValue(CriteriaKey, QString::fromStdString(tavrin::CriteriaText(criteria)));
+    Settings.setValue(SettingsKey::CreateUntilCriteria,
+                      QString::fromStdString(tavrin::CriteriaText(criteria)));
 
     const TMapSearchRun run = RunMapSearch(this, State, criteria, SearchLimit);
     switch (run.Result.End) {

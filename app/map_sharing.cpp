@@ -9,6 +9,7 @@
 #include "map_string.h"
 #include "share_code.h"
 #include "share_dialog.h"
+#include "stored_maps.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -82,29 +83,38 @@ void TForm1::A_KeepMapExecute() {
     if (!Dialogs.InputQuery(this, QStringLiteral("Keep Map"),
                             QStringLiteral("Name of the map (may be left empty):"), name))
         return;
-    name = name.trimmed();
-    if (name.isEmpty())
-        name = SeedText();
-    if (name.isEmpty())
-        name = QString::fromStdString(tavrin::ShareCode(map));
-    Kept.Add({name, map});
+    SayIfUnsaved(
+        Kept.Add({tavrin::KeptMapName(name.toStdString(), SeedText().toStdString(), map), map}));
     UpdateKeptMenu();
 }
 
-void TForm1::OpenKeptMap(qsizetype index) {
-    const QList<TKeptMap> maps = Kept.Maps();
-    if (index >= 0 && index < maps.size())
-        MapSession.LoadMapLine(maps[index].MapString, QString(),
-                               QStringLiteral("kept map ") + maps[index].Name);
+void TForm1::OpenKeptMap(const tavrin::TKeptMap& map) {
+    MapSession.LoadMapLine(map.MapString, QString(),
+                           QStringLiteral("kept map ") +
+                               QString::fromStdString(tavrin::ShownName(map.Name)));
 }
 
-void TForm1::RemoveKeptMap(qsizetype index) {
-    Kept.Remove(index);
+void TForm1::RemoveKeptMap(const tavrin::TKeptMap& map) {
+    SayIfUnsaved(Kept.Remove(map));
     UpdateKeptMenu();
 }
 
-// Both menus are rebuilt after every change, the old items deleted later:
-// the item chosen may be the one whose command rebuilds the menu.
+// The first change of the kept maps or the history that could not be
+// written is said, once: the maps stay in this window until it closes. Said
+// after the command, whose map comes first.
+void TForm1::SayIfUnsaved(bool saved) {
+    if (saved || !Store.TakeUntoldFailure())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this] { Dialogs.ShowMessage(this, QString::fromLatin1(tavrin::StoreFailedText)); },
+        Qt::QueuedConnection);
+}
+
+// Both menus are rebuilt after every change and whenever the Map menu opens,
+// since another window may have changed the list; the old items are deleted
+// later: the item chosen may be the one whose command rebuilds the menu.
+// Each item holds its map, so a list changed meanwhile never opens or
+// removes another.
 void TForm1::UpdateKeptMenu() {
     for (QMenu* menu : {KeptMaps1, RemoveKeptMap1}) {
         for (QAction* item : menu->actions()) {
@@ -112,17 +122,17 @@ void TForm1::UpdateKeptMenu() {
             item->deleteLater();
         }
     }
-    const QList<TKeptMap> maps = Kept.Maps();
-    for (qsizetype i = 0; i < maps.size(); ++i) {
-        QString shown = maps[i].Name;
+    const std::vector<tavrin::TKeptMap> maps = Kept.Maps();
+    for (const tavrin::TKeptMap& map : maps) {
+        QString shown = QString::fromStdString(tavrin::ShownName(map.Name));
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* open = KeptMaps1->addAction(shown);
         connect(open, &QAction::triggered, this,
-                [this, i] { RunCommand([this, i] { OpenKeptMap(i); }); });
+                [this, map] { RunCommand([this, &map] { OpenKeptMap(map); }); });
         QAction* remove = RemoveKeptMap1->addAction(shown);
         connect(remove, &QAction::triggered, this,
-                [this, i] { RunCommand([this, i] { RemoveKeptMap(i); }); });
+                [this, map] { RunCommand([this, &map] { RemoveKeptMap(map); }); });
     }
-    KeptMaps1->setEnabled(!maps.isEmpty());
-    RemoveKeptMap1->setEnabled(!maps.isEmpty());
+    KeptMaps1->setEnabled(!maps.empty());
+    RemoveKeptMap1->setEnabled(!maps.empty());
 }

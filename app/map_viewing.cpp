@@ -5,6 +5,7 @@
 
 #include "form1.h"
 #include "map_view.h"
+#include "settings_keys.h"
 #include "view_geometry.h"
 
 #include <QAction>
@@ -12,14 +13,6 @@
 #include <QLabel>
 #include <QSettings>
 #include <QSplitter>
-
-namespace {
-
-// Where the zoom in use and the divider's place are remembered between runs.
-const QString ZoomKey = QStringLiteral("View/Zoom");
-const QString DividerKey = QStringLiteral("View/Divider");
-
-} // namespace
 
 void TForm1::connectView() {
     connect(ScrollBox1, &TMapView::ZoomChanged, this, &TForm1::ZoomChanged);
@@ -35,7 +28,7 @@ void TForm1::connectView() {
 
 // A first run starts at Actual Size, as the picture was always shown.
 void TForm1::RestoreZoom() {
-    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(ZoomKey).toString()));
+    ScrollBox1->SetZoomMode(tavrin::ZoomModeFromText(Settings.value(SettingsKey::Zoom).toString()));
 }
 
 // The status bar shows the zoom in use, and the settings remember it.
@@ -43,7 +36,7 @@ void TForm1::ZoomChanged() {
     const tavrin::TZoomMode mode = ScrollBox1->ZoomMode();
     const double scale = ScrollBox1->Scale();
     lblZoom->setText(tavrin::ZoomCaption(mode, scale));
-    Settings.setValue(ZoomKey, tavrin::ZoomModeText(mode));
+    Settings.setValue(SettingsKey::Zoom, tavrin::ZoomModeText(mode));
     A_ZoomIn->setEnabled(scale < tavrin::MaxScale);
     A_ZoomOut->setEnabled(scale > tavrin::MinScale);
 }
@@ -51,11 +44,11 @@ void TForm1::ZoomChanged() {
 // The divider between the listing and the map stays where the user left it;
 // a first run has the listing at its designed width.
 void TForm1::RestoreDivider() {
-    Splitter1->restoreState(Settings.value(DividerKey).toByteArray());
+    Splitter1->restoreState(Settings.value(SettingsKey::Divider).toByteArray());
 }
 
 void TForm1::KeepDivider() {
-    Settings.setValue(DividerKey, Splitter1->saveState());
+    Settings.setValue(SettingsKey::Divider, Splitter1->saveState());
 }
 
 // A left click chooses the clearing as the route's start, a right click as

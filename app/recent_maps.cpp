@@ -1,18 +1,13 @@
 #include "recent_maps.h"
 
+#include "settings_keys.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
-namespace {
-
-const QString FilesKey = QStringLiteral("RecentMaps");
-const QString FolderKey = QStringLiteral("LastFolder");
-
-} // namespace
-
 QStringList TRecentMaps::Files() const {
     // Settings edited by hand may hold anything: keep it to the limit.
-    return Settings.value(FilesKey).toStringList().mid(0, Limit);
+    return Settings.value(SettingsKey::RecentMaps).toStringList().mid(0, Limit);
 }
 
 void TRecentMaps::Add(const QString& path) {
@@ -20,22 +15,22 @@ void TRecentMaps::Add(const QString& path) {
     QStringList files = Files();
     files.removeAll(absolute);
     files.prepend(absolute);
-    Settings.setValue(FilesKey, files.mid(0, Limit));
+    Settings.setValue(SettingsKey::RecentMaps, files.mid(0, Limit));
 }
 
 void TRecentMaps::Remove(const QString& path) {
     QStringList files = Files();
     files.removeAll(path);
     if (files.isEmpty())
-        Settings.remove(FilesKey);
+        Settings.remove(SettingsKey::RecentMaps);
     else
-        Settings.setValue(FilesKey, files);
+        Settings.setValue(SettingsKey::RecentMaps, files);
 }
 
 QString TRecentMaps::LastFolder() const {
-    return Settings.value(FolderKey).toString();
+    return Settings.value(SettingsKey::LastFolder).toString();
 }
 
 void TRecentMaps::SetLastFolderOf(const QString& path) {
-    Settings.setValue(FolderKey, QFileInfo(path).absolutePath());
+    Settings.setValue(SettingsKey::LastFolder, QFileInfo(path).absolutePath());
 }

@@ -1,21 +1,17 @@
 #include "sheet_printing.h"
 
+#include "settings_keys.h"
+
 #include <QPrinter>
 #include <QSettings>
 #include <exception>
 
-namespace {
-
-const QString BitmapsKey = QStringLiteral("Sheet/TileBitmaps");
-const QString SizeKey = QStringLiteral("Sheet/TileMillimetres");
-
-} // namespace
-
 TSheetPrinting::TSheetPrinting(QSettings& settings) : Settings(settings) {
     // Settings edited by hand may hold anything: a size out of range is none.
-    Options.Look =
-        Settings.value(BitmapsKey).toBool() ? tavrin::TTileLook::Bitmaps : tavrin::TTileLook::Art;
-    const int size = Settings.value(SizeKey).toInt();
+    Options.Look = Settings.value(SettingsKey::SheetTileBitmaps).toBool()
+                       ? tavrin::TTileLook::Bitmaps
+                       : tavrin::TTileLook::Art;
+    const int size = Settings.value(SettingsKey::SheetTileMillimetres).toInt();
     if (size >= tavrin::MinTileMillimetres && size <= tavrin::MaxTileMillimetres)
         Options.TileMillimetres = size;
 }
@@ -38,8 +34,8 @@ void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin:
                            const QImage& picture, const tavrin::TSheetText& text) {
     if (!dialogs.ExecPrintDialog(parent, ThePrinter(), Options))
         return;
-    Settings.setValue(BitmapsKey, Options.Look == tavrin::TTileLook::Bitmaps);
-    Settings.setValue(SizeKey, static_cast<int>(Options.TileMillimetres));
+    Settings.setValue(SettingsKey::SheetTileBitmaps, Options.Look == tavrin::TTileLook::Bitmaps);
+    Settings.setValue(SettingsKey::SheetTileMillimetres, static_cast<int>(Options.TileMillimetres));
     tavrin::PrintSetupSheet(ThePrinter(), state, picture, text, Options);
 }
 

@@ -6,6 +6,7 @@
 // off the front. Plain C++, so it is tested without a window.
 
 #include "map_seed.h"
+#include "stored_maps.h"
 
 #include <cstddef>
 #include <deque>
@@ -22,7 +23,7 @@ struct THistoryEntry {
 
 class TMapHistory {
 public:
-    static constexpr std::size_t Capacity = 100;
+    static constexpr std::size_t Capacity = tavrin::HistoryLimit;
 
     // A new map on screen: the maps ahead of the current one are dropped and
     // the new one becomes current. A map equal to the current one (loading

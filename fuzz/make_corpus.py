@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets: corpus/map_line,
-corpus/tile_bitmap, corpus/criteria and corpus/map_code_text. The files are committed; run this again only to change
+corpus/tile_bitmap, corpus/criteria, corpus/map_code_text and corpus/stored_lists. The files are committed; run this again only to change
 them (python3 fuzz/make_corpus.py)."""
 import os
 import struct
@@ -169,3 +169,17 @@ texts = {
 }
 for name, data in texts.items():
     save('map_code_text', name, data)
+
+# --- the page's stored lists: kept maps (CODE, tab, name) and history (CODE,
+# tab, seed, tab, number), as the browser's storage holds them.
+lists = {
+    'kept_maps.txt': CODE + b'\tLake and hills\n' + CODE + b'\t\n',
+    'history.txt': CODE + b'\t12345\t1\n' + CODE + b'\t\t\n',
+    'no_maps.txt': b'NOT-A-MAP\tname\n\t\t\t\n\n\n',
+    'bad_numbers.txt': CODE + b'\t-1\t0\n' + CODE + b'\t99999999999\t1e3\n',
+    'long_name.txt': CODE + b'\t' + b'x' * 5000 + b'\n',
+    'no_line_end.txt': CODE,
+    'high_bytes.txt': CODE + b'\t' + bytes(range(128, 256)) + b'\r\n',
+}
+for name, data in lists.items():
+    save('stored_lists', name, data)

@@ -6,9 +6,12 @@
 
 #include "catalogue.h"
 #include "json_text.h"
+#include "map_code_text.h"
 #include "map_figures.h"
 #include "map_texts.h"
 #include "page_session.h"
+#include "share_code.h"
+#include "stored_lists.h"
 
 #include <emscripten/bind.h>
 #include <string>
@@ -98,6 +101,11 @@ template <typename Command> std::string Run(Command command) {
     }
 }
 
+bool WholeIn(double value, double low, double high) {
+    return value >= low && value <= high &&
+           value == static_cast<double>(static_cast<long long>(value));
+}
+
 std::string CreateMap() {
     return Run([] { return MapObject(Session().CreateMap()); });
 }
@@ -183,6 +191,84 @@ std::string ClearingCentre(int tile, int clearing) {
     });
 }
 
+// The page's kept maps and history (see stored_lists.h): the page passes the
+// text its storage holds now and stores the text answered, inside one
+// storage transaction; the entries to show are answered as JSON.
+std::string KeptMaps(const std::string& text) {
+    TJsonText json;
+    json.Raw("[");
+    for (const tavrin::TKeptMap& map : tavrin::web::ReadKeptMaps(text))
+        json.Next()
+            .Raw("{")
+            .Key("name")
+            .Text(map.Name)
+            .Key("shown")
+            .Text(tavrin::ShownName(map.Name))
+            .Key("code")
+            .Text(tavrin::ShareCode(map.MapString))
+            .Raw("}");
+    json.Raw("]");
+    return json.Take();
+}
+
+// Keeps the map of share code `code` under `name` (see KeptMapName).
+std::string KeepMap(const std::string& text, const std::string& name, const std::string& code,
+                    const std::string& seedNaming) {
+    std::vector<tavrin::TKeptMap> maps = tavrin::web::ReadKeptMaps(text);
+    if (const auto map = tavrin::StoredMapOfCode(code))
+        tavrin::KeepMap(maps, {tavrin::KeptMapName(name, seedNaming, *map), *map});
+    return tavrin::web::KeptMapsText(maps);
+}
+
+std::string RemoveKeptMap(const std::string& text, const std::string& name,
+                          const std::string& code) {
+    std::vector<tavrin::TKeptMap> maps = tavrin::web::ReadKeptMaps(text);
+    if (const auto map = tavrin::StoredMapOfCode(code))
+        tavrin::RemoveKeptMap(maps, {name, *map});
+    return tavrin::web::KeptMapsText(maps);
+}
+
+// Newest first, as the page lists them.
+std::string History(const std::string& text) {
+    const std::vector<tavrin::web::TPageHistoryEntry> entries = tavrin::web::ReadHistory(text);
+    TJsonText json;
+    json.Raw("[");
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
+        json.Next().Raw("{").Key("shareCode").Text(tavrin::ShareCode(entry->MapString));
+        json.Key("seed");
+        if (entry->Seed)
+            json.Number(*entry->Seed);
+        else
+            json.Null();
+        json.Key("number").Number(static_cast<double>(entry->Number));
+        json.Key("name").Text(entry->Seed ? tavrin::SeedMapText({*entry->Seed, entry->Number})
+                                          : tavrin::web::PastedMapName);
+        json.Raw("}");
+    }
+    json.Raw("]");
+    return json.Take();
+}
+
+// The map of share code `code` was shown; `seed` is -1 for a map not made
+// from a seed.
+std::string AddToHistory(const std::string& text, const std::string& code, double seed,
+                         double number) {
+    std::vector<tavrin::web::TPageHistoryEntry> entries = tavrin::web::ReadHistory(text);
+    if (const auto map = tavrin::StoredMapOfCode(code)) {
+        tavrin::web::TPageHistoryEntry entry{*map, std::nullopt, 0};
+        if (WholeIn(seed, 0, 4294967295.0) && WholeIn(number, 1, tavrin::MaxSeedMap)) {
+            entry.Seed = static_cast<std::uint32_t>(seed);
+            entry.Number = static_cast<std::int64_t>(number);
+        }
+        tavrin::web::AddToHistory(entries, std::move(entry));
+    }
+    return tavrin::web::HistoryText(entries);
+}
+
+std::string StoreFailedText() {
+    return tavrin::StoreFailedText;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tavrin) {
@@ -194,4 +280,10 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("clearingCentre", &ClearingCentre);
     emscripten::function("startSearch", &StartSearch);
     emscripten::function("searchOn", &SearchOn);
+    emscripten::function("keptMaps", &KeptMaps);
+    emscripten::function("keepMap", &KeepMap);
+    emscripten::function("removeKeptMap", &RemoveKeptMap);
+    emscripten::function("history", &History);
+    emscripten::function("addToHistory", &AddToHistory);
+    emscripten::function("storeFailedText", &StoreFailedText);
 }

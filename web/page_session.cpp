@@ -49,7 +49,7 @@ TPageMap TPageSession::Shown() {
     }
     map.Name = Core->SeedText();
     if (map.Name.empty())
-        map.Name = "Pasted map";
+        map.Name = PastedMapName;
     map.Box = box;
     map.Places = MapPlaces(*State);
     map.ShareCode = ShareCode(map.MapString);

@@ -23,6 +23,9 @@
 
 namespace tavrin::web {
 
+// The name the page gives a map not made from a seed.
+inline constexpr const char* PastedMapName = "Pasted map";
+
 // What ended a command, with the text the page shows for it.
 struct TRefusal {
     std::string Text;

@@ -10,6 +10,7 @@
 #include "map_search_run.h"
 #include "map_string.h"
 #include "map_view.h"
+#include "settings_keys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,7 +131,7 @@ private slots:
         AnswerUntilDialog([](TCreateMapUntilDialog&) {}); // the criteria offered at first
         Ctrl(Qt::Key_U);
         const std::string until = "reachable>=95,columns<=6,rows<=6";
-        QCOMPARE(Settings->value(QStringLiteral("map/createUntilCriteria")).toString(),
+        QCOMPARE(Settings->value(SettingsKey::CreateUntilCriteria).toString(),
                  QString::fromStdString(until));
         QVERIFY(Child<QLabel>("lblFigures")->text().startsWith(QStringLiteral("95/95 ")));
 
@@ -169,7 +170,7 @@ private slots:
         QCOMPARE(view->CutOffMarks().size(), std::size_t{5});
         Child<QAction>("A_ShowCutOff")->trigger();
         QVERIFY(view->CutOffMarks().empty());
-        QCOMPARE(Settings->value(QStringLiteral("view/showCutOffClearings")), QVariant(false));
+        QCOMPARE(Settings->value(SettingsKey::ShowCutOffClearings), QVariant(false));
     }
 };
 

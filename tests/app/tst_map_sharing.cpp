@@ -5,6 +5,7 @@
 #include "map_string.h"
 #include "share_code.h"
 #include "share_dialog.h"
+#include "stored_maps.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -104,6 +105,34 @@ private slots:
         next.findChild<QMenu*>("RemoveKeptMap1")->actions()[0]->trigger();
         QCOMPARE(MenuItems(next, "KeptMaps1"), QStringList{"Lake && hills"});
         QCOMPARE(MenuItems(next, "RemoveKeptMap1"), QStringList{"Lake && hills"});
+    }
+
+    // A map another window keeps is listed when the Map menu opens.
+    void keptMapsOfAnotherWindowShowWhenTheMenuOpens() {
+        QSettings otherSettings(Settings->fileName(), QSettings::IniFormat);
+        TForm1 other(*State, *Dialogs, otherSettings);
+        CreateMap();
+        Dialogs->Entry = QStringLiteral("From the first window");
+        Ctrl(Qt::Key_D);
+        QVERIFY(MenuItems(other, "KeptMaps1").isEmpty());
+        emit other.findChild<QMenu*>("Map1")->aboutToShow();
+        QCOMPARE(MenuItems(other, "KeptMaps1"), QStringList{"From the first window"});
+    }
+
+    // A settings file that cannot be written (its folder is a file) is said
+    // once; the maps kept stay listed.
+    void unwritableSettingsAreSaidOnce() {
+        WriteFile(QStringLiteral("blocker"), {});
+        QSettings blocked(TileDir->filePath(QStringLiteral("blocker/settings.ini")),
+                          QSettings::IniFormat);
+        TForm1 form(*State, *Dialogs, blocked);
+        Dialogs->Entry = QStringLiteral("Kept");
+        for (int i = 0; i < 2; ++i) {
+            form.findChild<QAction*>("A_CreateMap")->trigger();
+            form.findChild<QAction*>("A_KeepMap")->trigger();
+        }
+        QTRY_COMPARE(Dialogs->Messages.count(tavrin::StoreFailedText), 1);
+        QCOMPARE(MenuItems(form, "KeptMaps1"), (QStringList{"Kept", "Kept"}));
     }
 };
 

@@ -3,7 +3,8 @@
 // server on 127.0.0.1, tried as a new user would at a phone's size and a
 // desktop's: the maps of a seed equal tavrin-cli's, a link opens its map, two
 // tapped clearings give tavrin-cli's route text, the fitted map fits the
-// screen, the page prints its sheet and works offline. Prints the page's
+// screen, the page prints its sheet and works offline, and two tabs share
+// their kept maps and history. Prints the page's
 // figures (first map drawn, Create Map median, gzipped size) and keeps
 // screenshots in ARTEFACT_DIR.
 
@@ -244,6 +245,30 @@ await step('printing shows the set-up sheet alone', async () => {
         document.querySelectorAll('#sheet tbody tr').length]`);
     assert.deepEqual(shown, ['block', 'none', 20]);
     writeFileSync(join(artefacts, 'print.png'), await page.screenshot());
+});
+
+// Two tabs keep maps in turn (A1, B1, A2); a third tab, opened after, lists
+// all three and every tab's maps in the history.
+await step('two tabs never lose each other\'s kept maps or history', async () => {
+    const listed = (list) => `[...document.querySelectorAll('#${list} button.open')]
+        .map((button) => button.textContent)`;
+    const keep = async (page, name) => {
+        await page.evaluate(`document.querySelector('#keep-name').value = ${JSON.stringify(name)};
+            document.querySelector('#keep-form').requestSubmit(); true`);
+        await page.waitFor(`${listed('kept-maps')}.includes(${JSON.stringify(name)})`);
+    };
+    const first = await open('#101/1', 1280, 800, false);
+    const second = await open('#102/1', 1280, 800, false);
+    await keep(first, 'A1');
+    await keep(second, 'B1');
+    await keep(first, 'A2');
+    const third = await open('#103/1', 1280, 800, false);
+    await third.waitFor(`${listed('kept-maps')}.length === 3`);
+    assert.deepEqual(await third.evaluate(listed('kept-maps')), ['A2', 'B1', 'A1']);
+    await third.waitFor(`${listed('history-maps')}[0] === 'Seed 103, map 1'`);
+    const history = await third.evaluate(listed('history-maps'));
+    for (const map of ['Seed 101, map 1', 'Seed 102, map 1'])
+        assert.ok(history.includes(map), `${map} in ${history}`);
 });
 
 await step('the page can be installed, and after the first visit opens offline', async () => {

@@ -16,5 +16,15 @@ export async function loadEngine() {
         clearingCentre: (location) => parse(module.clearingCentre(location.tile, location.clearing)),
         startSearch: (criteria) => parse(module.startSearch(criteria)),
         searchOn: (maps) => parse(module.searchOn(maps)),
+        // The kept maps and history: texts as the browser's storage holds
+        // them, read and changed by the engine's rules.
+        keptMaps: (text) => parse(module.keptMaps(text)),
+        keepMap: (text, name, map, seedNaming) =>
+            module.keepMap(text, name, map.shareCode, seedNaming),
+        removeKeptMap: (text, kept) => module.removeKeptMap(text, kept.name, kept.code),
+        history: (text) => parse(module.history(text)),
+        addToHistory: (text, map) =>
+            module.addToHistory(text, map.shareCode, map.seed ?? -1, map.number),
+        storeFailedText: () => module.storeFailedText(),
     };
 }

@@ -7,6 +7,7 @@ import { loadEngine } from './engine.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { drawSheetMap, fillSheet } from './sheet.js';
+import { changeList, readList } from './stored_lists.js';
 
 const $ = (selector) => document.querySelector(selector);
 
@@ -60,10 +61,83 @@ function showAnswer(answer) {
     showFigures(answer);
     fillSheet($('#sheet'), answer);
     status(`${answer.name} · ${answer.keyFigures}`);
+    changeStored('history', (text) => page.engine.addToHistory(text, answer));
     const address = addressOf(answer);
     if (location.hash !== address)
         history.replaceState(null, '', address);
     return true;
+}
+
+// The kept maps and history as last read or stored. Kept here too, so that a
+// browser that stores nothing still keeps the maps until the page closes.
+const lists = { kept: '', history: '', unsaved: false };
+
+async function changeStored(name, change) {
+    try {
+        lists[name] = await changeList(name, change);
+    } catch {
+        lists[name] = change(lists[name]);
+        if (!lists.unsaved) {
+            lists.unsaved = true;
+            say(page.engine.storeFailedText());
+        }
+    }
+    showLists();
+}
+
+// Another tab may have changed the lists: they are read afresh whenever the
+// page comes back into view.
+async function refreshLists() {
+    if (!lists.unsaved) {
+        try {
+            lists.kept = await readList('kept');
+            lists.history = await readList('history');
+        } catch {
+            // Said at the first change that cannot be stored.
+        }
+    }
+    showLists();
+}
+
+function listItem(label, title, open, remove) {
+    const item = document.createElement('li');
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'open';
+    button.textContent = label;
+    button.title = title;
+    button.addEventListener('click', open);
+    item.append(button);
+    if (remove) {
+        const cross = document.createElement('button');
+        cross.type = 'button';
+        cross.textContent = '×';
+        cross.setAttribute('aria-label', `Remove kept map ${label}`);
+        cross.addEventListener('click', remove);
+        item.append(cross);
+    }
+    return item;
+}
+
+function showLists() {
+    const kept = page.engine.keptMaps(lists.kept);
+    $('#kept-maps').replaceChildren(...kept.map((map) => listItem(map.shown, map.code,
+        () => showAnswer(page.engine.pasteCode(map.code)),
+        () => changeStored('kept', (text) => page.engine.removeKeptMap(text, map)))));
+    const shown = page.engine.history(lists.history);
+    $('#history-maps').replaceChildren(...shown.map((map) => listItem(map.name, map.shareCode,
+        () => showAnswer(page.engine.openAddress(addressText(addressOf(map)))))));
+}
+
+function keepMap(event) {
+    event?.preventDefault();
+    const map = page.map;
+    if (!map)
+        return;
+    const name = $('#keep-name').value;
+    $('#keep-name').value = '';
+    const seedNaming = map.seed !== null ? map.name : '';
+    changeStored('kept', (text) => page.engine.keepMap(text, name, map, seedNaming));
 }
 
 function showFigures(map) {
@@ -189,6 +263,9 @@ function bindKeys() {
         if (ctrl && event.key.toLowerCase() === 'm') {
             event.preventDefault();
             showAnswer(page.engine.createMap());
+        } else if (ctrl && event.key.toLowerCase() === 'd') {
+            event.preventDefault();
+            keepMap();
         } else if (ctrl && event.key === '0') {
             event.preventDefault();
             page.view.fit();
@@ -213,6 +290,12 @@ async function start() {
     $('#print').addEventListener('click', () => window.print());
     $('#paste-form').addEventListener('submit', pasteCode);
     $('#until-form').addEventListener('submit', searchUntil);
+    $('#keep-form').addEventListener('submit', keepMap);
+    document.addEventListener('visibilitychange', () => {
+        if (document.visibilityState === 'visible')
+            refreshLists();
+    });
+    window.addEventListener('focus', refreshLists);
     $('#criteria').value = localStorage.getItem('tavrin-criteria') ?? 'reachable>=95,longest<=18';
     $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
     window.addEventListener('hashchange', openAddress);
@@ -221,6 +304,7 @@ async function start() {
     bindKeys();
     if (!openAddress())
         showAnswer(page.engine.createMap());
+    refreshLists();
 }
 
 start();
