@@ -167,7 +167,10 @@ private:
     bool Execute(TFileDialog& dialog);
     bool MapInMemory();
     bool AskSaveName(TFileDialog& dialog);
-    tavrin::TSheetText SheetText() const;
+    tavrin::TSheetWords SheetWords() const;
+    // Where the web page is served, for map links: the Share Map dialog's
+    // setting, else the build's default; empty for tavrin: links.
+    QString WebAddress() const;
     bool FocusInMemo() const;
     static std::string LocalPath(const QString& fileName);
 

@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "kept_maps.h"
 #include "map_code.h"
+#include "map_link.h"
 #include "map_string.h"
 #include "share_code.h"
 #include "share_dialog.h"
@@ -16,9 +17,16 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSettings>
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
+
+namespace {
+
+const QString WebAddressKey = QStringLiteral("Share/WebAddress");
+
+} // namespace
 
 void TForm1::A_CopyMapCodeExecute() {
     if (MapInMemory())
@@ -68,9 +76,27 @@ void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes
 void TForm1::A_ShareMapExecute() {
     if (!MapInMemory())
         return;
-    auto* dialog =
-        new TShareDialog(tavrin::MakeMapString(State), SeedText(), Picture.Image(), this);
+    auto* dialog = new TShareDialog(tavrin::MakeMapString(State), SeedText(), Picture.Image(),
+                                    WebAddress(), this);
+    connect(dialog, &TShareDialog::WebAddressChanged, this,
+            [this](const QString& address) { Settings.setValue(WebAddressKey, address); });
     dialog->show();
+}
+
+// Settings edited by hand may hold anything: an address that is not one is
+// none, and links are tavrin: links.
+QString TForm1::WebAddress() const {
+    const std::string_view fallback = tavrin::DefaultWebAddress();
+    const QString address =
+        Settings
+            .value(WebAddressKey, QString::fromUtf8(fallback.data(), qsizetype(fallback.size())))
+            .toString();
+    try {
+        tavrin::WebAddress(address.toStdString());
+        return address;
+    } catch (const tavrin::EWebAddress&) {
+        return {};
+    }
 }
 
 // The map shown joins the kept maps under the name given; without one, under

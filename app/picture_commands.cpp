@@ -28,16 +28,16 @@ void TForm1::A_ExportPictureExecute() {
 
 void TForm1::A_PrintExecute() {
     if (MapInMemory())
-        SheetPrinting.Print(this, Dialogs, State, Picture.Image(), SheetText());
+        SheetPrinting.Print(this, Dialogs, State, Picture.Image(), SheetWords());
 }
 
 void TForm1::A_PrintPreviewExecute() {
     if (MapInMemory())
-        SheetPrinting.Preview(this, Dialogs, State, Picture.Image(), SheetText());
+        SheetPrinting.Preview(this, Dialogs, State, Picture.Image(), SheetWords());
 }
 
 // The sheet of the map in memory, with "Seed N, map k" when the map shown was
 // made from a seed in this session.
-tavrin::TSheetText TForm1::SheetText() const {
-    return tavrin::SheetText(State, SeedText());
+tavrin::TSheetWords TForm1::SheetWords() const {
+    return tavrin::SheetWordsToday(State, SeedText(), WebAddress());
 }

@@ -1,5 +1,6 @@
 #include "share_dialog.h"
 
+#include "map_link.h"
 #include "qr_code.h"
 #include "share_code.h"
 
@@ -28,9 +29,9 @@ QLineEdit* ReadOnlyLine(const QString& text, const char* name, QWidget* parent) 
 } // namespace
 
 TShareDialog::TShareDialog(const std::string& mapString, const QString& seedText,
-                           const QImage& picture, QWidget* parent)
-    : QDialog(parent), Code_(QString::fromStdString(tavrin::ShareCode(mapString))),
-      Link_(QString::fromStdString(tavrin::ShareLink(mapString))), Picture_(picture) {
+                           const QImage& picture, const QString& webAddress, QWidget* parent)
+    : QDialog(parent), MapString_(mapString),
+      Code_(QString::fromStdString(tavrin::ShareCode(mapString))), Picture_(picture) {
     setObjectName(QStringLiteral("ShareDialog"));
     setWindowTitle(QStringLiteral("Share Map"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -42,7 +43,16 @@ TShareDialog::TShareDialog(const std::string& mapString, const QString& seedText
         seed->setObjectName(QStringLiteral("lblShareSeed"));
         form->addRow(QStringLiteral("Made from:"), seed);
     }
-    form->addRow(QStringLiteral("Link:"), ReadOnlyLine(Link_, "edShareLink", this));
+    LinkLine_ = ReadOnlyLine(QString(), "edShareLink", this);
+    form->addRow(QStringLiteral("Link:"), LinkLine_);
+    auto* address = new QLineEdit(webAddress, this);
+    address->setObjectName(QStringLiteral("edWebAddress"));
+    address->setPlaceholderText(QStringLiteral("https://... where the web page is served"));
+    form->addRow(QStringLiteral("Web page:"), address);
+    AddressNote_ = new QLabel(this);
+    AddressNote_->setObjectName(QStringLiteral("lblWebAddressNote"));
+    form->addRow(QString(), AddressNote_);
+    connect(address, &QLineEdit::textEdited, this, &TShareDialog::SetWebAddress);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     const auto addCopy = [&](const QString& caption, const char* name, auto copy) {
@@ -61,13 +71,38 @@ TShareDialog::TShareDialog(const std::string& mapString, const QString& seedText
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new TQrView(Link_.toUtf8(), this), 1);
+    Link_ = QString::fromStdString(tavrin::ShareLink(mapString));
+    LinkLine_->setText(Link_);
+    Qr_ = new TQrView(Link_.toUtf8(), this);
+    layout->addWidget(Qr_, 1);
     layout->addWidget(buttons);
+    SetWebAddress(webAddress);
+}
+
+// A valid address (or none) makes the link at once; a half-typed one leaves
+// the last good link and says why.
+void TShareDialog::SetWebAddress(const QString& address) {
+    try {
+        Link_ = QString::fromStdString(tavrin::MapLink(MapString_, address.toStdString()));
+    } catch (const tavrin::EWebAddress& e) {
+        AddressNote_->setText(QString::fromLatin1(e.what()));
+        return;
+    }
+    AddressNote_->clear();
+    LinkLine_->setText(Link_);
+    LinkLine_->setMinimumWidth(LinkLine_->fontMetrics().horizontalAdvance(Link_) + 16);
+    Qr_->SetText(Link_.toUtf8());
+    emit WebAddressChanged(address.trimmed());
 }
 
 TQrView::TQrView(const QByteArray& text, QWidget* parent) : QWidget(parent), Text(text) {
     setObjectName(QStringLiteral("QrView"));
     setMinimumSize(160, 160);
+}
+
+void TQrView::SetText(const QByteArray& text) {
+    Text = text;
+    update();
 }
 
 void TQrView::paintEvent(QPaintEvent*) {

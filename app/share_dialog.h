@@ -14,17 +14,28 @@ class TShareDialog : public QDialog {
 
 public:
     // `mapString` the map shown, `seedText` its naming ("Seed N, map k") or
-    // empty, `picture` the map as drawn.
+    // empty, `picture` the map as drawn, `webAddress` where the web page is
+    // served (empty: tavrin: links). The address can be edited here; each
+    // valid one is told by WebAddressChanged, and the link follows it.
     TShareDialog(const std::string& mapString, const QString& seedText, const QImage& picture,
-                 QWidget* parent);
+                 const QString& webAddress, QWidget* parent);
 
     QString Code() const { return Code_; }
     QString Link() const { return Link_; }
 
+signals:
+    void WebAddressChanged(const QString& address);
+
 private:
+    void SetWebAddress(const QString& address);
+
+    std::string MapString_;
     QString Code_;
     QString Link_;
     QImage Picture_;
+    class QLineEdit* LinkLine_ = nullptr;
+    class QLabel* AddressNote_ = nullptr;
+    class TQrView* Qr_ = nullptr;
 };
 
 // The QR code of a text, as large as the widget allows.
@@ -33,6 +44,7 @@ class TQrView : public QWidget {
 
 public:
     TQrView(const QByteArray& text, QWidget* parent);
+    void SetText(const QByteArray& text);
     QSize sizeHint() const override { return {240, 240}; }
 
 protected:

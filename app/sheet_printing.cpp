@@ -31,7 +31,7 @@ QPrinter& TSheetPrinting::ThePrinter() {
 }
 
 void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
-                           const QImage& picture, const tavrin::TSheetText& text) {
+                           const QImage& picture, const tavrin::TSheetWords& text) {
     if (!dialogs.ExecPrintDialog(parent, ThePrinter(), Options))
         return;
     Settings.setValue(SettingsKey::SheetTileBitmaps, Options.Look == tavrin::TTileLook::Bitmaps);
@@ -40,7 +40,7 @@ void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin:
 }
 
 void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
-                             const QImage& picture, const tavrin::TSheetText& text) {
+                             const QImage& picture, const tavrin::TSheetWords& text) {
     // The preview paints from inside Qt's own code, which an exception must
     // not cross: the first failure is kept and raised afterwards.
     std::exception_ptr failure;

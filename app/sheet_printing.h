@@ -28,13 +28,13 @@ public:
     // happens when the dialog is cancelled. Raises ESheetNotPrinted when the
     // printer (or the print file) cannot be started.
     void Print(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
-               const QImage& picture, const tavrin::TSheetText& text);
+               const QImage& picture, const tavrin::TSheetWords& text);
 
     // Shows the sheet in the print preview until the preview is closed; it
     // can be printed from there. A failure while painting is raised once the
     // preview has closed.
     void Preview(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
-                 const QImage& picture, const tavrin::TSheetText& text);
+                 const QImage& picture, const tavrin::TSheetWords& text);
 
 private:
     QPrinter& ThePrinter();

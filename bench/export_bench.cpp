@@ -69,7 +69,7 @@ BENCHMARK(BM_EncodeMapArt)
 // (one page: the map beside the table) and on A4 (the map on a page of its
 // own, the table on a second).
 void BM_SetupSheetPdf(benchmark::State& bench) {
-    const TSheetText text = SheetText(*Map().State, QString());
+    const TSheetWords text = SheetWordsToday(*Map().State, QString(), QString());
     TSheetOptions options;
     options.Look = bench.range(0) == 0 ? TTileLook::Art : TTileLook::Bitmaps;
     const QPageLayout page =

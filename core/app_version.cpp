@@ -2,6 +2,8 @@
 
 namespace tavrin {
 
-std::string_view AppVersion() { return TAVRIN_VERSION_TEXT; }
+std::string_view AppVersion() {
+    return TAVRIN_VERSION_TEXT;
+}
 
 } // namespace tavrin

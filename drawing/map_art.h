@@ -8,7 +8,6 @@
 #include "map_state.h"
 
 #include <QImage>
-#include <QPolygonF>
 #include <QSizeF>
 #include <cstdint>
 
@@ -25,18 +24,5 @@ QSizeF MapBoxSize(const TMapState& state);
 // Paints the 20 tiles in tile order at their places in the layout box: as
 // art, or as `picture` (the drawn bitmaps, top-left at the box's origin).
 void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const QImage& picture);
-
-// Paints on every tile a small triangle on the edge that is the top of the
-// tile's own art (map edge Rotation), pointing to the tile's centre.
-void PaintRotationMarks(QPainter& painter, const TMapState& state);
-
-// The corners of that triangle for a tile with rotation 1..6, in the pixels
-// of its 200 x 200 box.
-QPolygonF RotationMark(int rotation);
-
-// The smallest scale, in points per picture pixel, at which the name of every
-// tile of the map stands at least MinNameMillimetres high on paper.
-inline constexpr double MinNameMillimetres = 2.0;
-double ReadableScale(const TMapState& state);
 
 } // namespace tavrin

@@ -23,16 +23,17 @@ TQrCode MakeQrCode(const QByteArray& text) {
     return qr;
 }
 
-void PaintQrCode(QPainter& painter, const QRectF& box, const QByteArray& text) {
+void PaintQrCode(QPainter& painter, const QRectF& box, const QByteArray& text, bool wholeUnits) {
     const TQrCode qr = MakeQrCode(text);
     const int modules = qr.Size + 2 * QrQuietZone;
     const qreal side = std::min(box.width(), box.height());
     // Whole units per module where there is room, so that no module is
     // smeared over two pixels; a smaller box gets a fraction.
-    const qreal module = side >= modules ? std::floor(side / modules) : side / modules;
+    const qreal module =
+        wholeUnits && side >= modules ? std::floor(side / modules) : side / modules;
     const qreal drawn = module * modules;
     QPointF origin(box.center().x() - drawn / 2, box.center().y() - drawn / 2);
-    if (module >= 1)
+    if (wholeUnits && module >= 1)
         origin = QPointF(std::floor(origin.x()), std::floor(origin.y()));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

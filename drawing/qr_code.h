@@ -33,8 +33,10 @@ TQrCode MakeQrCode(const QByteArray& text);
 inline constexpr int QrQuietZone = 4;
 
 // Paints the QR code of `text` into the largest square centred in `box`,
-// the quiet zone included, dark on white; every module is the same whole
-// number of device pixels when the painter draws at one pixel per unit.
-void PaintQrCode(QPainter& painter, const QRectF& box, const QByteArray& text);
+// the quiet zone included, dark on white. With `wholeUnits` every module is
+// the same whole number of the painter's units (device pixels on a screen);
+// without, the code fills the square (on paper, where units are points).
+void PaintQrCode(QPainter& painter, const QRectF& box, const QByteArray& text,
+                 bool wholeUnits = true);
 
 } // namespace tavrin

@@ -3,6 +3,7 @@
 #include "clearing_layout.h"
 #include "hex_shape.h"
 #include "road_path.h"
+#include "rotation_mark.h"
 #include "terrain_style.h"
 #include "tile_frame.h"
 
@@ -14,8 +15,8 @@
 #include <QPolygonF>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <catalogue.h>
 #include <array>
+#include <catalogue.h>
 #include <checked.h>
 #include <cmath>
 #include <mutex>
@@ -97,10 +98,11 @@ bool BoxInsideHex(const QRectF& box) {
 constexpr double ClearingOverlap = 40.0;
 
 // The name goes where it covers the fewest clearings and road points in this
-// rotation, preferring the top and bottom bands and the middle of a band.
-// `score` receives how much it covers there.
+// rotation, and never the rotation mark that a printed sheet puts in
+// `mark` (it counts as a clearing), preferring the top and bottom bands and
+// the middle of a band. `score` receives how much it covers there.
 QRectF NameBox(const QString& name, const QFont& font, const std::vector<QPointF>& clearings,
-               const std::vector<QPointF>& roads, double& score) {
+               const std::vector<QPointF>& roads, const QRectF& mark, double& score) {
     const QFontMetricsF metrics(font);
     const double w = metrics.horizontalAdvance(name) + 10.0;
     const double h = metrics.height() + 4.0;
@@ -119,6 +121,7 @@ QRectF NameBox(const QString& name, const QFont& font, const std::vector<QPointF
                 here += near.contains(c) ? ClearingOverlap : 0;
             for (QPointF r : roads)
                 here += box.adjusted(-2, -2, 2, 2).contains(r) ? 1 : 0;
+            here += box.intersects(mark) ? ClearingOverlap : 0;
             if (best.isNull() || here < bestScore) {
                 best = box;
                 bestScore = here;
@@ -214,13 +217,16 @@ const TNamePlace& NamePlaceOf(const TTile& record, int tile, int rotation,
     if (place.Pixels != 0)
         return place;
     const QString name = TileName(record);
+    const auto zone = MarkZone(RotationMarkOf(record, tile, rotation));
+    const QRectF mark(QPointF(zone[0], zone[1]), QPointF(zone[2], zone[3]));
     // On crowded tiles a smaller name may find a place clear of all clearings.
     int pixels = 12;
     double score = 0;
-    QRectF box = NameBox(name, TextFont(pixels), clearings, roads, score);
+    QRectF box = NameBox(name, TextFont(pixels), clearings, roads, mark, score);
     for (int size = 11; size >= SmallestNamePixels && score >= ClearingOverlap; --size) {
         double smallerScore = 0;
-        const QRectF smallerBox = NameBox(name, TextFont(size), clearings, roads, smallerScore);
+        const QRectF smallerBox =
+            NameBox(name, TextFont(size), clearings, roads, mark, smallerScore);
         if (smallerScore < ClearingOverlap) {
             pixels = size;
             box = smallerBox;
@@ -338,7 +344,9 @@ QImage RenderTile(const TMapState& state, int tile, int rotation) {
     return image;
 }
 
-int NamePixels(const TMapState& state, int tile, int rotation) {
+namespace {
+
+const TNamePlace& NamePlace(const TMapState& state, int tile, int rotation) {
     const TTile& record = state.Tiles[tile];
     InRange<1, 6>(rotation);
     const TPlacement place{rotation};
@@ -347,7 +355,17 @@ int NamePixels(const TMapState& state, int tile, int rotation) {
         if (record.Clearings[c].Present)
             clearings.push_back(place(ClearingPosition(tile, c)));
     const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
-    return NamePlaceOf(record, tile, rotation, clearings, RoadSamples(paths, place)).Pixels;
+    return NamePlaceOf(record, tile, rotation, clearings, RoadSamples(paths, place));
+}
+
+} // namespace
+
+int NamePixels(const TMapState& state, int tile, int rotation) {
+    return NamePlace(state, tile, rotation).Pixels;
+}
+
+QRectF NamePlate(const TMapState& state, int tile, int rotation) {
+    return NamePlace(state, tile, rotation).Box;
 }
 
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,

@@ -39,6 +39,10 @@ QImage RenderTile(const TMapState& state, int tile, int rotation);
 // Throws ERangeError.
 int NamePixels(const TMapState& state, int tile, int rotation);
 
+// The box the tile's name and its plate take in the art, in bitmap pixels;
+// clear of the tile's rotation mark (rotation_mark.h). Throws ERangeError.
+QRectF NamePlate(const TMapState& state, int tile, int rotation);
+
 // Paints tile 1..20 with rotation 1..6 onto `painter` as vectors and text,
 // scaled so that `box` is where the 200 x 200 bitmap would lie: the
 // hexagon's left and right corners touch the box's sides and its top edge

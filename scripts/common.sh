@@ -6,8 +6,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core pkg-config libqrencode-dev)
+# What the programs need to build; the tests and the benchmarks need GoogleTest
+# and Google Benchmark besides.
+PROGRAM_PACKAGES=(cmake ninja-build make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core pkg-config
+    libqrencode-dev)
+TEST_BUILD_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
+BUILD_PACKAGES=("${PROGRAM_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}")
 # What scripts/package needs besides: dpkg-shlibdeps finds the package's
 # dependencies, and CPack finds the executables to ask it about with file.
 PACKAGE_PACKAGES=(dpkg-dev file)
@@ -31,17 +35,44 @@ ensure_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [cmake options...]
-configure_and_build() {
+# configure DIR [cmake options...]: a new build folder is made with Ninja,
+# which keeps both cores busy across targets; one made before keeps its
+# generator.
+configure() {
     local dir="$1"
     shift
-    cmake -S "$ROOT" -B "$dir" "$@"
-    cmake --build "$dir" -j "$JOBS"
+    local generator=()
+    [ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
+    cmake -S "$ROOT" -B "$dir" "${generator[@]}" "$@"
+}
+
+# build DIR [targets...]: all of it when no target is named.
+build() {
+    local dir="$1"
+    shift
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$dir" -j "$JOBS" "${targets[@]}"
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+    configure "$@"
+    build "$1"
+}
+
+# The build of scripts/run and scripts/package in build/: the programs alone,
+# no tests and no benchmarks. Every setting is given, so that whatever a
+# hand-made configuration of build/ left in its cache (warnings as errors,
+# sanitizers) does not stay.
+configure_program_build() {
+    configure "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIN_WERROR=OFF -DTAVRIN_SANITIZE=OFF \
+        -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCH=OFF
 }
 
 # The web page's toolchain: emscripten and node (the system's own node is kept
 # when there is one), and Chromium for its browser test.
-WEB_PACKAGES=(emscripten)
+WEB_PACKAGES=(emscripten node-qrcode-generator)
 
 ensure_node() {
     command -v node >/dev/null 2>&1 || ensure_packages nodejs
@@ -56,14 +87,16 @@ ensure_node() {
     fi
 }
 
-# build_web NATIVE_BUILD_DIR WEB_BUILD_DIR: builds tavrin-cli and the SVG
-# tiles in the native build, then the engine's WebAssembly module and the page
-# in WEB_BUILD_DIR/site.
+# build_web NATIVE_BUILD_DIR WEB_BUILD_DIR [NATIVE_TARGETS...]: builds the
+# SVG tiles in the native build (and the targets named: the page's tests
+# compare it with tavrin-cli), then the engine's WebAssembly module and the
+# page in WEB_BUILD_DIR/site.
 build_web() {
     local native="$1" web="$2"
+    shift 2
     ensure_packages "${WEB_PACKAGES[@]}"
     ensure_node
-    cmake --build "$native" -j "$JOBS" --target tavrin-cli tile_svgs
+    build "$native" tile_svgs "$@"
     emcmake cmake -S "$ROOT/web" -B "$web" -DCMAKE_BUILD_TYPE=Release \
         -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" >/dev/null
     cmake --build "$web" -j "$JOBS"

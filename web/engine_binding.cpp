@@ -8,6 +8,7 @@
 #include "json_text.h"
 #include "map_code_text.h"
 #include "map_figures.h"
+#include "map_link.h"
 #include "map_texts.h"
 #include "page_session.h"
 #include "share_code.h"
@@ -191,6 +192,97 @@ std::string ClearingCentre(int tile, int clearing) {
     });
 }
 
+void Box(TJsonText& json, const tavrin::TBox& box) {
+    json.Raw("{").Key("x").Number(box.X).Key("y").Number(box.Y).Key("w").Number(box.W);
+    json.Key("h").Number(box.H).Raw("}");
+}
+
+void Shape(TJsonText& json, const tavrin::TMarkShape& shape) {
+    json.Raw("[");
+    for (const tavrin::TPoint& p : shape)
+        Point(json.Next(), p);
+    json.Raw("]");
+}
+
+void Lines(TJsonText& json, std::string_view key, const std::vector<tavrin::TSheetLine>& lines) {
+    json.Key(key).Raw("[");
+    for (const tavrin::TSheetLine& line : lines)
+        json.Next()
+            .Raw("[")
+            .Number(line.X1)
+            .Raw(",")
+            .Number(line.Y1)
+            .Raw(",")
+            .Number(line.X2)
+            .Raw(",")
+            .Number(line.Y2)
+            .Raw("]");
+    json.Raw("]");
+}
+
+// The sheet's plan for the page to paint as SVG: every box in points, the
+// map's parts in picture pixels, as the core laid them out.
+std::string SheetPlan(const std::string& paper, const std::string& date,
+                      const std::wstring& address) {
+    return Run([&] {
+        std::string url;
+        for (const wchar_t c : address)
+            url += c < 0x80 ? static_cast<char>(c) : '?'; // a page's address is ASCII
+        // A page opened from a file has no address to give: tavrin: links.
+        try {
+            tavrin::WebAddress(url);
+        } catch (const tavrin::EWebAddress&) {
+            url.clear();
+        }
+        const tavrin::TSheetPlan plan = Session().SheetPlan(paper, date, url);
+        TJsonText json;
+        json.Raw("{").Key("landscape").Bool(plan.Landscape).Key("width").Number(plan.Width);
+        json.Key("height").Number(plan.Height).Key("scale").Number(plan.Scale);
+        json.Key("qrText").Text(plan.QrText).Key("marks").Raw("[");
+        for (const tavrin::TMarkShape& mark : plan.Marks)
+            Shape(json.Next(), mark);
+        json.Raw("]").Key("pages").Raw("[");
+        for (const tavrin::TSheetPage& page : plan.Pages) {
+            json.Next().Raw("{").Key("texts").Raw("[");
+            for (const tavrin::TSheetText& text : page.Texts) {
+                json.Next().Raw("{").Key("box");
+                Box(json, text.Box);
+                json.Key("text").Bytes(text.Text).Key("font").Number(static_cast<int>(text.Font));
+                json.Key("points")
+                    .Number(text.Points)
+                    .Key("align")
+                    .Number(static_cast<int>(text.Align));
+                json.Key("part").Number(static_cast<int>(text.Part)).Raw("}");
+            }
+            json.Raw("]").Key("maps").Raw("[");
+            for (const tavrin::TSheetMapView& view : page.Maps) {
+                json.Next().Raw("{").Key("page");
+                Box(json, view.Page);
+                json.Key("part");
+                Box(json, view.Part);
+                json.Raw("}");
+            }
+            json.Raw("]").Key("stripes").Raw("[");
+            for (const tavrin::TBox& stripe : page.Stripes)
+                Box(json.Next(), stripe);
+            json.Raw("]");
+            Lines(json, "rules", page.Rules);
+            Lines(json, "dashes", page.Dashes);
+            json.Key("qr");
+            Box(json, page.Qr);
+            json.Key("legendMark");
+            Box(json, page.LegendMark);
+            json.Key("legendArrow");
+            Shape(json, page.LegendArrow);
+            json.Key("table");
+            Box(json, page.Table);
+            json.Key("tableRows").Number(page.TableRows).Raw("}");
+        }
+        json.Raw("]}");
+        return json.Take();
+    });
+}
+
 // The page's kept maps and history (see stored_lists.h): the page passes the
 // text its storage holds now and stores the text answered, inside one
 // storage transaction; the entries to show are answered as JSON.
@@ -272,6 +364,7 @@ std::string StoreFailedText() {
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tavrin) {
+    emscripten::function("sheetPlan", &SheetPlan);
     emscripten::function("createMap", &CreateMap);
     emscripten::function("openAddress", &OpenAddress);
     emscripten::function("pasteCode", &PasteCode);

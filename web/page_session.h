@@ -13,6 +13,7 @@
 #include "map_state.h"
 #include "route_search.h"
 #include "session_core.h"
+#include "sheet_plan.h"
 
 #include <cstdint>
 #include <memory>
@@ -93,6 +94,10 @@ public:
     const std::vector<std::string>& Messages() const { return Sink.Texts; }
     // The map string of the tiles as they are.
     std::string MapString() const;
+    // The set-up sheet of the map shown on `paper` (A4, Letter or A3), dated
+    // `date`, its QR code opening the page at `address`.
+    TSheetPlan SheetPlan(std::string_view paper, std::string_view date,
+                         std::string_view address) const;
 
 private:
     struct TCollectedMessages : IMessageSink {

@@ -5,6 +5,7 @@
 
 #include "form_test.h"
 #include "pdf_structure.h"
+#include "setup_sheet.h"
 
 #include <QAction>
 #include <QFile>
@@ -106,8 +107,11 @@ private slots:
         if (file == QStringLiteral("sheet.pdf")) {
             const TPdfStructure pdf = PdfStructure(ReadAll(Dialogs->PrintFile));
             QVERIFY(pdf.Whole);
-            QVERIFY(!pdf.PageSizes.isEmpty());
             QCOMPARE(pdf.Images > 0, bitmaps);
+            // The window prints the plan every door paints: as many pages.
+            const tavrin::TSheetPlan plan = tavrin::PlanSetupSheet(
+                tavrin::SheetPageLayout(), *State, tavrin::SheetWordsToday(*State, {}, {}), {});
+            QCOMPARE(pdf.PageSizes.size(), qsizetype(plan.Pages.size()));
         }
     }
 };

@@ -1,12 +1,15 @@
-// The set-up sheet: which pages it takes and where the map lies on them, the
-// PDF it makes (paper, vector art or bitmaps), and the words of its text
-// layer (every tile's name and the grid's numbers).
+// The set-up sheet painted: the PDF it makes (the plan's pages on the paper
+// asked for, vector art or bitmaps), the words of its text layer (every
+// tile's name and the grid's numbers), a QR code a reader decodes from a
+// 300-dpi print, and the art's name places the plan keeps as data.
 
 #include "acceptance.h"
 #include "map_picture.h"
 #include "pdf_structure.h"
 #include "setup_sheet.h"
 #include "test_state.h"
+#include "tile_name_places.h"
+#include "tile_painter.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -17,25 +20,6 @@
 using namespace tavrin;
 
 namespace {
-
-// A4 inside margins of 7 mm, upright, in points.
-const QSizeF A4Area((210 - 14) / 25.4 * 72, (297 - 14) / 25.4 * 72);
-// Names readable at 2 mm with 12-pixel names.
-constexpr qreal MinScale = 2 / 25.4 * 72 / 12;
-
-// Text sizes fixed by hand, near those of the sheet's fonts, so that the
-// layout is checked without fonts.
-TSheetMetrics FixedMetrics() {
-    TSheetMetrics metrics;
-    metrics.HeaderHeight = 45;
-    metrics.Gap = 11;
-    metrics.GridWidth = 12;
-    metrics.GridHeight = 12;
-    metrics.LabelHeight = 16;
-    metrics.RowHeight = 15;
-    metrics.ColumnWidths = {20, 80, 150, 40, 30, 45};
-    return metrics;
-}
 
 std::unique_ptr<TMapState> MadeMap(std::uint32_t seed) {
     auto state = test::FreshState(seed);
@@ -50,17 +34,36 @@ QImage WhitePicture(const TMapState& state) {
     return picture;
 }
 
-// The words of a PDF's text layer, as pdftotext reads them.
-QString TextLayer(const QByteArray& pdf) {
-    QTemporaryDir dir;
+// What `program` prints for a PDF file written in `dir`, given as its last
+// argument but one (the last being `after`, when given).
+QString ToolOutput(const QTemporaryDir& dir, const QByteArray& pdf, const QString& program,
+                   QStringList arguments) {
     QFile file(dir.filePath(QStringLiteral("sheet.pdf")));
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
         return {};
     file.close();
+    for (QString& argument : arguments)
+        argument.replace(QStringLiteral("PDF"), file.fileName());
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), {file.fileName(), QStringLiteral("-")});
-    tool.waitForFinished();
+    tool.setWorkingDirectory(dir.path());
+    tool.start(program, arguments);
+    tool.waitForFinished(60000);
     return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// The words of a PDF's text layer, as pdftotext reads them.
+QString TextLayer(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    return ToolOutput(dir, pdf, QStringLiteral("pdftotext"),
+                      {QStringLiteral("PDF"), QStringLiteral("-")});
+}
+
+TSheetWords Words(const TMapState& state, const char* seedText = "", const char* address = "") {
+    return SheetWords(state, seedText, "2026-01-02", address);
+}
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -69,58 +72,6 @@ class TestSetupSheet : public QObject {
     Q_OBJECT
 
 private slots:
-    void pagesFollowTheMap_data() {
-        QTest::addColumn<QSizeF>("map");
-        QTest::addColumn<qreal>("tileScale");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<int>("posterPages");
-        QTest::newRow("small map: one page") << QSizeF(800, 700) << 0.0 << 1 << 0;
-        QTest::newRow("tall map: map page, table page") << QSizeF(950, 1162) << 0.0 << 2 << 0;
-        QTest::newRow("20 tiles in one row: a poster")
-            << QSizeF(19 * 150 + 200, 288) << 0.0 << 3 << 2;
-        QTest::newRow("100 mm a tile") << QSizeF(950, 1162) << 100 / 25.4 * 72 / 200 << 9 << 8;
-        QTest::newRow("tiles far apart: whole after all")
-            << QSizeF(255 * 150 + 200, 255 * 175 + 200) << 0.0 << 2 << 0;
-    }
-    // Every page's map lies on the page, clear of the table, at a scale at
-    // which names can be read (or at the one asked for), and the parts of a
-    // poster cover the whole map, neighbours sharing the overlap.
-    void pagesFollowTheMap() {
-        QFETCH(QSizeF, map);
-        QFETCH(qreal, tileScale);
-        QFETCH(int, pages);
-        QFETCH(int, posterPages);
-        const TSheetPlan plan = PlanSheet(A4Area, map, FixedMetrics(), MinScale, tileScale);
-        QCOMPARE(int(plan.Pages.size()), pages);
-        QCOMPARE(plan.PosterRows * plan.PosterColumns, posterPages);
-        QVERIFY(plan.Scale >= MinScale || map.width() > 10000);
-        if (tileScale > 0)
-            QCOMPARE(plan.Scale, tileScale);
-        const QRectF area =
-            QRectF(QPointF(),
-                   plan.Orientation == QPageLayout::Portrait ? A4Area : A4Area.transposed())
-                .adjusted(-1e-6, -1e-6, 1e-6, 1e-6);
-        qreal covered = 0;
-        for (const TSheetPage& page : plan.Pages) {
-            for (const QRectF& part : {page.Map, page.Table})
-                QVERIFY(part.isEmpty() || area.contains(part));
-            QVERIFY(!page.Map.intersects(page.Table));
-            QCOMPARE(page.Map.size(), page.MapPart.size() * plan.Scale);
-            covered += page.MapPart.width() * page.MapPart.height();
-        }
-        if (posterPages == 0) {
-            QCOMPARE(covered, map.width() * map.height());
-            return;
-        }
-        const qreal overlap = PosterOverlap / plan.Scale;
-        const TSheetPage& first = plan.Pages[1];
-        const TSheetPage& last = plan.Pages.back();
-        QCOMPARE(first.MapPart.topLeft(), QPointF(0, 0));
-        QCOMPARE(last.MapPart.bottomRight(), QPointF(map.width(), map.height()));
-        if (plan.PosterColumns > 1)
-            QCOMPARE(first.MapPart.right() - plan.Pages[2].MapPart.left(), overlap);
-    }
-
     void pdfOnStandardPaper_data() {
         QTest::addColumn<QPageSize::PageSizeId>("paper");
         QTest::addColumn<TTileLook>("look");
@@ -130,19 +81,23 @@ private slots:
         QTest::newRow("Letter, bitmaps")
             << QPageSize::Letter << TTileLook::Bitmaps << QSizeF(612, 792) << true;
     }
-    // Pages of the paper asked for, in points; the art leaves the tiles
-    // without a single raster image, the bitmaps are one.
+    // The plan's pages on the paper asked for, turned as the plan says, in
+    // points; the art leaves the tiles without a single raster image, the
+    // bitmaps are one.
     void pdfOnStandardPaper() {
         QFETCH(QPageSize::PageSizeId, paper);
         QFETCH(TTileLook, look);
         QFETCH(QSizeF, page);
         QFETCH(bool, images);
         const auto state = MadeMap(7);
-        const QByteArray bytes = SetupSheetPdf(*state, WhitePicture(*state), SheetText(*state, {}),
-                                               {look, 0}, SheetPageLayout(QPageSize(paper)));
-        const TPdfStructure pdf = PdfStructure(bytes);
+        const TSheetWords words = Words(*state);
+        const QPageLayout layout = SheetPageLayout(QPageSize(paper));
+        const TSheetPlan plan = PlanSetupSheet(layout, *state, words, {look, 0});
+        const TPdfStructure pdf =
+            PdfStructure(SetupSheetPdf(*state, WhitePicture(*state), words, {look, 0}, layout));
         QVERIFY(pdf.Whole);
-        QCOMPARE(pdf.PageSizes, (QList<QSizeF>{page, page}));
+        const QSizeF turned = plan.Landscape ? page.transposed() : page;
+        QCOMPARE(pdf.PageSizes, QList<QSizeF>(qsizetype(plan.Pages.size()), turned));
         QCOMPARE(pdf.Images > 0, images);
     }
 
@@ -153,30 +108,70 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         const auto state = MadeMap(12345);
-        const TSheetText text = SheetText(*state, QStringLiteral("Seed 12345, map 1"));
+        const TSheetWords text = Words(*state, "Seed 12345, map 1");
         const QString art = TextLayer(SetupSheetPdf(*state, WhitePicture(*state), text));
         QVERIFY(art.contains(QStringLiteral("Tavrin map: Seed 12345, map 1")));
         QVERIFY(art.contains(QStringLiteral("Reachable clearings ")));
-        QVERIFY(art.contains(text.ShareCode));
+        QVERIFY(art.contains(Latin1(text.ShareCode)));
         for (const TSheetRow& row : text.Rows)
-            QVERIFY2(art.count(row.Tile) >= 2, qPrintable(row.Tile));
+            QVERIFY2(art.count(Latin1(row[1])) >= 2, row[1].c_str());
 
         // With blank bitmaps for tiles the numbers come from the table and
         // the grid alone.
         const QStringList words =
             TextLayer(SetupSheetPdf(*state, WhitePicture(*state), text, {TTileLook::Bitmaps, 0}))
                 .split(QRegularExpression(QStringLiteral("\\s+")));
-        const auto inTable = [&](const QString& number) {
+        const auto inTable = [&](const std::string& number) {
             int count = 0;
             for (const TSheetRow& row : text.Rows)
-                for (const QString& cell : {row.Step, row.Column, row.Row, row.Rotation})
-                    count += cell == number;
+                for (const int c : {0, 3, 4, 5})
+                    count += row[static_cast<std::size_t>(c)] == number;
             return count;
         };
         for (const TSheetRow& row : text.Rows) {
-            QVERIFY2(words.count(row.Column) >= inTable(row.Column) + 2, qPrintable(row.Column));
-            QVERIFY2(words.count(row.Row) >= inTable(row.Row) + 1, qPrintable(row.Row));
+            QVERIFY2(words.count(Latin1(row[3])) >= inTable(row[3]) + 2, row[3].c_str());
+            QVERIFY2(words.count(Latin1(row[4])) >= inTable(row[4]) + 1, row[4].c_str());
         }
+    }
+
+    // A phone reads the link from paper: zbarimg decodes it from page 1
+    // printed at 300 dpi.
+    void qrCodeDecodesFromA300DpiPrint() {
+        for (const char* tool : {"pdftoppm", "zbarimg"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("pdftoppm (poppler-utils) and zbarimg (zbar-tools) are needed");
+        const auto state = MadeMap(4);
+        const TSheetWords words = Words(*state, "Seed 4, map 1", "https://example.org/tavrin/");
+        const QByteArray pdf = SetupSheetPdf(*state, WhitePicture(*state), words);
+        QTemporaryDir dir;
+        ToolOutput(dir, pdf, QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                    QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                    QStringLiteral("1"), QStringLiteral("-singlefile"), QStringLiteral("PDF"),
+                    dir.filePath(QStringLiteral("page"))});
+        QProcess zbar;
+        zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), QStringLiteral("--raw"),
+                                               dir.filePath(QStringLiteral("page.png"))});
+        zbar.waitForFinished(60000);
+        QCOMPARE(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(),
+                 QString::fromStdString(words.Link));
+        QVERIFY(words.Link.starts_with("https://example.org/tavrin/#"));
+    }
+
+    // The plan keeps the art's name places as data: they are the art's.
+    void artNamePlacesAreTheArts() {
+        const auto state = test::FreshState();
+        for (int tile = 1; tile <= TileCount; ++tile)
+            for (int rotation = 1; rotation <= 6; ++rotation) {
+                const QRectF art = tileart::NamePlate(*state, tile, rotation);
+                const TArtNamePlace& kept = ArtNamePlace(tile, rotation);
+                const QRectF box(kept.X, kept.Y, kept.W, kept.H);
+                const QString what = QStringLiteral("tile %1 rotation %2").arg(tile).arg(rotation);
+                QVERIFY2(box.contains(art) && box.width() - art.width() <= 0.2 &&
+                             box.height() - art.height() <= 0.2,
+                         qPrintable(what));
+                QCOMPARE(kept.Pixels, tileart::NamePixels(*state, tile, rotation));
+            }
     }
 };
 

@@ -48,25 +48,6 @@ private slots:
             }
         }
     }
-
-    // The mark of rotation r lies nearer the midpoint of map edge r than of
-    // any other edge: rotation r puts the art's top edge on map edge r.
-    void markSitsOnTheArtsTopEdge() {
-        for (int rotation = 1; rotation <= 6; ++rotation) {
-            const QPointF centre = RotationMark(rotation).boundingRect().center();
-            int nearest = 0;
-            double best = 1e9;
-            for (int edge = 1; edge <= 6; ++edge) {
-                const tileart::TPoint mid = tileart::ToBitmap(tileart::EdgeMidpoint(edge));
-                const double d = std::hypot(mid.X - centre.x(), mid.Y - centre.y());
-                if (d < best) {
-                    best = d;
-                    nearest = edge;
-                }
-            }
-            QCOMPARE(nearest, rotation);
-        }
-    }
 };
 
 QTEST_MAIN(TestTileArt)

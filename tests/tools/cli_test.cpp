@@ -5,6 +5,7 @@
 #include "cli_run.h"
 #include "map_code_text.h"
 #include "map_figures.h"
+#include "map_link.h"
 #include "map_text_answer.h"
 #include "map_text_table.h"
 #include "pdf_structure.h"
@@ -140,6 +141,8 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"generate", "--where", "reach>=95"},
         {"figures"},
         {"figures", "--map", Map12345, "--file", "map.tvm"},
+        {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--tiles", ""},
+        {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--web-address", "ftp://example.org"},
     };
     for (const auto& args : cases) {
         const TResult r = RunTool(args);
@@ -149,6 +152,10 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         EXPECT_TRUE(r.out.empty());
     }
     EXPECT_EQ(RunTool({"list", "--map", badRotation}).err, "tavrin-cli: Range check error\n");
+    EXPECT_EQ(RunTool(cases[cases.size() - 2]).err,
+              "tavrin-cli: --tiles must be art, bitmaps or a folder's name\n");
+    EXPECT_EQ(RunTool(cases.back()).err,
+              std::string("tavrin-cli: ") + tavrin::WebAddressText + "\n");
     EXPECT_EQ(RunTool(cases[14]).err,
               "tavrin-cli: --out must name a .bmp, .png, .jpg, .svg or .pdf file\n");
     EXPECT_EQ(RunTool(cases[16]).err, "tavrin-cli: --out must name a .pdf file\n");
@@ -368,19 +375,24 @@ TEST(CliSheet, PaperAndTileSizeReachTheSheet) {
     EXPECT_EQ(pdf.Images, 0);
 }
 
-// A map named by its seed keeps that naming in the sheet's title.
+// A map named by its seed keeps that naming in the sheet's title and at the
+// foot of every page; --web-address is taken.
 TEST(CliSheet, SeedNamingReachesTheTitle) {
     if (std::system("command -v pdftotext >/dev/null") != 0)
         GTEST_SKIP() << "pdftotext is missing";
     const TTempDir dir;
     const std::string out = dir / "sheet.pdf";
-    ASSERT_EQ(RunTool({"sheet", "--map", "seed 7", "--out", out, "--tiles", "art"}).status, 0);
+    ASSERT_EQ(RunTool({"sheet", "--map", "seed 7", "--out", out, "--tiles", "art", "--paper", "A4",
+                       "--web-address", "example.org/tavrin/"})
+                  .status,
+              0);
     std::string text;
     FILE* pipe = ::popen(("pdftotext '" + out + "' -").c_str(), "r");
     for (int c; (c = std::fgetc(pipe)) != EOF;)
         text += static_cast<char>(c);
     ::pclose(pipe);
     EXPECT_NE(text.find("Tavrin map: Seed 7, map 1"), std::string::npos) << text;
+    EXPECT_NE(text.find("Seed 7, map 1: page 2 of 2"), std::string::npos) << text;
 }
 
 // The real program, as a shell runs it: a failure is one line on stderr that

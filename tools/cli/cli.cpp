@@ -36,7 +36,7 @@ constexpr const char* Usage =
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
     "[--tiles art|bitmaps|DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
-    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR]\n"
+    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR] [--web-address URL]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
     "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"

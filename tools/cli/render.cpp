@@ -27,6 +27,10 @@ TTileChoice ParseTiles(const std::optional<std::string>& value) {
         return {TTileLook::Art, DefaultTileFolder()};
     if (*value == "bitmaps")
         return {TTileLook::Bitmaps, DefaultTileFolder()};
+    // An empty name is no folder; taken as one it would be the working
+    // folder's root, or worse.
+    if (value->empty())
+        throw ETavrinError(EmptyTilesText);
     return {TTileLook::Bitmaps, *value};
 }
 

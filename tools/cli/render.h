@@ -32,7 +32,9 @@ struct TTileChoice {
     TTileLook Look = TTileLook::Art;
     std::string Folder;
 };
+// An empty value is refused with EmptyTilesText.
 TTileChoice ParseTiles(const std::optional<std::string>& value);
+inline constexpr const char* EmptyTilesText = "--tiles must be art, bitmaps or a folder's name";
 
 // Draws the tiles of `state` with the bitmaps of the chosen folder and saves
 // the map to `outPath` in the format its extension names (".bmp": 24-bit

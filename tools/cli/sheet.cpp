@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "executable_folder.h"
 #include "fonts_ready.h"
+#include "map_link.h"
 #include "map_picture.h"
 #include "picture_export.h"
 #include "picture_file.h"
@@ -33,7 +34,7 @@ QPageSize Paper(const std::optional<std::string>& name) {
 } // namespace
 
 std::vector<std::string> SheetOptions() {
-    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size"};
+    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size", "--web-address"};
 }
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
@@ -63,9 +64,12 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     TMapPicture picture(state);
     picture.SetTileFolder(tiles.Folder);
     picture.DrawMap();
+    const QString address = QString::fromStdString(
+        args.Option("--web-address").value_or(std::string(DefaultWebAddress())));
     const QByteArray pdf = SetupSheetPdf(
-        state, picture.Image(), SheetText(state, QString::fromStdString(session.core.SeedText())),
-        options, SheetPageLayout(paper));
+        state, picture.Image(),
+        SheetWordsToday(state, QString::fromStdString(session.core.SeedText()), address), options,
+        SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
 }

@@ -1,14 +1,31 @@
 // A small client of Chromium's DevTools protocol: starts the system's
 // headless Chromium with a new empty profile, opens pages, and sends
 // commands to them over node's WebSocket (node --experimental-websocket), or
-// the ws module's where node has none.
+// the ws module's where node has none. Every wait has a deadline, so a page
+// or a browser that stops answering fails the test instead of hanging it.
 
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-const Socket = globalThis.WebSocket ?? (await import('ws')).WebSocket;
+// require() rather than import(): only require() looks in NODE_PATH, where
+// Debian's node-ws lives (/usr/share/nodejs).
+const Socket = globalThis.WebSocket ?? createRequire(import.meta.url)('ws').WebSocket;
+
+// The longest any one DevTools command may take to be answered.
+const AnswerDeadline = 60000;
+
+// `promise`, or a failure naming `what` once `ms` milliseconds have passed.
+function withDeadline(promise, ms, what) {
+    let timer;
+    const late = new Promise((_, reject) => {
+        timer = setTimeout(() => reject(new Error(`no answer within ${ms} ms: ${what}`)), ms);
+        timer.unref(); // never what keeps node running
+    });
+    return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
 
 export class Browser {
     static async launch(binary = process.env.CHROMIUM ?? 'chromium') {
@@ -19,6 +36,21 @@ export class Browser {
             '--disable-dev-shm-usage', `--user-data-dir=${profile}`, '--remote-debugging-port=0',
             'about:blank',
         ], { stdio: ['ignore', 'ignore', 'pipe'], detached: true });
+        try {
+            return await Browser.connect(child, profile);
+        } catch (error) {
+            // Never leave a browser behind that did not start as it should.
+            try {
+                process.kill(-child.pid, 'SIGKILL');
+            } catch {
+                // Already gone.
+            }
+            rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+            throw error;
+        }
+    }
+
+    static async connect(child, profile) {
         const endpoint = await new Promise((resolve, reject) => {
             let text = '';
             const timer = setTimeout(() => reject(new Error(`Chromium did not start:\n${text}`)), 20000);
@@ -33,10 +65,10 @@ export class Browser {
             child.once('exit', () => reject(new Error(`Chromium ended:\n${text}`)));
         });
         const browser = new Browser(child, profile, new Socket(endpoint));
-        await new Promise((resolve, reject) => {
+        await withDeadline(new Promise((resolve, reject) => {
             browser.socket.addEventListener('open', resolve, { once: true });
             browser.socket.addEventListener('error', reject, { once: true });
-        });
+        }), 20000, `the DevTools socket ${endpoint}`);
         return browser;
     }
 
@@ -66,7 +98,8 @@ export class Browser {
     send(method, params = {}, sessionId = undefined) {
         const id = this.nextId++;
         this.socket.send(JSON.stringify({ id, method, params, sessionId }));
-        return new Promise((resolve, reject) => this.waiting.set(id, { resolve, reject, method }));
+        const answer = new Promise((resolve, reject) => this.waiting.set(id, { resolve, reject, method }));
+        return withDeadline(answer, AnswerDeadline, method).finally(() => this.waiting.delete(id));
     }
 
     async newPage() {
@@ -80,7 +113,9 @@ export class Browser {
 
     async close() {
         try {
-            await Promise.race([this.send('Browser.close'), new Promise((r) => setTimeout(r, 3000))]);
+            // The browser may go before it answers.
+            await Promise.race([this.send('Browser.close').catch(() => {}),
+                new Promise((r) => setTimeout(r, 3000))]);
         } catch {
             // Already gone.
         }

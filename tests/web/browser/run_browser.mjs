@@ -237,14 +237,37 @@ await step('WebAssembly and JavaScript under 300 KB gzipped, tile art aside', as
     assert.ok(bytes < 300 * 1024, `${bytes} bytes`);
 });
 
-await step('printing shows the set-up sheet alone', async () => {
+// The page paints the engine's sheet plan, the same tavrin-cli paints: as
+// many pages, the same table rows, a QR code of the page's own address and a
+// rotation mark on every tile.
+await step('printing shows the set-up sheet alone, the plan tavrin-cli prints', async () => {
     const page = await open('#12345/1', 1280, 800, false);
     await page.send('Emulation.setEmulatedMedia', { media: 'print' });
-    const shown = await page.evaluate(`[getComputedStyle(document.querySelector('#sheet')).display,
-        getComputedStyle(document.querySelector('main')).display,
-        document.querySelectorAll('#sheet tbody tr').length]`);
-    assert.deepEqual(shown, ['block', 'none', 20]);
+    const shown = await page.evaluate(`JSON.stringify({
+        sheet: getComputedStyle(document.querySelector('#sheet')).display,
+        main: getComputedStyle(document.querySelector('main')).display,
+        pages: document.querySelectorAll('#sheet .sheet-page').length,
+        cells: [...document.querySelectorAll('#sheet text.table')].map((t) => t.textContent),
+        qr: document.querySelectorAll('#sheet .qr path').length,
+        marks: document.querySelector('#sheet .marks').children.length,
+        pageSize: document.querySelector('#page-size').textContent })`);
+    const sheet = JSON.parse(shown);
+    assert.deepEqual([sheet.sheet, sheet.main, sheet.qr, sheet.marks], ['block', 'none', 1, 20]);
+    const pdf = join(artefacts, 'cli-sheet.pdf');
+    execFileSync(cli, ['sheet', '--map', 'seed 12345', '--paper', 'A4', '--out', pdf]);
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'latin1' }))[1]);
+    assert.equal(sheet.pages, pages);
+    const cliText = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'latin1' });
+    assert.equal(sheet.cells.length, 21 * 6);
+    for (let row = 1; row <= 20; row += 1) {
+        const [step, tile, place] = sheet.cells.slice(row * 6, row * 6 + 3);
+        assert.match(cliText, new RegExp(`${step}\\s+${tile}\\s+${place}`), `row ${row}`);
+    }
+    await page.evaluate(`dispatchEvent(new Event('beforeprint'))`);
+    await page.waitFor(`document.querySelectorAll('#sheet .sheet-tiles image').length > 0`);
     writeFileSync(join(artefacts, 'print.png'), await page.screenshot());
+    const printed = await page.send('Page.printToPDF', { preferCSSPageSize: true });
+    writeFileSync(join(artefacts, 'page-sheet.pdf'), Buffer.from(printed.data, 'base64'));
 });
 
 // Two tabs keep maps in turn (A1, B1, A2); a third tab, opened after, lists

@@ -35,6 +35,13 @@ function status(text) {
     $('#status').textContent = text;
 }
 
+// The day as the sheet dates it, yyyy-mm-dd, in the reader's own time.
+function today() {
+    const now = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
+}
+
 // Shows an engine answer: a map, or its refusal with the map shown kept.
 function showAnswer(answer) {
     for (const text of answer.messages)
@@ -59,7 +66,7 @@ function showAnswer(answer) {
     $('#listing').textContent = answer.listing.join('\n');
     showRouteText(null);
     showFigures(answer);
-    fillSheet($('#sheet'), answer);
+    fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
     status(`${answer.name} · ${answer.keyFigures}`);
     changeStored('history', (text) => page.engine.addToHistory(text, answer));
     const address = addressOf(answer);
