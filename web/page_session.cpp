@@ -148,8 +148,7 @@ TPoint TPageSession::ClearingCentre(TLocation location) const {
 
 TSheetPlan TPageSession::SheetPlan(std::string_view paper, std::string_view date,
                                    std::string_view address) const {
-    const std::string seedText = ShownSeed ? SeedMapText({*ShownSeed, ShownNumber}) : std::string();
-    return PlanSheet(*State, SheetWords(*State, seedText, date, address), PaperArea(paper));
+    return PlanSheet(*State, SheetWords(*State, Core->SeedText(), date, address), PaperArea(paper));
 }
 
 } // namespace tavrin::web
