@@ -2,33 +2,33 @@
 
 #include "app_version.h"
 #include "catalogue.h"
-#include "errors.h"
+#include "default_buttons.h"
 #include "executable_folder.h"
+#include "figures_part.h"
+#include "history_store.h"
 #include "listing.h"
-#include "map_texts.h"
+#include "map_commands.h"
+#include "map_file_commands.h"
 #include "map_view.h"
-#include "picture_export_dialog.h"
+#include "picture_commands.h"
 #include "program_end.h"
+#include "route_query.h"
+#include "rx_gradient_caption.h"
 #include "tile_folder.h"
+#include "view_part.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStringDecoder>
 #include <QVBoxLayout>
-#include <cmath>
-#include <exception>
-#include <new>
 
 namespace {
 
@@ -36,207 +36,128 @@ constexpr int Panel1Height = 87;
 constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
 
-// Engine texts are UTF-8 where they hold file paths; a map string read from a
-// file may hold any bytes, which are shown one character per byte.
-QString EngineText(std::string_view text) {
-    const QByteArrayView bytes(text.data(), static_cast<qsizetype>(text.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
-    return decoded;
-}
-
-QAction* MakeAction(QWidget* owner, const char* name, const char* caption, const char* hint,
-                    const QKeySequence& shortcut) {
-    auto* action = new QAction(QString::fromLatin1(caption), owner);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(QString::fromLatin1(hint));
-    action->setStatusTip(QString::fromLatin1(hint));
-    action->setShortcut(shortcut);
-    owner->addAction(action);
-    return action;
-}
-
-// A clearing input's value, truncated toward zero; outside 0..6 it is a range
-// error (checked before the conversion, so no value can overflow it).
-int ClearingValue(double value) {
-    const double whole = std::trunc(value);
-    if (!(whole >= 0 && whole <= 6))
-        throw tavrin::ERangeError();
-    return static_cast<int>(whole);
-}
-
-template <typename T> T* Named(T* object, const char* name) {
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
+// A menu of the menu bar with its items; null stands for a separator.
+QMenu* AddMenu(QMenuBar* bar, const char* title, const char* name,
+               std::initializer_list<QAction*> items) {
+    QMenu* menu = Named(bar->addMenu(QString::fromLatin1(title)), name);
+    for (QAction* item : items) {
+        if (item)
+            menu->addAction(item);
+        else
+            menu->addSeparator();
+    }
+    return menu;
 }
 
 } // namespace
 
 TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& settings,
                QWidget* parent)
-    : QMainWindow(parent), State(state), Dialogs(dialogs), Settings(settings), Store(settings),
-      Picture(state), MapSession(state), Recent(settings), Kept(Store), StoredHistory(Store),
-      SheetPrinting(settings) {
+    : QMainWindow(parent), State(state), Settings(settings), Store(settings), StoredHistory(Store),
+      Picture(state),
+      MapSession(state), Context{*this, state, MapSession, Picture, dialogs, settings, Store},
+      FileCommands(std::make_unique<TMapFileCommands>(Context)),
+      MapCommands(std::make_unique<TMapCommands>(Context, *FileCommands)),
+      PictureCommands(std::make_unique<TPictureCommands>(Context)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
                        .arg(EngineText(tavrin::AppVersion())));
     Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));
     State.Messages = this;
 
-    const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");
-    OpenDialog1 = {QStringLiteral("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), false};
-    SaveDialog1 = {QStringLiteral("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), true};
-    SaveDialog2 = {QStringLiteral("Tavrin Map Files"),
-                   QStringLiteral("bitmap files (*.bmp)|*.bmp|any files (*.*)|*.*"),
-                   QStringLiteral("bmp"), true};
-    SaveDialog3 = PictureExportDialog();
-
     createActions();
-    createMenus();
     createWidgets();
-    createFigureParts();
+    createMenus();
     setTabOrders();
     nameForScreenReaders();
     connectSession();
     // The maps of the last run wait behind Back; the window starts empty.
     MapSession.RestoreHistory(StoredHistory.Read());
-    // A map file dropped on the window is loaded.
-    setAcceptDrops(true);
     // The painted title bar: a gradient from the window-text colour to the
     // caption colour, with the window's caption.
-    RxGradientCaption1 = Named(new TRxGradientCaption(this), "RxGradientCaption1");
-    RxGradientCaption1->setFormCaption(windowTitle());
+    Named(new TRxGradientCaption(this), "RxGradientCaption1")->setFormCaption(windowTitle());
     move(199, 108);
     resize(810, 583 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-    FormCreate();
-    RestoreZoom();
+    ViewPart->RestoreZoom();
 }
 
 TForm1::~TForm1() {
-    KeepDivider();
+    ViewPart->KeepDivider();
     if (State.Messages == this)
         State.Messages = nullptr;
 }
 
 void TForm1::createActions() {
-    A_CreateMap = MakeAction(this, "A_CreateMap", "Create &Map", "Create random map",
-                             QKeySequence(Qt::CTRL | Qt::Key_M));
-    A_Exit = MakeAction(this, "A_Exit", "&Exit", "Exit from program",
-                        QKeySequence(Qt::ALT | Qt::Key_F4));
-    A_LoadMap = MakeAction(this, "A_LoadMap", "&Load Map...", "Load map",
-                           QKeySequence(Qt::CTRL | Qt::Key_L));
-    A_SaveMap = MakeAction(this, "A_SaveMap", "&Save Map...", "Save map",
-                           QKeySequence(Qt::CTRL | Qt::Key_S));
-    A_SaveBmp = MakeAction(this, "A_SaveBmp", "Save Map as .&bmp...", "Save Map as .bmp",
-                           QKeySequence(Qt::CTRL | Qt::Key_B));
-    A_ExportPicture = MakeAction(this, "A_ExportPicture", "E&xport Picture...",
-                                 "Export the map picture as PNG, JPEG, SVG or PDF",
-                                 QKeySequence(Qt::CTRL | Qt::Key_E));
-    A_Print = MakeAction(this, "A_Print", "&Print...", "Print the set-up sheet",
-                         QKeySequence(QKeySequence::Print));
-    A_PrintPreview = MakeAction(this, "A_PrintPreview", "Print Pre&view...",
-                                "Preview the set-up sheet", QKeySequence());
-
-    // The view's zooms and coordinates; they change what is shown, never the map.
-    A_ZoomIn = MakeAction(this, "A_ZoomIn", "Zoom &In", "Zoom in", QKeySequence());
-    A_ZoomIn->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    A_ZoomOut = MakeAction(this, "A_ZoomOut", "Zoom &Out", "Zoom out",
-                           QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    A_ActualSize = MakeAction(this, "A_ActualSize", "&Actual Size", "Show the map at actual size",
-                              QKeySequence(Qt::CTRL | Qt::Key_1));
-    A_FitMap = MakeAction(this, "A_FitMap", "&Fit Map", "Fit the whole map into the window",
-                          QKeySequence(Qt::CTRL | Qt::Key_0));
-    A_ShowCoordinates = MakeAction(this, "A_ShowCoordinates", "Show &Coordinates",
-                                   "Show each tile's column and row on the map", QKeySequence());
+    constexpr auto Ctrl = Qt::CTRL;
+    constexpr auto CtrlShift = Qt::CTRL | Qt::SHIFT;
+    const struct {
+        QAction*& Action;
+        const char *Name, *Caption;
+        QKeySequence Key;
+        const char* Hint;
+    } actions[] = {
+        // clang-format off
+        {A_CreateMap,          "A_CreateMap",          "Create &Map",              Ctrl | Qt::Key_M,        "Create random map"},
+        {A_Exit,               "A_Exit",               "&Exit",                    Qt::ALT | Qt::Key_F4,    "Exit from program"},
+        {A_LoadMap,            "A_LoadMap",            "&Load Map...",             Ctrl | Qt::Key_L,        "Load map"},
+        {A_SaveMap,            "A_SaveMap",            "&Save Map...",             Ctrl | Qt::Key_S,        "Save map"},
+        {A_SaveBmp,            "A_SaveBmp",            "Save Map as .&bmp...",     Ctrl | Qt::Key_B,        "Save Map as .bmp"},
+        {A_ExportPicture,      "A_ExportPicture",      "E&xport Picture...",       Ctrl | Qt::Key_E,        "Export the map picture as PNG, JPEG, SVG or PDF"},
+        {A_Print,              "A_Print",              "&Print...",                QKeySequence::Print,     "Print the set-up sheet"},
+        {A_PrintPreview,       "A_PrintPreview",       "Print Pre&view...",        {},                      "Preview the set-up sheet"},
+        // The view's zooms and marks; they change what is shown, never the map.
+        {A_ZoomIn,             "A_ZoomIn",             "Zoom &In",                 {},                      "Zoom in"},
+        {A_ZoomOut,            "A_ZoomOut",            "Zoom &Out",                Ctrl | Qt::Key_Minus,    "Zoom out"},
+        {A_ActualSize,         "A_ActualSize",         "&Actual Size",             Ctrl | Qt::Key_1,        "Show the map at actual size"},
+        {A_FitMap,             "A_FitMap",             "&Fit Map",                 Ctrl | Qt::Key_0,        "Fit the whole map into the window"},
+        {A_ShowCoordinates,    "A_ShowCoordinates",    "Show &Coordinates",        {},                      "Show each tile's column and row on the map"},
+        {A_ShowCutOff,         "A_ShowCutOff",         "Show Cut-off C&learings",  {},                      "Mark the clearings no road joins to the start"},
+        {A_CopyMapCode,        "A_CopyMapCode",        "&Copy Map Code",           CtrlShift | Qt::Key_C,   "Copy the map's share code to the clipboard"},
+        {A_CopyClassicMapCode, "A_CopyClassicMapCode", "Copy C&lassic Map Code",   {},                      "Copy the 60-character map code to the clipboard"},
+        {A_ShareMap,           "A_ShareMap",           "&Share Map...",            CtrlShift | Qt::Key_S,   "Show the map's code, link and QR code"},
+        {A_KeepMap,            "A_KeepMap",            "&Keep Map...",             Ctrl | Qt::Key_D,        "Keep the map under a name"},
+        {A_PasteMapCode,       "A_PasteMapCode",       "&Paste Map Code",          CtrlShift | Qt::Key_V,   "Load the map code on the clipboard"},
+        {A_CreateMapUntil,     "A_CreateMapUntil",     "Create Map &Until...",     Ctrl | Qt::Key_U,        "Create maps until one meets your criteria"},
+        {A_CreateMapFromSeed,  "A_CreateMapFromSeed",  "Create Map from &Seed...", CtrlShift | Qt::Key_M,   "Create the first map of a seed"},
+        {A_Back,               "A_Back",               "&Back",                    Qt::ALT | Qt::Key_Left,  "Show the map before this one"},
+        {A_Forward,            "A_Forward",            "&Forward",                 Qt::ALT | Qt::Key_Right, "Show the map after this one"},
+        // clang-format on
+    };
+    for (const auto& [action, name, caption, key, hint] : actions) {
+        action = new QAction(QString::fromLatin1(caption), this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setToolTip(QString::fromLatin1(hint));
+        action->setStatusTip(QString::fromLatin1(hint));
+        action->setShortcut(key);
+        addAction(action);
+    }
+    A_ZoomIn->setShortcuts({QKeySequence(Ctrl | Qt::Key_Plus), QKeySequence(Ctrl | Qt::Key_Equal)});
     A_ShowCoordinates->setCheckable(true);
-
-    Bind(A_CreateMap, &TForm1::A_CreateMapExecute);
-    Bind(A_Exit, &TForm1::A_ExitExecute);
-    Bind(A_LoadMap, &TForm1::A_LoadMapExecute);
-    Bind(A_SaveMap, &TForm1::A_SaveMapExecute);
-    Bind(A_SaveBmp, &TForm1::A_SaveBmpExecute);
-
-    A_CopyMapCode = MakeAction(this, "A_CopyMapCode", "&Copy Map Code",
-                               "Copy the map's share code to the clipboard",
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    A_CopyClassicMapCode =
-        MakeAction(this, "A_CopyClassicMapCode", "Copy C&lassic Map Code",
-                   "Copy the 60-character map code to the clipboard", QKeySequence());
-    A_ShareMap =
-        MakeAction(this, "A_ShareMap", "&Share Map...", "Show the map's code, link and QR code",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    A_KeepMap = MakeAction(this, "A_KeepMap", "&Keep Map...", "Keep the map under a name",
-                           QKeySequence(Qt::CTRL | Qt::Key_D));
-    A_PasteMapCode =
-        MakeAction(this, "A_PasteMapCode", "&Paste Map Code", "Load the map code on the clipboard",
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    A_CreateMapFromSeed = MakeAction(this, "A_CreateMapFromSeed", "Create Map from &Seed...",
-                                     "Create the first map of a seed",
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    A_Back = MakeAction(this, "A_Back", "&Back", "Show the map before this one",
-                        QKeySequence(Qt::ALT | Qt::Key_Left));
-    A_Forward = MakeAction(this, "A_Forward", "&Forward", "Show the map after this one",
-                           QKeySequence(Qt::ALT | Qt::Key_Right));
+    A_ShowCutOff->setCheckable(true);
     // Back and Forward are enabled while there is a map to step to.
     A_Back->setEnabled(false);
     A_Forward->setEnabled(false);
 
-    Bind(A_CopyMapCode, &TForm1::A_CopyMapCodeExecute);
-    Bind(A_PasteMapCode, &TForm1::A_PasteMapCodeExecute);
-    Bind(A_CopyClassicMapCode, &TForm1::A_CopyClassicMapCodeExecute);
-    Bind(A_ShareMap, &TForm1::A_ShareMapExecute);
-    Bind(A_KeepMap, &TForm1::A_KeepMapExecute);
-    Bind(A_CreateMapFromSeed, &TForm1::A_CreateMapFromSeedExecute);
-    Bind(A_Back, &TForm1::A_BackExecute);
-    Bind(A_Forward, &TForm1::A_ForwardExecute);
-    Bind(A_ExportPicture, &TForm1::A_ExportPictureExecute);
-    Bind(A_Print, &TForm1::A_PrintExecute);
-    Bind(A_PrintPreview, &TForm1::A_PrintPreviewExecute);
-}
-
-void TForm1::createMenus() {
-    File1 = Named(menuBar()->addMenu(QStringLiteral("&File")), "File1");
-    File1->addAction(A_LoadMap);
-    RecentMaps1 = Named(File1->addMenu(QStringLiteral("&Recent Maps")), "RecentMaps1");
-    UpdateRecentMenu();
-    File1->addAction(A_SaveMap);
-    File1->addAction(A_SaveBmp);
-    File1->addAction(A_ExportPicture);
-    File1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    File1->addAction(A_Print);
-    File1->addAction(A_PrintPreview);
-    File1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    File1->addAction(A_Exit);
-    // Alt+E stays the Exit button's access key.
-    Edit1 = Named(menuBar()->addMenu(QStringLiteral("E&dit")), "Edit1");
-    Edit1->addAction(A_CopyMapCode);
-    Edit1->addAction(A_CopyClassicMapCode);
-    Edit1->addAction(A_PasteMapCode);
-    Edit1->addSeparator();
-    Edit1->addAction(A_ShareMap);
-    Map1 = Named(menuBar()->addMenu(QStringLiteral("&Map")), "Map1");
-    Map1->addAction(A_CreateMap);
-    Map1->addAction(A_CreateMapFromSeed);
-    Map1->addSeparator();
-    Map1->addAction(A_Back);
-    Map1->addAction(A_Forward);
-    Map1->addSeparator();
-    Map1->addAction(A_KeepMap);
-    KeptMaps1 = Named(Map1->addMenu(QStringLiteral("Kep&t Maps")), "KeptMaps1");
-    RemoveKeptMap1 = Named(Map1->addMenu(QStringLiteral("&Remove Kept Map")), "RemoveKeptMap1");
-    UpdateKeptMenu();
-    // Another window may have kept or removed maps since.
-    connect(Map1, &QMenu::aboutToShow, this, &TForm1::UpdateKeptMenu);
-    View1 = Named(menuBar()->addMenu(QStringLiteral("&View")), "View1");
-    View1->addAction(A_ZoomIn);
-    View1->addAction(A_ZoomOut);
-    View1->addAction(A_ActualSize);
-    View1->addAction(A_FitMap);
-    View1->addSeparator();
-    View1->addAction(A_ShowCoordinates);
+    Context.Bind(A_CreateMap, [this] { MapSession.CreateMap(); });
+    Context.Bind(A_Exit, [this] { close(); });
+    TMapFileCommands& files = *FileCommands;
+    Context.Bind(A_LoadMap, [&files] { files.LoadMap(); });
+    Context.Bind(A_SaveMap, [&files] { files.SaveMap(); });
+    Context.Bind(A_SaveBmp, [&files] { files.SaveBmp(); });
+    TPictureCommands& picture = *PictureCommands;
+    Context.Bind(A_ExportPicture, [&picture] { picture.ExportPicture(); });
+    Context.Bind(A_Print, [&picture] { picture.Print(); });
+    Context.Bind(A_PrintPreview, [&picture] { picture.PrintPreview(); });
+    TMapCommands& maps = *MapCommands;
+    Context.Bind(A_CopyMapCode, [&maps] { maps.CopyMapCode(); });
+    Context.Bind(A_PasteMapCode, [&maps] { maps.PasteMapCode(); });
+    Context.Bind(A_CopyClassicMapCode, [&maps] { maps.CopyClassicMapCode(); });
+    Context.Bind(A_ShareMap, [&maps] { maps.ShareMap(); });
+    Context.Bind(A_KeepMap, [&maps] { maps.KeepMap(); });
+    Context.Bind(A_CreateMapFromSeed, [&maps] { maps.CreateMapFromSeed(); });
+    Context.Bind(A_Back, [&maps] { maps.Back(); });
+    Context.Bind(A_Forward, [&maps] { maps.Forward(); });
+    Context.Bind(A_CreateMapUntil, [this] { Figures->CreateMapUntil(); });
 }
 
 void TForm1::createWidgets() {
@@ -260,12 +181,10 @@ void TForm1::createWidgets() {
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     ScrollBox1 = new TMapView(Splitter1);
-    connectView();
 
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({MemoWidth, 678});
-    RestoreDivider();
 
     Panel1 = Named(new QFrame(central), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -283,35 +202,7 @@ void TForm1::createWidgets() {
     btnExit = Named(new QPushButton(A_Exit->text(), Panel2), "btnExit");
     btnExit->setGeometry(8, 8, 75, 25);
 
-    Label1 = Named(new QLabel(QStringLiteral("From"), Panel1), "Label1");
-    Label1->move(16, 44);
-    Label2 = Named(new QLabel(QStringLiteral("To"), Panel1), "Label2");
-    Label2->move(16, 68);
-
-    cbFromTile = Named(new QComboBox(Panel1), "cbFromTile");
-    cbFromTile->setGeometry(48, 40, 145, 21);
-    cbToTile = Named(new QComboBox(Panel1), "cbToTile");
-    cbToTile->setGeometry(48, 64, 145, 21);
-    for (QComboBox* list : {cbFromTile, cbToTile}) {
-        list->setEditable(false);
-        list->setMaxVisibleItems(tavrin::TileCount);
-    }
-
-    edFromClearing = Named(new tavrin::TRxSpinEdit(Panel1), "edFromClearing");
-    edFromClearing->setGeometry(200, 40, 41, 21);
-    edToClearing = Named(new tavrin::TRxSpinEdit(Panel1), "edToClearing");
-    edToClearing->setGeometry(200, 64, 41, 21);
-    for (tavrin::TRxSpinEdit* clearing : {edFromClearing, edToClearing}) {
-        clearing->setMinValue(1);
-        clearing->setMaxValue(6);
-        clearing->setValue(1);
-        clearing->setMaxLength(1);
-    }
-
-    btnFindPath =
-        Named(new QPushButton(QStringLiteral("Find shortest path"), Panel1), "btnFindPath");
-    btnFindPath->setGeometry(248, 40, 121, 25);
-    btnFindPath->setEnabled(false);
+    RouteQuery = new TRouteQuery(Panel1, *ScrollBox1, Context);
 
     // Buttons bound to an action take its caption and its hint as tooltip.
     const std::pair<QPushButton*, QAction*> bound[] = {
@@ -325,117 +216,91 @@ void TForm1::createWidgets() {
     // neither, so the menu takes it, as menus do. The caption still shows M
     // as its access key.
     btnCreateMap->setShortcut(QKeySequence());
-    // The button has no hint; the status bar says what it does.
-    btnFindPath->setStatusTip(
-        QStringLiteral("Show the shortest road route from the From clearing to the To clearing"));
-    Bind(btnFindPath, &TForm1::btnFindPathClick);
+    // Enter that no control took presses Create Map, Esc presses Exit; the
+    // listing keeps both keys.
+    new TDefaultButtons(this, btnCreateMap, btnExit, Memo1);
 
-    // The status bar tells where the map shown stands in the history and
-    // where it came from, names it by its seed when it has one, and shows
-    // the zoom in use.
-    lblMapPlace = Named(new QLabel(statusBar()), "lblMapPlace");
-    statusBar()->addPermanentWidget(lblMapPlace);
-    lblSeed = Named(new QLabel(statusBar()), "lblSeed");
-    statusBar()->addPermanentWidget(lblSeed);
-    lblZoom = Named(new QLabel(statusBar()), "lblZoom");
-    statusBar()->addPermanentWidget(lblZoom);
+    // The status bar shows the key figures, tells where the map shown stands
+    // in the history and where it came from, names it by its seed when it
+    // has one, and shows the zoom in use.
+    Figures = new TFiguresPart(*this, *ScrollBox1, A_ShowCutOff, Context);
+    for (auto [label, name] : {std::pair{&lblMapPlace, "lblMapPlace"},
+                               std::pair{&lblSeed, "lblSeed"}, std::pair{&lblZoom, "lblZoom"}})
+        statusBar()->addPermanentWidget(*label = Named(new QLabel(statusBar()), name));
+    ViewPart =
+        new TViewPart(*ScrollBox1, *Splitter1, lblZoom,
+                      {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, A_ShowCoordinates}, Settings);
+}
+
+void TForm1::createMenus() {
+    QMenu* file =
+        AddMenu(menuBar(), "&File", "File1",
+                {A_LoadMap, FileCommands->RecentMenu()->menuAction(), A_SaveMap, A_SaveBmp,
+                 A_ExportPicture, nullptr, A_Print, A_PrintPreview, nullptr, A_Exit});
+    file->actions()[5]->setObjectName(QStringLiteral("N2"));
+    file->actions()[8]->setObjectName(QStringLiteral("N1"));
+    // Alt+E stays the Exit button's access key.
+    AddMenu(menuBar(), "E&dit", "Edit1",
+            {A_CopyMapCode, A_CopyClassicMapCode, A_PasteMapCode, nullptr, A_ShareMap});
+    QMenu* map = AddMenu(menuBar(), "&Map", "Map1",
+                         {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back,
+                          A_Forward, nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
+                          MapCommands->RemoveKeptMenu()->menuAction()});
+    // Another window may have kept or removed maps since.
+    connect(map, &QMenu::aboutToShow, MapCommands.get(), &TMapCommands::UpdateKeptMenu);
+    AddMenu(menuBar(), "&View", "View1",
+            {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, nullptr, A_ShowCoordinates, A_ShowCutOff,
+             nullptr, Figures->DockAction()});
 }
 
 void TForm1::setTabOrders() {
-    QWidget* const order[] = {Memo1,          ScrollBox1,   btnCreateMap, btnSaveMap, btnExit,
-                              edFromClearing, edToClearing, btnFindPath,  cbFromTile, cbToTile};
+    const auto query = RouteQuery->TabChain();
+    QWidget* const order[] = {Memo1,    ScrollBox1, btnCreateMap, btnSaveMap, btnExit,
+                              query[0], query[1],   query[2],     query[3],   query[4]};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
 
-void TForm1::FormCreate() {
-    for (int tile = 1; tile <= tavrin::TileCount; ++tile) {
-        const QString token = EngineText(tavrin::TileFileNames[tile]);
-        cbFromTile->addItem(token);
-        cbToTile->addItem(token);
-    }
-    cbFromTile->setCurrentIndex(tavrin::StartTile - 1);
-    cbToTile->setCurrentIndex(tavrin::StartTile - 1);
-}
-
-void TForm1::FormActivate() {
-    setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-void TForm1::ShowMessage(std::string_view text) {
-    Dialogs.ShowMessage(this, EngineText(text));
-}
-
-void TForm1::Bind(QAction* action, void (TForm1::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { RunCommand(handler); });
-}
-
-void TForm1::Bind(QPushButton* button, void (TForm1::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { RunCommand(handler); });
-}
-
-void TForm1::RunCommand(void (TForm1::*handler)()) {
-    RunCommand([this, handler] { (this->*handler)(); });
-}
-
-void TForm1::RunCommand(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const std::bad_alloc&) {
-        Dialogs.ShowError(this, EngineText(tavrin::ErrorSentence("Out of memory")));
-    } catch (const std::exception& error) {
-        // The engine's errors (range, overflow), the file layer's (input and
-        // output, invalid bitmap) and anything else: shown, never fatal.
-        Dialogs.ShowError(this, EngineText(tavrin::ErrorSentence(error.what())));
-    }
-}
-
-void TForm1::A_CreateMapExecute() {
-    MapSession.CreateMap();
-}
-
-void TForm1::A_ExitExecute() {
-    close();
-}
-
-// Closing the main window ends the program, whatever else is open or
-// running.
-void TForm1::closeEvent(QCloseEvent* event) {
-    QMainWindow::closeEvent(event);
-    if (event->isAccepted())
-        EndProgram();
-}
-
-void TForm1::btnFindPathClick() {
-    // A tile index outside the list (no selection) or a clearing outside
-    // 0..6 is a range error.
-    const tavrin::TLocation from = tavrin::LocationFrom(cbFromTile->currentIndex() + 1,
-                                                        ClearingValue(edFromClearing->value()));
-    const tavrin::TLocation to =
-        tavrin::LocationFrom(cbToTile->currentIndex() + 1, ClearingValue(edToClearing->value()));
-    tavrin::TRoute route{};
-    tavrin::FindShortestPath(State, from, to, route);
-    // The answer goes on the map before the box opens, so both are seen.
-    ScrollBox1->SetRouteMarks(
-        tavrin::RouteAnswerMarks(State, ScrollBox1->Places(), from, to, route));
-    Dialogs.ShowMessage(this, EngineText(tavrin::RouteAnswer(route)));
+// The names a screen reader gives the controls without a caption; buttons
+// and menu items are read by their captions.
+void TForm1::nameForScreenReaders() {
+    const std::pair<QWidget*, const char*> names[] = {
+        {Memo1, "Tile listing"}, {ScrollBox1, "Map"}, {lblSeed, "Map seed"}, {lblZoom, "Zoom"}};
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(QString::fromLatin1(name));
+    Memo1->setAccessibleDescription(
+        QStringLiteral("Each tile's name, column, row and rotation on the map"));
 }
 
 // The window follows the session: the map is listed and drawn when it
-// changes; Back and Forward are enabled while there is a map that way; the
-// status bar names the map; the history is written to the settings at every
-// change, so that nothing is lost however the program ends.
+// changes; Back and Forward are enabled while there is a map that way, and
+// the empty view offers Back; the status bar names the map; the history is
+// written to the settings at every change, so that nothing is lost however
+// the program ends.
 void TForm1::connectSession() {
     connect(&MapSession, &TMapSession::mapChanged, this, &TForm1::ShowSessionMap);
     connect(&MapSession, &TMapSession::historyChanged, this, [this] {
         A_Back->setEnabled(MapSession.CanGoBack());
         A_Forward->setEnabled(MapSession.CanGoForward());
+        ScrollBox1->SetBackOffered(MapSession.CanGoBack());
     });
     connect(&MapSession, &TMapSession::namingChanged, this, [this] {
         lblSeed->setText(MapSession.SeedText());
         lblMapPlace->setText(MapSession.PlaceText());
-        SayIfUnsaved(StoredHistory.Follow(MapSession.History().Kept()));
+        Context.SayIfUnsaved(StoredHistory.Follow(MapSession.History().Kept()));
     });
+}
+
+void TForm1::SetSearchLimit(std::int64_t limit) {
+    Figures->SetSearchLimit(limit);
+}
+
+void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes) {
+    MapCommands->OpenStartArgument(argument, bytes);
+}
+
+void TForm1::ShowMessage(std::string_view text) {
+    Context.Dialogs.ShowMessage(this, EngineText(text));
 }
 
 // As Create Map ends: the listing, the drawing, then the route query opens
@@ -444,13 +309,14 @@ void TForm1::connectSession() {
 // The route search needs the tiles alone, not their picture: the query is
 // enabled before the drawing, which may fail on a tile's bitmap.
 void TForm1::ShowSessionMap() {
-    RunCommand([this] {
+    Context.Run([this] {
         ListTiles();
-        btnFindPath->setEnabled(true);
+        RouteQuery->MapShown();
         DrawMap();
     });
 }
 
+// Replaces the memo's lines with the 20 lines of the tile listing.
 void TForm1::ListTiles() {
     QStringList lines;
     for (const std::string& line : tavrin::TileListing(State))
@@ -473,34 +339,7 @@ void TForm1::ShowPicture() {
     const QImage& image = Picture.Image();
     if (!image.isNull())
         ScrollBox1->SetMap(image, State);
-    ShowMapFigures();
-}
-
-bool TForm1::FocusInMemo() const {
-    const QWidget* focus = focusWidget();
-    return focus && (focus == Memo1 || Memo1->isAncestorOf(focus));
-}
-
-// Keys that no control took: Enter is the default button's (Create Map) and
-// Esc the cancel button's (Exit). Enter on another button presses that
-// button; in the memo neither key does anything. An open drop-down list keeps
-// Esc to itself, so it never arrives here.
-void TForm1::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!plain || (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape)) {
-        QMainWindow::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    if (FocusInMemo())
-        return;
-    if (key == Qt::Key_Escape) {
-        btnExit->click();
-        return;
-    }
-    auto* button = qobject_cast<QPushButton*>(focusWidget());
-    (button ? button : btnCreateMap)->click();
+    Figures->ShowFigures();
 }
 
 // FormActivate runs when the window becomes the program's active window: at
@@ -523,6 +362,18 @@ void TForm1::changeEvent(QEvent* event) {
         FormActivate();
     ShownBefore = true;
     FocusWithOwnWindow = false;
+}
+
+void TForm1::FormActivate() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+// Closing the main window ends the program, whatever else is open or
+// running.
+void TForm1::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        EndProgram();
 }
 
 // Panel2 stays at the right edge of Panel1 at its full height.

@@ -1,7 +1,6 @@
 #include "map_view.h"
 
 #include "clearing_layout.h"
-#include "cut_off_marks.h"
 #include "listing.h"
 
 #include <QHelpEvent>
@@ -211,14 +210,21 @@ void TMapView::paintEvent(QPaintEvent* event) {
     PaintPicture(painter, event->rect());
     const QTransform toView = ToViewTransform();
     if (PlacesKnown)
-        PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
+        tavrin::PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
     tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
     if (Coordinates && PlacesKnown)
         tavrin::PaintCoordinates(painter, toView, TilePlaces);
 }
 
-QString TMapView::EmptyViewText() {
-    return QStringLiteral("Create Map (Ctrl+M) lays out a new map");
+QString TMapView::EmptyViewText() const {
+    const QString create = QStringLiteral("Create Map (Ctrl+M) lays out a new map");
+    return BackOffered ? create + QStringLiteral("\nBack (Alt+Left) brings back the last one")
+                       : create;
+}
+
+void TMapView::SetBackOffered(bool offered) {
+    BackOffered = offered;
+    viewport()->update();
 }
 
 // A picture smaller than the view moves to stay centred.

@@ -3,8 +3,9 @@
 // view and never the picture, with the answer to the last route query and, on
 // request, the tiles' coordinates drawn over it; and clearings to point at.
 //
-// Before the first map the view says how to make one; a map smaller than the
-// view is shown centred.
+// Before the first map the view says how to make one, and how to bring back
+// the last map when there is one to go back to; a map smaller than the view
+// is shown centred.
 //
 // Zoom: Zoom In and Zoom Out step through ZoomSteps, Actual Size shows 100%,
 // Fit Map scales the whole picture into the view and keeps it fitted while
@@ -49,7 +50,7 @@ public:
     void SetRouteMarks(tavrin::TRouteMarks marks);
     const tavrin::TRouteMarks& RouteMarks() const { return Marks; }
 
-    // The cut-off clearings marked over the picture (cut_off_marks.h); a new
+    // The cut-off clearings marked over the picture (PaintCutOffMarks); a new
     // map keeps them until they are set again.
     void SetCutOffMarks(std::vector<tavrin::TPoint> points);
     const std::vector<tavrin::TPoint>& CutOffMarks() const { return CutOff; }
@@ -69,8 +70,10 @@ public:
     // each axis where the scaled picture is smaller than the view.
     QPoint Origin() const;
 
-    // What the view says while it has no map.
-    static QString EmptyViewText();
+    // What the view says while it has no map; it offers Back while Back has
+    // a map to bring back.
+    QString EmptyViewText() const;
+    void SetBackOffered(bool offered);
     // Between viewport and picture coordinates at the current zoom and scroll.
     QPointF ToPicture(QPointF viewportPoint) const;
     QPointF ToViewport(tavrin::TPoint picturePoint) const;
@@ -112,6 +115,7 @@ private:
     tavrin::TRouteMarks Marks;
     std::vector<tavrin::TPoint> CutOff;
     bool Coordinates = false;
+    bool BackOffered = false;
 
     tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;
     double CurrentScale = 1.0;

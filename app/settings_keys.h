@@ -35,6 +35,9 @@ inline const QString MapFigures = QStringLiteral("View/MapFigures");
 // Create Map Until's criteria, as tavrin-cli's --where reads them.
 inline const QString CreateUntilCriteria = QStringLiteral("Map/CreateUntilCriteria");
 
+// Where the web page is served, for map links (Share Map's setting).
+inline const QString WebAddress = QStringLiteral("Share/WebAddress");
+
 // The set-up sheet's print options.
 inline const QString SheetTileBitmaps = QStringLiteral("Sheet/TileBitmaps");
 inline const QString SheetTileMillimetres = QStringLiteral("Sheet/TileMillimetres");

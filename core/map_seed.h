@@ -3,6 +3,8 @@
 // random generator was set to seed N is "Seed N, map k", the same map that
 // the k-th line of `tavrin-cli generate --seed N --count k` prints. Plain C++.
 
+#include "map_code_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,5 +24,6 @@ std::string SeedText(const TSeedPosition& position);
 // included, is no seed.
 std::optional<std::uint32_t> ParseSeed(std::string_view text);
 
-// The answer to an entry that ParseSeed refuses.
-inline constexpr const char* SeedRangeText = "A seed is a whole number from 0 to 4294967295.";
+// The answer to an entry that ParseSeed refuses: the finder's, which gives
+// it to a seed typed in any text.
+using tavrin::SeedRangeText;

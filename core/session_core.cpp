@@ -3,7 +3,6 @@
 #include "acceptance.h"
 #include "map_code_text.h"
 #include "map_string.h"
-#include "share_code.h"
 
 namespace tavrin {
 
@@ -62,13 +61,14 @@ bool TSessionCore::LoadMapLine(std::string_view line, std::string file, std::str
 }
 
 // An address with nothing after its "#" asks for no map; any other text
-// without one is answered in its source's words. A share code or link with
-// a mistake is never read as another map.
+// without one is answered in its source's words. What the finder refuses (a
+// share code or link with a mistake, a seed form out of range) is answered
+// with its reason and never read as another map.
 TOpenAnswer TSessionCore::OpenText(std::string_view bytes, TTextSource source) {
     const TMapCodeSearch search = FindMapCode(bytes);
     if (!search.Found) {
-        if (search.Mistake)
-            return {TOpenEnd::Refused, ShareCodeMistakeText};
+        if (search.Refusal)
+            return {TOpenEnd::Refused, search.Refusal};
         if (source == TTextSource::Address &&
             bytes.find_first_not_of(" \t\r\n") == std::string_view::npos)
             return {TOpenEnd::NoAddress, {}};

@@ -23,6 +23,10 @@ const QColor NotJoinedColour(220, 20, 20);
 const QColor Casing(255, 255, 255, 220);
 const QColor LabelInk(20, 20, 20);
 const QColor LabelGround(255, 255, 255, 215);
+const QColor CutOffColour(120, 20, 160);
+const QColor CutOffCasing(255, 255, 255, 220);
+constexpr double CutOffMinRadius = 9.0; // on the device
+constexpr double CutOffClearance = 5.0;
 
 // Coordinates labels keep one size on screen.
 constexpr int CoordinatesPixels = 12;
@@ -238,9 +242,42 @@ TRouteMarks RouteAnswerMarks(const TMapState& state, const TMapPlaces& places, T
     return route.Live ? FoundRouteMarks(state, places, route) : NotJoinedMarks(places, from, to);
 }
 
+void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
+                      const std::vector<TPoint>& points) {
+    if (points.empty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The cross sits on the ring's upper right.
+    const double radius =
+        std::max((tileart::ClearingRadius + CutOffClearance) * scale, CutOffMinRadius);
+    const double arm = std::max(3.5, radius * 0.3);
+    const QPointF badge(radius * 0.7071, -radius * 0.7071);
+    for (const TPoint& point : points) {
+        const QPointF centre = toView.map(ToQt(point));
+        for (const auto& [colour, width] :
+             {std::pair{CutOffCasing, 5.5}, std::pair{CutOffColour, 2.5}}) {
+            QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap);
+            pen.setCosmetic(true);
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(centre, radius, radius);
+            const QPointF at = centre + badge;
+            painter.drawLine(at + QPointF(-arm, -arm), at + QPointF(arm, arm));
+            painter.drawLine(at + QPointF(-arm, arm), at + QPointF(arm, -arm));
+        }
+    }
+    painter.restore();
+}
+
 void DrawRouteMarks(QImage& picture, const TRouteMarks& marks) {
     QPainter painter(&picture);
     PaintRouteMarks(painter, QTransform(), 1.0, marks);
+}
+
+void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points) {
+    QPainter painter(&picture);
+    PaintCutOffMarks(painter, QTransform(), 1.0, points);
 }
 
 } // namespace tavrin

@@ -1,6 +1,7 @@
 #pragma once
 // What is drawn over a map picture: the answer to a route query and, on
-// request, every tile's column and row. The marks are kept in picture
+// request, the clearings no road joins to the start and every tile's column
+// and row. The marks are kept in picture
 // coordinates and painted through a transform to the device, with lines and
 // texts of a fixed size on the device. The map view paints them over the
 // picture on screen, never into it; tavrin-cli render paints them onto the
@@ -73,7 +74,13 @@ void PaintCoordinates(QPainter& painter, const QTransform& toView, const TMapPla
 // The text of one tile's coordinates: "-2/1".
 QString CoordinatesText(const TTilePlace& place);
 
+// A cross in a ring on each cut-off clearing (CutOffPoints); the ring clears
+// the clearing's own circle, so its number stays readable.
+void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
+                      const std::vector<TPoint>& points);
+
 // The marks painted onto the picture itself, at its own scale.
 void DrawRouteMarks(QImage& picture, const TRouteMarks& marks);
+void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points);
 
 } // namespace tavrin

@@ -1,38 +1,47 @@
 #pragma once
 // The share code: a map written for people to pass on by chat, on paper or
 // aloud. Only digits and the letters of Crockford's base-32 alphabet (no I,
-// L, O or U), upper case, in groups of 4 or 5 joined by hyphens, with two
-// check symbols at the end.
+// L, O or U), upper case, in groups of 4 or 5 joined by hyphens.
 //
 // What it holds: exactly the 60 bytes of the map string, so every map the
-// map string can hold has a share code and reads back byte for byte. A map
-// as the generator makes it (tile 11 at column 0, row 0, the other tiles one
-// connected cluster around it) is written as the shape of the cluster, the
-// tile in each of its cells and the rotations: about 32 symbols. A cluster
-// elsewhere on the grid adds its start cell; any other map takes each tile's
-// column and row whole (about 75 symbols).
+// map string can hold has a share code and reads back byte for byte. Its
+// length tells its form, and only four lengths are codes:
+// - 36 symbols: a map as the generator makes it (tile 11 at column 0, row 0,
+//   the other tiles one connected cluster around it), written as the shape
+//   of the cluster, the tile in each of its cells and the rotations;
+// - 42: any other cluster, with its start cell;
+// - 80: tiles anywhere, each tile's column, row and rotation whole;
+// - 104: any 60 bytes.
+// The lengths lie at least two apart, so a symbol left out or typed twice
+// never gives another code, and a far-flung map cannot pass for a generated
+// one. The number is padded with zeros in front to the form's length; a
+// code whose number does not fit is of the next form.
 //
-// The check: taken as elements of GF(32), the symbols x_i (i counted from
-// the last symbol, 0 up) satisfy  sum x_i = 0  and  sum a^i x_i = 0  for a
-// primitive element a. A single wrong symbol changes the first sum; two
-// different neighbours swapped leave it and change the second by
-// a^i (1 + a)(x + y), a product of non-zero elements. So every such mistake
-// is refused, and a random string passes only one time in 1024.
+// The check: the symbols are taken in pairs as elements y_i of GF(1024) (i
+// counted from the last pair, 0 up), and the last two pairs are chosen so
+// that  sum y_i = 0  and  sum a^i y_i = 0  for a primitive element a. One or
+// two wrong pairs always break one of the sums (two equal errors e at i and
+// j leave the second at e (a^i + a^j), which is zero only when i = j modulo
+// 1023), so any two wrong symbols, and any two symbols swapped, near or
+// far, are refused. A random string of a code's length passes one time in
+// 2^20, and fewer still read as a map whose code it is.
 
 #include "errors.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tavrin {
 
 inline constexpr std::string_view ShareCodeAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 inline constexpr std::string_view ShareLinkScheme = "tavrin:";
 inline constexpr const char* ShareCodeMistakeText = "This map code has a mistake in it";
-// Longer than any share code, hyphens included.
-inline constexpr std::size_t MaxShareCodeChars = 128;
+// The symbols of a generated map's code; the other forms are longer.
+inline constexpr std::size_t GeneratedShareCodeSymbols = 36;
+// Longer than any share code, hyphens included (104 symbols, 25 hyphens).
+inline constexpr std::size_t MaxShareCodeChars = 130;
 
 // A share code that fails its check or holds no map.
 class EShareCodeMistake : public ETavrinError {
@@ -53,9 +62,14 @@ std::string ShareCodeSymbols(std::string_view mapString);
 // "tavrin:" and the share code.
 std::string ShareLink(std::string_view mapString);
 
-// The map string of a share code. Hyphens may be left out; when there are
-// any, they stand exactly where ShareCode puts them. Raises
-// EShareCodeMistake for anything that is not a share code ShareCode made.
+// The map string of a share code of the current form. Hyphens may be left
+// out; when there are any, they stand exactly where ShareCode puts them.
+// None for anything that is not a share code ShareCode made.
+std::optional<std::string> ReadShareCode(std::string_view code);
+
+// The map string of a code the program stored (kept maps, history): of the
+// current form, or of the earlier one (old_share_code.h) whatever its map.
+// Raises EShareCodeMistake for anything else. Text goes to FindMapCode.
 std::string MapStringOfShareCode(std::string_view code);
 
 // The code's groups: 4 symbols each, the first (length mod 4) of them 5.

@@ -2,6 +2,7 @@
 
 #include "descriptor.h"
 #include "in_out_error.h"
+#include "interrupted_saves.h"
 
 #include <atomic>
 #include <cerrno>
@@ -13,6 +14,7 @@
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tavrin {
 namespace {
@@ -210,6 +212,7 @@ TFileSave::TFileSave(const std::string& path) : path_(path) {
     target_ = target.Path;
     directory_ = DirectoryOf(target_);
     fd_ = std::make_unique<TDescriptor>(CreateTemp(directory_, path, temp_), path);
+    slot_ = files::RegisterSaveInProgress(temp_);
     if (target.Exists) {
         const struct stat& was = target.Info;
         if ((was.st_uid != ::geteuid() || was.st_gid != ::getegid()) &&
@@ -219,6 +222,7 @@ TFileSave::TFileSave(const std::string& path) : path_(path) {
         if (::fchmod(fd_->Get(), was.st_mode & 07777) != 0) {
             const int error = errno;
             ::unlink(temp_.c_str());
+            files::ReleaseSaveInProgress(slot_);
             ThrowInOutError(error, path);
         }
     }
@@ -227,6 +231,7 @@ TFileSave::TFileSave(const std::string& path) : path_(path) {
 TFileSave::~TFileSave() {
     if (!temp_.empty())
         ::unlink(temp_.c_str());
+    files::ReleaseSaveInProgress(slot_);
 }
 
 void TFileSave::Write(std::string_view bytes) {
@@ -251,6 +256,7 @@ void TFileSave::Commit() {
     if (::rename(temp_.c_str(), target_.c_str()) != 0)
         ThrowInOutError(errno, path_);
     temp_.clear();
+    files::ReleaseSaveInProgress(std::exchange(slot_, -1));
     SyncDirectory(directory_);
 }
 

@@ -20,7 +20,8 @@
 // A folder, or an existing file the user may not write, answers "File access
 // denied". A file-size limit reads as "Disk full" and never ends the program
 // (SIGXFSZ is ignored from the first save on, where it still had its default
-// action). No temporary file outlives a save. Every failure raises
+// action). No temporary file outlives a save, not even one that SIGINT,
+// SIGTERM or SIGHUP ends (interrupted_saves.h). Every failure raises
 // EInOutError naming `path`.
 
 #include <memory>
@@ -55,6 +56,7 @@ private:
     std::string target_;    // the name that is replaced; empty when written in place
     std::string temp_;      // the temporary file beside target_
     std::string directory_; // target_'s folder
+    int slot_ = -1;         // temp_'s slot among the saves in progress
     std::unique_ptr<files::TDescriptor> fd_;
 };
 

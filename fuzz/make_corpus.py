@@ -149,23 +149,32 @@ for name, data in criteria.items():
 
 # --- pasted text: every form the map code finder knows, with words around,
 # and what only looks like one.
-CODE = b'M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWEX'  # seed 12345, map 1
+CODE = b'EHPG-50N5-EWD4-1BQN-AP46-PCQX-P4CH-7084-0N77'  # seed 12345, map 1
+OLD_CODE = b'M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWEX'  # the same, as codes were written before
+BACKTICKS = b'cbfadfdbgaefdcjbdgacj`ei`dheaeddhcdebffedeeeiebhcefccgbeidei'  # seed 31968000
 texts = {
     'share_code.txt': CODE,
     'share_code_lower_no_hyphens.txt': CODE.replace(b'-', b'').lower(),
     'share_code_in_words.txt': b'Try this map: ' + CODE + b' (it is good)\n',
+    'share_code_wrapped.txt': b'map: ' + CODE[:10] + b'\r\n' + CODE[10:] + b' ok',
+    'share_code_cut_in_group.txt': CODE[:12] + b' ' + CODE[12:],
     'link.txt': b'<a href="tavrin:' + CODE + b'">map</a>',
-    'mistaken_code.txt': b'M7RFC-5GAJ-FFQA-AA1X-MVQE-F66D-ZWXE',
+    'old_code.txt': OLD_CODE + b'\n',
+    'old_link_in_words.txt': b'see tavrin:' + OLD_CODE,
+    'mistaken_code.txt': CODE[:-2] + CODE[-1:] + CODE[-2:-1],
     'hyphen_typed_over.txt': CODE.replace(b'-', b'X', 1),
     'map_string.txt': MAP,
     'map_string_in_words.txt': b'old code "' + MAP + b'".',
+    'map_string_with_backticks.txt': b'here: ' + BACKTICKS + b' !',
     'seed.txt': b'seed 12345',
     'seed_and_map.txt': b'Seed 12345, map 3',
     'seed_slash.txt': b'see 12345/2 tonight',
+    'seed_out_of_range.txt': b'Seed 7, map 100001 or seed 1e9 or Seed 7, map -3',
     'date.txt': b'on 12/25/2026',
     'huge_seed.txt': b'seed 99999999999999999999/99999999999',
     'long_run.txt': b'7' * 4000,
     'hyphens.txt': b'-' * 300 + b'tavrin:' + b'-' * 300,
+    'hyphens_between_blanks.txt': b'AB- -CD -' * 100,
 }
 for name, data in texts.items():
     save('map_code_text', name, data)

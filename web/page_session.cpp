@@ -55,8 +55,7 @@ TPageMap TPageSession::Shown() {
     map.ShareCode = ShareCode(map.MapString);
     map.Figures = MeasureMap(*State);
     map.KeyFigures = KeyFiguresText(map.Figures);
-    for (const TLocation location : map.Figures.CutOffList())
-        map.CutOff.push_back(tavrin::ClearingCentre(map.Places, location));
+    map.CutOff = CutOffPoints(map.Places, map.Figures);
     return map;
 }
 

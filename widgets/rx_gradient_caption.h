@@ -6,16 +6,10 @@
 // Attaching: construct it with the window (or any widget of it) as parent;
 //     auto* caption = new TRxGradientCaption(this);
 //     caption->setFormCaption(tr("My title"));
-// While it is in effect (Active, a window to attach to, and a platform that
-// allows frameless windows) the window is made frameless and the caption strip
-// (objectName "captionStrip") sits above the window's layout, which is pushed
-// down through the window's contents margins; a QMainWindow's menu bar, tool
-// bars and central widget thus keep working below it. A resize frame runs
-// round the window while it is not maximised. Moving and resizing go through
-// the platform (QWindow::startSystemMove/startSystemResize); when the platform
-// refuses a move or resize, the caption gives the window back its platform
-// title bar for the rest of the run. Alt+F4 closes the window when nothing
-// else in it takes that key.
+// It holds the look and its properties; the painting is the painter's
+// (rx_caption_painter.h), and the window's frame, the strip above its layout
+// and the title bar's gestures are the frame controller's
+// (rx_caption_frame.h).
 //
 // System colours: the active caption colour is the palette's Highlight, the
 // inactive one its Mid grey; caption text is HighlightedText while active and
@@ -23,17 +17,17 @@
 
 #include "caption_geometry.h"
 #include "rx_caption.h"
+#include "rx_caption_frame.h"
+#include "rx_caption_painter.h"
 
 #include <QColor>
 #include <QFont>
-#include <QMargins>
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 class QPainter;
 class QWidget;
-#include "rx_caption_strip.h"
 
 class TRxGradientCaption : public QObject {
     Q_OBJECT
@@ -57,50 +51,51 @@ public:
 
     // Attaches to `owner`'s window; with no owner the caption is never in effect.
     explicit TRxGradientCaption(QWidget* owner);
-    ~TRxGradientCaption() override;
 
-    bool isActive() const { return m_active; }
+    bool isActive() const { return m_frame.isActive(); }
     void setActive(bool active);
-    const TRxCaptionList& captions() const { return m_captions; }
+    const TRxCaptionList& captions() const { return m_look.captions; }
     void setCaptions(const TRxCaptionList& captions);
     bool defaultFont() const { return m_defaultFont; }
     // Setting it reloads the platform's title font and caption text colour.
     void setDefaultFont(bool useDefault);
-    const QString& formCaption() const { return m_formCaption; }
+    const QString& formCaption() const { return m_look.formCaption; }
     void setFormCaption(const QString& caption);
-    const QColor& fontInactiveColor() const { return m_fontInactiveColor; }
+    const QColor& fontInactiveColor() const { return m_look.fontInactiveColor; }
     void setFontInactiveColor(const QColor& colour);
-    const QFont& font() const { return m_font; }
+    const QFont& font() const { return m_look.font; }
     // A chosen font or colour is no longer the default font.
     void setFont(const QFont& font);
     // Qt fonts carry no colour: the form caption's colour while active.
-    const QColor& fontColor() const { return m_fontColor; }
+    const QColor& fontColor() const { return m_look.fontColor; }
     void setFontColor(const QColor& colour);
-    bool gradientActive() const { return m_gradientActive; }
+    bool gradientActive() const { return m_look.gradientActive; }
     void setGradientActive(bool on);
-    bool gradientInactive() const { return m_gradientInactive; }
+    bool gradientInactive() const { return m_look.gradientInactive; }
     void setGradientInactive(bool on);
-    int gradientSteps() const { return m_gradientSteps; }
+    int gradientSteps() const { return m_look.gradientSteps; }
     void setGradientSteps(int steps);
-    THideDirection hideDirection() const { return m_hideDirection; }
+    THideDirection hideDirection() const {
+        return m_look.hideLeftToRight ? hdLeftToRight : hdRightToLeft;
+    }
     void setHideDirection(THideDirection direction);
     // Not owned; forgotten when the menu is destroyed.
     QMenu* popupMenu() const { return m_popupMenu; }
     void setPopupMenu(QMenu* menu);
-    const QColor& startColor() const { return m_startColor; }
+    const QColor& startColor() const { return m_look.startColor; }
     void setStartColor(const QColor& colour);
 
     // Whether the caption paints the window's title bar now.
-    bool isInEffect() const;
+    bool isInEffect() const { return m_frame.isInEffect(); }
     // Whether the window was active when last told so.
-    bool isWindowActive() const { return m_windowActive; }
+    bool isWindowActive() const { return m_frame.isWindowActive(); }
     // The caption strip, or null when there is no window.
     QWidget* captionStrip() const;
-    TCaptionButtons captionButtons() const;
+    TCaptionButtons captionButtons() const { return m_frame.captionButtons(); }
     // Caption rectangle in the strip's coordinates.
-    QRect captionRect() const;
-    int captionHeight() const;
-    int buttonWidth() const;
+    QRect captionRect() const { return m_frame.captionRect(); }
+    int captionHeight() const { return m_frame.captionHeight(); }
+    int buttonWidth() const { return m_frame.buttonWidth(); }
     // Paints the whole strip of `stripRect`; used by the strip's paintEvent.
     void paintCaption(QPainter& painter, const QRect& stripRect) const;
 
@@ -112,42 +107,12 @@ signals:
     void OnActivate();
     void OnDeactivate();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void attach();
-    void applyFrame();
-    void layoutStrip();
-    void refresh();
-    void refreshIf(bool active, bool inactive);
-    void beginMove();
-    void refusedByPlatform();
-    void toggleMaximized();
     void showPopup(QPoint global);
     void loadDefaultFont();
-    int frameWidth() const;
-    void paintText(QPainter& painter, const QRect& area) const;
-    QColor captionColour(bool active) const;
 
-    QPointer<QWidget> m_form;
-    QPointer<TRxCaptionStrip> m_strip; // child of the form
-    QMargins m_formMargins;            // the form's own contents margins
-    bool m_ownFrameless = false;       // the form was frameless before us
-    bool m_refused = false;            // the platform refused a move or resize
-    bool m_windowActive = false;
-
-    bool m_active = true;
-    TRxCaptionList m_captions;
+    TRxCaptionPainter m_look;
     bool m_defaultFont = true;
-    QString m_formCaption;
-    QColor m_fontInactiveColor;
-    QFont m_font;
-    QColor m_fontColor;
-    bool m_gradientActive = true;
-    bool m_gradientInactive = false;
-    int m_gradientSteps = 64;
-    THideDirection m_hideDirection = hdLeftToRight;
     QPointer<QMenu> m_popupMenu;
-    QColor m_startColor;
+    TRxCaptionFrame m_frame;
 };

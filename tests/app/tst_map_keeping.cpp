@@ -99,8 +99,9 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), wide);
     }
 
-    // Text without a map, or with a share code that has a mistake in it, is
-    // answered in the paste's own words, and the map stays. A bad rotation
+    // Text without a map, with a share code that has a mistake in it, or with
+    // a seed form out of range, is answered in the finder's words, and the
+    // map stays. A bad rotation
     // goes the way of Load Map's (tst_form1).
     void badCodeKeepsTheMap_data() {
         QTest::addColumn<QString>("code");
@@ -113,6 +114,7 @@ private slots:
         QTest::newRow("character above 255") << valid << NoClipboardText;
         QTest::newRow("share code with a mistake")
             << "map: " + mistaken << tavrin::ShareCodeMistakeText;
+        QTest::newRow("map number out of range") << "Seed 7, map 100001" << tavrin::MapNumberText;
     }
     void badCodeKeepsTheMap() {
         QFETCH(QString, code);

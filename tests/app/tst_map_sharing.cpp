@@ -3,6 +3,7 @@
 
 #include "form_test.h"
 #include "map_string.h"
+#include "map_view.h"
 #include "share_code.h"
 #include "share_dialog.h"
 #include "stored_maps.h"
@@ -31,10 +32,12 @@ private slots:
     void cleanup() { StopForm(); }
 
     // The history outlives the run up to the map shown: the next run starts
-    // empty, and Back shows that map
-    // again, then the ones before it. The status bar tells where each stands
-    // and where it came from.
+    // empty, its view offers Back, and Back shows that map again, then the
+    // ones before it. The status bar tells where each stands and where it
+    // came from.
     void historyOutlivesTheRun() {
+        const QString backOffer = QStringLiteral("Back (Alt+Left) brings back the last one");
+        QVERIFY(!Form->findChild<TMapView*>()->EmptyViewText().contains(backOffer));
         CreateMap();
         const std::string first = Shown();
         QGuiApplication::clipboard()->setText(QString::fromStdString(tavrin::ShareCode(Shown())));
@@ -53,6 +56,7 @@ private slots:
         TForm1 next(*State, *Dialogs, *Settings);
         QVERIFY(next.findChild<QPlainTextEdit*>("Memo1")->toPlainText().isEmpty());
         QVERIFY(!State->MapPresent);
+        QVERIFY(next.findChild<TMapView*>()->EmptyViewText().contains(backOffer));
         next.findChild<QAction*>("A_Back")->trigger();
         QCOMPARE(Shown(), second);
         QCOMPARE(next.SeedText(), QStringLiteral("Seed 12345, map 2"));

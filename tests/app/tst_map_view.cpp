@@ -173,9 +173,11 @@ private slots:
         marks = View()->RouteMarks();
         QVERIFY(!marks.Joined && marks.Start && marks.End && marks.Roads.empty());
 
-        // A new From or To leaves the old answer behind; so does a new map.
+        // A new From or To leaves the old answer behind for the ends chosen;
+        // so does a new map.
         QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, OnScreen({11, 2}));
-        QVERIFY(View()->RouteMarks().IsEmpty());
+        marks = View()->RouteMarks();
+        QVERIFY(marks.Start && !marks.End && marks.Stops.empty() && marks.Roads.empty());
         QTest::mouseClick(Child<QPushButton>("btnFindPath"), Qt::LeftButton);
         CreateMap();
         QVERIFY(View()->RouteMarks().IsEmpty());
@@ -207,15 +209,30 @@ private slots:
         const QString line = Memo().split('\n')[10];
         QCOMPARE(QToolTip::text(), line + ", clearing 2\nLeft click: From, right click: To");
 
+        // Each end chosen is ringed and labelled at once, before any route.
+        const auto centre = [&](tavrin::TLocation c) {
+            return std::optional(tavrin::ClearingCentre(view->Places(), c));
+        };
+        const auto sameMark = [](std::optional<tavrin::TPoint> a, std::optional<tavrin::TPoint> b) {
+            return a.has_value() == b.has_value() && (!a || (a->X == b->X && a->Y == b->Y));
+        };
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(Child<QComboBox>("cbFromTile")->currentIndex(), 10);
         QCOMPARE(Child<tavrin::TRxSpinEdit>("edFromClearing")->value(), 2.0);
+        QVERIFY(sameMark(view->RouteMarks().Start, centre({11, 2})));
+        QVERIFY(!view->RouteMarks().End);
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, OnScreen({11, 4}));
         QCOMPARE(Child<QComboBox>("cbToTile")->currentIndex(), 10);
         QCOMPARE(Child<tavrin::TRxSpinEdit>("edToClearing")->value(), 4.0);
+        QVERIFY(sameMark(view->RouteMarks().Start, centre({11, 2})));
+        QVERIFY(sameMark(view->RouteMarks().End, centre({11, 4})));
         // A click beside the clearings chooses nothing.
         QTest::mouseClick(view->viewport(), Qt::RightButton, {}, OnScreen({11, 0}));
         QCOMPARE(Child<tavrin::TRxSpinEdit>("edToClearing")->value(), 4.0);
+        // An end changed in the inputs is no longer marked as chosen.
+        Child<QComboBox>("cbFromTile")->setCurrentIndex(0);
+        QVERIFY(!view->RouteMarks().Start);
+        QVERIFY(sameMark(view->RouteMarks().End, centre({11, 4})));
     }
 
     void showCoordinates() {

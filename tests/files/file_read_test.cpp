@@ -106,3 +106,26 @@ TEST_F(FileRead, FailuresCarryTheTextOfTheirCodeAndTheirFile) {
         }
     }
 }
+
+// What a link leads to (directly, or through a link in another folder) is
+// answered as that thing named directly: a folder refused, a FIFO without a
+// writer and a device read at once.
+TEST_F(FileRead, LinkedFolderFifoAndDeviceReadAsNamedDirectly) {
+    ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
+    const auto answer = [](const std::string& path) {
+        try {
+            return "read " + std::to_string(ReadFileHead(path, 4).size()) + " bytes";
+        } catch (const EInOutError& e) {
+            return std::string(e.what());
+        }
+    };
+    for (const std::string& target : {Path("folder"), Path("fifo"), std::string("/dev/zero")}) {
+        const std::string name = target.substr(target.rfind('/') + 1);
+        ASSERT_EQ(::symlink(target.c_str(), Path("to-" + name).c_str()), 0);
+        ASSERT_EQ(::symlink(("../to-" + name).c_str(), Path("sub/" + name).c_str()), 0);
+        EXPECT_EQ(answer(Path("to-" + name)), answer(target)) << target;
+        EXPECT_EQ(answer(Path("sub/" + name)), answer(target)) << target;
+    }
+}

@@ -131,6 +131,58 @@ TEST_F(FileSave, FileSizeLimitReadsAsDiskFull) {
     }
 }
 
+// A save ended by SIGINT, SIGTERM or SIGHUP (Ctrl+C, kill, a closed
+// terminal) removes its temporary file and leaves the old file whole; the
+// program still ends by the signal. Run in a child with the signals' default
+// actions, as a fresh program has them.
+TEST_F(FileSave, InterruptedSaveLeavesNoTemporaryFile) {
+    const std::string path = Path("keep.csv");
+    const std::string old = "the previous figures\n";
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        Write(path, old);
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (const int s : {SIGINT, SIGTERM, SIGHUP})
+                std::signal(s, SIG_DFL);
+            TFileSave save(path);
+            save.Write(std::string(1 << 20, 'x'));
+            (void)!::write(ready[1], "!", 1);
+            for (;;)
+                ::pause();
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+        ::close(ready[0]);
+        EXPECT_NE(Listing().find(".tavrin-save-"), std::string::npos); // it was there
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal);
+        EXPECT_EQ(Read(path), old) << strsignal(signal);
+        EXPECT_EQ(Listing(), "keep.csv\n") << strsignal(signal);
+    }
+}
+
+// What a link leads to is answered as that thing named directly.
+TEST_F(FileSave, LinkedFolderFifoAndDeviceAnswerAsNamedDirectly) {
+    ASSERT_EQ(::mkdir(Path("folder").c_str(), 0755), 0);
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(Path("sub").c_str(), 0755), 0);
+    for (const std::string& target : {Path("folder"), Path("fifo"), std::string("/dev/full")}) {
+        const std::string name = target.substr(target.rfind('/') + 1);
+        ASSERT_EQ(::symlink(target.c_str(), Path("to-" + name).c_str()), 0);
+        ASSERT_EQ(::symlink(("../to-" + name).c_str(), Path("sub/" + name).c_str()), 0);
+        const std::string direct = ErrorText([&] { SaveFile(target, Bytes); });
+        EXPECT_NE(direct, "no error") << target;
+        EXPECT_EQ(ErrorText([&] { SaveFile(Path("to-" + name), Bytes); }), direct) << target;
+        EXPECT_EQ(ErrorText([&] { SaveFile(Path("sub/" + name), Bytes); }), direct) << target;
+    }
+}
+
 // A FIFO is written in place, named directly or through a link; one with no
 // reader fails at once instead of blocking, and one whose reader goes away
 // fails with its error instead of ending the program.

@@ -318,25 +318,33 @@ TEST(CliRender, GeneratedMapHasNoKeyColourLeft) {
     EXPECT_EQ(bare.err.rfind("File not found: " + dir / "AshenHollow", 0), 0u) << bare.err;
 }
 
-// With --route the answer is drawn as the window draws it; the marks
-// themselves are tested in the drawing library.
-TEST(CliRender, RouteIsDrawnOnThePicture) {
+// With --route and --cut-off the marks are drawn as the window draws them;
+// the marks themselves are tested in the drawing library.
+TEST(CliRender, MarksAreDrawnOnThePicture) {
     const TTempDir dir;
-    const auto routePixels = [&](const std::vector<std::string>& route) {
+    // How many pixels of the route's red and of the cut-off marks' purple.
+    const auto markPixels = [&](const std::vector<std::string>& marks) {
         std::vector<std::string> args{"render",      "--map",   Map12345, "--out",
                                       dir / "r.png", "--tiles", TILE_DIR};
-        args.insert(args.end(), route.begin(), route.end());
+        args.insert(args.end(), marks.begin(), marks.end());
         const TResult r = RunTool(args);
         EXPECT_EQ(r.status, 0) << r.err;
         const QImage image = ReadImage(dir / "r.png");
-        long count = 0;
+        std::pair<long, long> count{0, 0};
         for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                count += (image.pixel(x, y) & 0xffffff) == 0xc81e2d;
+            for (int x = 0; x < image.width(); ++x) {
+                count.first += (image.pixel(x, y) & 0xffffff) == 0xc81e2d;
+                count.second += (image.pixel(x, y) & 0xffffff) == 0x7814a0;
+            }
         return count;
     };
-    EXPECT_EQ(routePixels({}), 0);
-    EXPECT_GT(routePixels({"--route", "MarchLand", "1", "5", "1"}), 100);
+    EXPECT_EQ(markPixels({}), std::pair(0L, 0L));
+    const auto route = markPixels({"--route", "MarchLand", "1", "5", "1"});
+    EXPECT_GT(route.first, 100);
+    EXPECT_EQ(route.second, 0);
+    const auto both = markPixels({"--cut-off", "--route", "MarchLand", "1", "5", "1"});
+    EXPECT_GT(both.first, 100);
+    EXPECT_GT(both.second, 20);
 }
 
 // render writes the format the extension names, sheet writes a PDF; which
@@ -482,6 +490,8 @@ TEST(CliShare, CodeAndLinkReadBackThroughMap) {
     wrong[0] = wrong[0] == 'Z' ? 'Y' : 'Z';
     EXPECT_EQ(RunTool({"share", "--map", wrong}).err,
               "tavrin-cli: This map code has a mistake in it\n");
+    EXPECT_EQ(RunTool({"share", "--map", "Seed 7, map 100001"}).err,
+              "tavrin-cli: A map number is a whole number from 1 to 100000.\n");
 }
 
 // The doors' table (tests/support/map_text_table.tsv) as --map: tavrin-cli

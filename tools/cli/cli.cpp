@@ -34,7 +34,7 @@ constexpr const char* Usage =
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
-    "[--tiles art|bitmaps|DIR] [--route FROM FROMCLEARING TO TOCLEARING]\n"
+    "[--tiles art|bitmaps|DIR] [--cut-off] [--route FROM FROMCLEARING TO TOCLEARING]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
     "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR] [--web-address URL]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
@@ -152,9 +152,10 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
 }
 
 int Render(const TArguments& args, std::ostream& err) {
-    std::optional<TRouteQuery> route;
+    TRenderMarks marks;
+    marks.CutOff = args.Flag("--cut-off");
     if (args.Flag("--route"))
-        route = RouteWords(args.Positional(), "render --route");
+        marks.Route = RouteWords(args.Positional(), "render --route");
     else if (!args.Positional().empty())
         throw ETavrinError("render takes no word '" + args.Positional().front() + "'");
     const auto outPath = args.Option("--out");
@@ -165,7 +166,7 @@ int Render(const TArguments& args, std::ostream& err) {
     TSession session(err);
     if (!LoadMap(session, args))
         return RefusedMap;
-    RenderMap(*session.state, ParseTiles(args.Option("--tiles")), *outPath, route);
+    RenderMap(*session.state, ParseTiles(args.Option("--tiles")), *outPath, marks);
     return 0;
 }
 
@@ -190,7 +191,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command == "figures")
             return Figures(TArguments(args, 1, {"--map", "--file"}, {"--json"}), out, err, LoadMap);
         if (command == "render")
-            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"}, {"--route"}),
+            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"},
+                                     {"--route", "--cut-off"}),
                           err);
         if (command == "sheet")
             return Sheet(TArguments(args, 1, SheetOptions(), {}), err, LoadMap);

@@ -3,6 +3,7 @@
 #include "errors.h"
 #include "executable_folder.h"
 #include "fonts_ready.h"
+#include "map_figures.h"
 #include "map_picture.h"
 #include "map_places.h"
 #include "map_string.h"
@@ -35,7 +36,7 @@ TTileChoice ParseTiles(const std::optional<std::string>& value) {
 }
 
 void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
-               std::optional<TRouteQuery> route) {
+               const TRenderMarks& marks) {
     const auto format = PictureFormatForPath(outPath);
     if (!format)
         throw ETavrinError(PictureNameText);
@@ -46,16 +47,21 @@ void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& ou
     const TPictureMetadata metadata{QString::fromStdString(ShareCode(MakeMapString(state))), {}};
     // The tile art needs fonts for its names and numbers.
     const TFontsReady fonts;
-    if (!route) {
+    if (!marks.CutOff && !marks.Route) {
         ExportMap(outPath, state, picture.Image(), *format, tiles.Look, metadata);
         return;
     }
-    // The route's marks are drawn on the picture of the tile bitmaps.
-    TRoute found{};
-    FindShortestPath(state, route->From, route->To, found);
+    // The marks are drawn on the picture of the tile bitmaps, the route's
+    // over the cut-off clearings', as the window paints them.
+    const TMapPlaces places = MapPlaces(state);
     QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
-    DrawRouteMarks(marked,
-                   RouteAnswerMarks(state, MapPlaces(state), route->From, route->To, found));
+    if (marks.CutOff)
+        DrawCutOffMarks(marked, CutOffPoints(places, MeasureMap(state)));
+    if (const auto& route = marks.Route) {
+        TRoute found{};
+        FindShortestPath(state, route->From, route->To, found);
+        DrawRouteMarks(marked, RouteAnswerMarks(state, places, route->From, route->To, found));
+    }
     ExportPicture(outPath, marked, *format, metadata);
 }
 

@@ -44,14 +44,20 @@ inline constexpr const char* EmptyTilesText = "--tiles must be art, bitmaps or a
 // reported through the state's messages and the drawing goes on; errors
 // raise.
 //
-// With `route`, the answer to the query from its first clearing to its second
-// is drawn on the picture as the window draws it over the map: the route
-// traced and ringed, or both ends marked as not joined.
+// The marks are drawn on the picture of the tile bitmaps as the window draws
+// them over the map: with `CutOff` a cross in a ring on each clearing no road
+// joins to the start; with `Route` the answer to the query from its first
+// clearing to its second, the route traced and ringed or both ends marked as
+// not joined.
 struct TRouteQuery {
     TLocation From;
     TLocation To;
 };
+struct TRenderMarks {
+    bool CutOff = false;
+    std::optional<TRouteQuery> Route;
+};
 void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
-               std::optional<TRouteQuery> route = std::nullopt);
+               const TRenderMarks& marks = {});
 
 } // namespace tavrin::cli

@@ -11,6 +11,7 @@
 
 #include "checked.h"
 #include "location.h"
+#include "map_figures.h"
 #include "map_state.h"
 #include "route_search.h"
 #include "tile_frame.h"
@@ -67,5 +68,9 @@ TLocation ClearingAt(const TMapPlaces& places, TPoint p, double reach);
 using TPolyline = std::vector<TPoint>;
 std::vector<TPolyline> RouteTrace(const TMapState& state, const TMapPlaces& places,
                                   const TRoute& route);
+
+// The centres of the clearings no road joins to the start, in the order
+// CutOffList gives them.
+std::vector<TPoint> CutOffPoints(const TMapPlaces& places, const TMapFigures& figures);
 
 } // namespace tavrin

@@ -147,4 +147,11 @@ std::vector<TPolyline> RouteTrace(const TMapState& state, const TMapPlaces& plac
     return lines;
 }
 
+std::vector<TPoint> CutOffPoints(const TMapPlaces& places, const TMapFigures& figures) {
+    std::vector<TPoint> points;
+    for (const TLocation location : figures.CutOffList())
+        points.push_back(ClearingCentre(places, location));
+    return points;
+}
+
 } // namespace tavrin
