@@ -1,7 +1,7 @@
 #include "command_context.h"
 
-#include "error_text.h"
 #include "map_link.h"
+#include "map_texts.h"
 #include "settings_keys.h"
 #include "settings_store.h"
 #include "stored_maps.h"
@@ -31,11 +31,11 @@ void TCommandContext::Run(const std::function<void()>& command) const {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        Dialogs.ShowError(&Window, ErrorBoxText(QStringLiteral("Out of memory")));
+        Dialogs.ShowError(&Window, EngineText(tavrin::ErrorSentence("Out of memory")));
     } catch (const std::exception& error) {
         // The engine's errors (range, overflow), the file layer's (input and
         // output, invalid bitmap) and anything else: shown, never fatal.
-        Dialogs.ShowError(&Window, ErrorBoxText(EngineText(error.what())));
+        Dialogs.ShowError(&Window, EngineText(tavrin::ErrorSentence(error.what())));
     }
 }
 

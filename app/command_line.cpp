@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "app_version.h"
 #include "user_dialogs.h"
 
 #include <QCommandLineParser>
@@ -42,7 +43,7 @@ TCommandLine ReadCommandLine(const QStringList& arguments) {
     }
     if (p.Parser.isSet(p.Version)) {
         line.Answer = QString::fromLatin1(ApplicationTitle) + QLatin1Char(' ') +
-                      QStringLiteral(TAVRIN_VERSION) + QLatin1Char('\n');
+                      QString::fromUtf8(tavrin::AppVersion()) + QLatin1Char('\n');
         return line;
     }
     const QStringList files = p.Parser.positionalArguments();

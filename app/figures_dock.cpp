@@ -1,5 +1,6 @@
 #include "figures_dock.h"
 
+#include "map_texts.h"
 #include "route_search.h"
 
 #include <QHeaderView>
@@ -11,12 +12,6 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString ValueOf(const tavrin::TMapFigures& figures, tavrin::TFigure figure) {
-    const double value = tavrin::FigureValue(figures, figure);
-    return tavrin::InfoOf(figure).Whole ? QString::number(static_cast<long long>(value))
-                                        : QString::number(value, 'f', 2);
-}
-
 QString CutOffText(const tavrin::TMapFigures& figures) {
     QStringList names;
     for (const tavrin::TLocation location : figures.CutOffList())
@@ -25,13 +20,6 @@ QString CutOffText(const tavrin::TMapFigures& figures) {
 }
 
 } // namespace
-
-QString KeyFiguresText(const tavrin::TMapFigures& figures) {
-    return QStringLiteral("%1/%2 reachable, longest %3")
-        .arg(figures.Reachable)
-        .arg(tavrin::ClearingCount)
-        .arg(figures.Longest);
-}
 
 TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Figures"), parent) {
     setObjectName(QStringLiteral("MapFigures1"));
@@ -56,7 +44,8 @@ TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Fi
 void TFiguresDock::ShowFigures(const tavrin::TMapFigures* figures) {
     int row = 0;
     for (const tavrin::TFigureInfo& info : tavrin::Figures)
-        Table->item(row++, 1)->setText(figures ? ValueOf(*figures, info.Figure) : QString());
+        Table->item(row++, 1)->setText(
+            figures ? Text(tavrin::FigureValueText(*figures, info.Figure)) : QString());
     Table->item(row, 1)->setText(figures ? CutOffText(*figures) : QString());
     Table->resizeRowsToContents();
 }

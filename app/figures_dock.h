@@ -23,6 +23,3 @@ public:
 private:
     QTableWidget* Table = nullptr;
 };
-
-// "95/95 reachable, longest 17": the status bar's key figures.
-QString KeyFiguresText(const tavrin::TMapFigures& figures);

@@ -3,6 +3,7 @@
 #include "create_until_dialog.h"
 #include "figures_dock.h"
 #include "map_search_run.h"
+#include "map_texts.h"
 #include "map_view.h"
 #include "route_marks.h"
 #include "settings_keys.h"
@@ -53,7 +54,7 @@ void TFiguresPart::ShowFigures() {
         return;
     }
     const tavrin::TMapFigures figures = tavrin::MeasureMap(Context.State);
-    lblFigures->setText(KeyFiguresText(figures));
+    lblFigures->setText(QString::fromStdString(tavrin::KeyFiguresText(figures)));
     MapFigures1->ShowFigures(&figures);
     View.SetCutOffMarks(A_ShowCutOff->isChecked() ? tavrin::CutOffPoints(View.Places(), figures)
                                                   : std::vector<tavrin::TPoint>{});

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "app_version.h"
 #include "catalogue.h"
 #include "default_buttons.h"
 #include "executable_folder.h"
@@ -59,7 +60,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       MapCommands(std::make_unique<TMapCommands>(Context, *FileCommands)),
       PictureCommands(std::make_unique<TPictureCommands>(Context)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
+    setWindowTitle(QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
+                       .arg(EngineText(tavrin::AppVersion())));
     Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));
     State.Messages = this;
 

@@ -1,7 +1,6 @@
 #include "map_commands.h"
 
 #include "map_code.h"
-#include "map_code_text.h"
 #include "map_file_commands.h"
 #include "map_seed.h"
 #include "map_string.h"
@@ -20,17 +19,6 @@
 #include <system_error>
 
 namespace {
-
-// The text as the finder reads it: one byte per character when every
-// character fits a byte, so that a map string of any bytes reads back;
-// UTF-8 otherwise, where a code among other words is still found.
-std::string TextBytes(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() > 255)
-            return text.toStdString();
-    const QByteArray latin1 = text.toLatin1();
-    return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
-}
 
 QMenu* NamedMenu(const char* title, const char* name, QWidget* window) {
     auto* menu = new QMenu(QString::fromLatin1(title), window);
@@ -59,29 +47,15 @@ void TMapCommands::CopyClassicMapCode() {
 }
 
 void TMapCommands::PasteMapCode() {
-    OpenMapText(QGuiApplication::clipboard()->text(), QString::fromLatin1(NoClipboardCodeText));
+    OpenMapText(QGuiApplication::clipboard()->text(), tavrin::TTextSource::Clipboard);
 }
 
-// Shows the map the text holds. What the finder refuses (a share code or
-// link with a mistake, a seed out of range) is answered with its reason and
-// never read as another map; text without any map is answered with
-// `noneText`. Either way the map shown stays. False when no map was found.
-bool TMapCommands::OpenMapText(const QString& text, const QString& noneText) {
-    const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(text));
-    if (!search.Found) {
-        Context.Dialogs.ShowMessage(
-            &Context.Window, search.Refusal ? QString::fromLatin1(search.Refusal) : noneText);
-        return false;
-    }
-    const tavrin::TFoundMapCode& found = *search.Found;
-    if (found.Form == tavrin::TMapCodeForm::Seed)
-        Context.Session.CreateMapFromSeed(found.SeedMap.Seed, found.SeedMap.Map);
-    else
-        Context.Session.LoadMapLine(found.MapString, QString(),
-                                    found.Form == tavrin::TMapCodeForm::Link
-                                        ? QStringLiteral("link")
-                                        : QStringLiteral("pasted code"));
-    return true;
+// Shows the map the text holds, or says why there is none; the map shown
+// stays then.
+void TMapCommands::OpenMapText(const QString& text, tavrin::TTextSource source) {
+    const tavrin::TOpenAnswer answer = Context.Session.OpenText(text, source);
+    if (!answer.Text.empty())
+        Context.Dialogs.ShowMessage(&Context.Window, QString::fromStdString(answer.Text));
 }
 
 // A file (also as a file: URL) is loaded as Load Map loads it. Anything else
@@ -97,11 +71,12 @@ void TMapCommands::OpenStartArgument(const QString& argument, const std::string&
             Files.LoadMapPath(path);
             return;
         }
-        const tavrin::TMapCodeSearch search = tavrin::FindMapCode(TextBytes(argument));
-        if (search.Found || search.Refusal)
-            OpenMapText(argument, {});
-        else
+        const tavrin::TOpenAnswer answer =
+            Context.Session.OpenText(argument, tavrin::TTextSource::Argument);
+        if (answer.End == tavrin::TOpenEnd::NoMapCode)
             Files.LoadMapPath(path);
+        else if (!answer.Text.empty())
+            Context.Dialogs.ShowMessage(&Context.Window, QString::fromStdString(answer.Text));
     });
 }
 

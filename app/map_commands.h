@@ -8,14 +8,13 @@
 
 #include "command_context.h"
 #include "kept_maps.h"
+#include "session_core.h"
 
 #include <QObject>
 #include <string>
 
 class QMenu;
 class TMapFileCommands;
-
-inline constexpr const char* NoClipboardCodeText = "The clipboard holds no map code";
 
 class TMapCommands : public QObject {
     Q_OBJECT
@@ -50,7 +49,7 @@ public:
     void UpdateKeptMenu();
 
 private:
-    bool OpenMapText(const QString& text, const QString& noneText);
+    void OpenMapText(const QString& text, tavrin::TTextSource source);
     void OpenKeptMap(const tavrin::TKeptMap& map);
     void RemoveKeptMap(const tavrin::TKeptMap& map);
 

@@ -1,96 +1,71 @@
 #include "map_session.h"
 
-#include "acceptance.h"
-#include "map_string.h"
-
 #include <QFileInfo>
 
 TMapSession::TMapSession(tavrin::TMapState& state, QObject* parent)
-    : QObject(parent), State_(state), Sequence_(TSeedPosition{state.Random.Seed, 0}) {}
+    : QObject(parent), Core(state) {}
 
 std::optional<std::uint32_t> TMapSession::SequenceSeed() const {
-    if (!Sequence_)
-        return std::nullopt;
-    return Sequence_->Seed;
+    if (const auto sequence = Core.Sequence())
+        return sequence->Seed;
+    return std::nullopt;
 }
 
 QString TMapSession::SeedText() const {
-    const THistoryEntry* current = Current();
-    if (!current || !current->Position)
-        return {};
-    return QString::fromStdString(::SeedText(*current->Position));
+    return QString::fromStdString(Core.SeedText());
 }
 
-// A Create Map that fails part-way leaves the generator somewhere in its
-// sequence that no number names, so the maps after it have no seed text.
 void TMapSession::CreateMap() {
-    try {
-        tavrin::CreateMap(State_);
-    } catch (...) {
-        Sequence_.reset();
-        throw;
-    }
-    if (Sequence_)
-        ++Sequence_->Map;
-    Take({tavrin::MakeMapString(State_), Sequence_, {}, {}});
+    Core.CreateMap();
+    Announce();
 }
 
 void TMapSession::TakeMapFound(std::int64_t made) {
-    if (Sequence_)
-        Sequence_->Map += made;
-    Take({tavrin::MakeMapString(State_), Sequence_, {}, {}});
+    Core.TakeMapFound(made);
+    Announce();
 }
 
 void TMapSession::CreateMapFromSeed(std::uint32_t seed, std::int64_t map) {
-    State_.Random.Seed = seed;
-    Sequence_ = TSeedPosition{seed, 0};
-    try {
-        for (; Sequence_->Map + 1 < map; ++Sequence_->Map)
-            tavrin::CreateMap(State_);
-    } catch (...) {
-        Sequence_.reset();
-        throw;
-    }
-    CreateMap();
+    Core.CreateMapFromSeed(seed, map);
+    Announce();
 }
 
-// Routes follow roads across an edge only between placed tiles, and nothing
-// but Create Map places tiles: a map loaded before any was created could not
-// be queried. A loaded map is complete, so every tile of it is placed.
 bool TMapSession::LoadMapLine(std::string_view line, const QString& file, const QString& source) {
-    if (!tavrin::ReadMapString(State_, line))
+    if (!Core.LoadMapLine(line, file.toStdString(), source.toStdString()))
         return false;
-    PlaceAllTiles();
-    Take({std::string(line), std::nullopt, file.toStdString(), source.toStdString()});
+    Announce();
     return true;
 }
 
+tavrin::TOpenAnswer TMapSession::OpenText(const QString& text, tavrin::TTextSource source) {
+    const tavrin::TOpenAnswer answer =
+        Core.OpenText(tavrin::TextBytes(text.toStdU32String()), source);
+    if (answer.End == tavrin::TOpenEnd::Opened)
+        Announce();
+    return answer;
+}
+
 void TMapSession::MapSaved(const QString& file) {
-    if (!HasMap() || History_.Current()->File == file.toStdString())
-        return;
-    History_.NameCurrent(file.toStdString());
-    emit namingChanged();
+    if (Core.MapSaved(file.toStdString()))
+        emit namingChanged();
 }
 
 bool TMapSession::Back() {
-    if (!CanGoBack())
+    if (!Core.Back())
         return false;
-    const bool first = !HasMap();
-    ShowEntry(History_.Back());
-    if (first)
-        emit mapPresentChanged(true);
+    Announce();
     return true;
 }
 
 bool TMapSession::Forward() {
-    if (!CanGoForward())
+    if (!Core.Forward())
         return false;
-    ShowEntry(History_.Forward());
+    Announce();
     return true;
 }
 
 void TMapSession::RestoreHistory(std::deque<THistoryEntry> entries) {
-    History_.Restore(std::move(entries));
+    Core.RestoreHistory(std::move(entries));
     emit historyChanged();
     emit namingChanged();
 }
@@ -99,36 +74,12 @@ QString TMapSession::PlaceText() const {
     const THistoryEntry* current = Current();
     if (!current)
         return {};
-    QString text = QStringLiteral("map %1 of %2").arg(History_.Index() + 1).arg(History_.Size());
+    QString text = QStringLiteral("map %1 of %2").arg(History().Index() + 1).arg(History().Size());
     if (!current->File.empty())
         text += QStringLiteral(", ") + QFileInfo(QString::fromStdString(current->File)).fileName();
     else if (!current->Source.empty())
         text += QStringLiteral(", ") + QString::fromStdString(current->Source);
     return text;
-}
-
-void TMapSession::PlaceAllTiles() {
-    for (int t = 1; t <= tavrin::TileCount; ++t)
-        State_.Tiles[t].Placed = true;
-}
-
-// The tiles hold a new map: it becomes the history's current map (dropping
-// the maps ahead) and everyone hears of it.
-void TMapSession::Take(THistoryEntry entry) {
-    const bool first = !HasMap();
-    History_.Add(std::move(entry));
-    if (first)
-        emit mapPresentChanged(true);
-    Announce();
-}
-
-// Every map of the history was complete when it was shown, so every tile of
-// it is placed again.
-void TMapSession::ShowEntry(const THistoryEntry& entry) {
-    if (!tavrin::ReadMapString(State_, entry.MapString))
-        return;
-    PlaceAllTiles();
-    Announce();
 }
 
 void TMapSession::Announce() {

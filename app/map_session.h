@@ -1,22 +1,19 @@
 #pragma once
-// The map session: the map shown, what names it, the maps shown before it,
-// and the sequence that Create Map goes on with. No widgets: the window asks
-// it to make, load and revisit maps, then shows the tiles; the session tells
-// whoever listens by signals, and the window's enabled states follow them.
+// The window's map session: the session core (core/session_core.h) with
+// signals. No widgets and no rules of its own: the window asks it to make,
+// load, open and revisit maps, then shows the tiles when it says the map
+// has changed, and its enabled states follow its signals.
 //
-// Every map it takes (created, made from a seed, loaded, pasted) is written
-// into the tiles with every tile placed and becomes the history's current
-// map; Back and Forward write a map of the history into the tiles again.
-// Errors of the engine leave the operations as they arise; the state the
-// engine left stays, as every command leaves it.
+// Errors of the engine leave the operations as they arise, without a
+// signal; the state the engine left stays, as every command leaves it.
 
-#include "map_history.h"
-#include "map_seed.h"
 #include "map_state.h"
+#include "session_core.h"
 
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string_view>
 
@@ -24,51 +21,33 @@ class TMapSession : public QObject {
     Q_OBJECT
 
 public:
-    // `state` outlives the session. The generator's seed at this moment
-    // starts the session's sequence, so the first Create Map is "map 1" of it.
+    // `state` outlives the session; the generator's seed at this moment
+    // starts the session's sequence.
     explicit TMapSession(tavrin::TMapState& state, QObject* parent = nullptr);
 
-    tavrin::TMapState& State() { return State_; }
-    const TMapHistory& History() const { return History_; }
+    const TMapHistory& History() const { return Core.History(); }
     // The map shown with what names it; null before the first map.
-    const THistoryEntry* Current() const { return History_.Current(); }
-    bool HasMap() const { return Current() != nullptr; }
-    bool CanGoBack() const { return History_.CanGoBack(); }
-    bool CanGoForward() const { return History_.CanGoForward(); }
+    const THistoryEntry* Current() const { return Core.Current(); }
+    bool CanGoBack() const { return Core.CanGoBack(); }
+    bool CanGoForward() const { return Core.CanGoForward(); }
 
-    // The seed Create Map's sequence started from; none once a failed Create
-    // Map has left the generator somewhere no number names.
+    // The seed Create Map's sequence started from, if a number names it.
     std::optional<std::uint32_t> SequenceSeed() const;
-
-    // "Seed N, map k" for the map shown; empty when it was not made from a
-    // seed in this session.
+    // "Seed N, map k" for the map shown, or empty.
     QString SeedText() const;
 
-    // Create Map: the next accepted map of the generator's sequence.
     void CreateMap();
-    // Sets the generator to `seed` and makes that seed's map `map` (the maps
-    // before it are made, not shown); Create Map goes on from there.
     void CreateMapFromSeed(std::uint32_t seed, std::int64_t map = 1);
-    // The tiles and the generator hold the map `made` Create Maps further
-    // along the sequence (Create Map Until made them on a copy of the
-    // state): it is named and taken as the last of them would have been.
     void TakeMapFound(std::int64_t made);
-
-    // A map line read from `file` (empty for a pasted code). False when the
-    // line has the wrong length: its message is shown and nothing changes. A
-    // bad rotation raises before any tile is written.
-    // `source` says where a map not read from a file came from.
+    // See TSessionCore::LoadMapLine; `source` says where a map not read from
+    // a file came from.
     bool LoadMapLine(std::string_view line, const QString& file, const QString& source = {});
-
-    // The map shown now lives in `file` too (it was saved there).
+    // The map the text holds; the answer says what to show when none is
+    // opened (TSessionCore::OpenText).
+    tavrin::TOpenAnswer OpenText(const QString& text, tavrin::TTextSource source);
     void MapSaved(const QString& file);
-
-    // Step through the history; false (nothing changed) when there is no map
-    // that way.
     bool Back();
     bool Forward();
-
-    // The maps of an earlier run, none of them shown: Back shows the last.
     void RestoreHistory(std::deque<THistoryEntry> entries);
 
     // Where the map shown stands and where it came from, for the status bar:
@@ -82,16 +61,9 @@ signals:
     void namingChanged();
     // Back or Forward became possible or impossible.
     void historyChanged();
-    // The first map of the session has come; there is a map from then on.
-    void mapPresentChanged(bool present);
 
 private:
-    void Take(THistoryEntry entry);
-    void ShowEntry(const THistoryEntry& entry);
-    void PlaceAllTiles();
     void Announce();
 
-    tavrin::TMapState& State_;
-    TMapHistory History_;
-    std::optional<TSeedPosition> Sequence_;
+    tavrin::TSessionCore Core;
 };

@@ -6,8 +6,10 @@
 
 #include "catalogue.h"
 #include "json_text.h"
+#include "map_code_text.h"
 #include "map_figures.h"
 #include "map_link.h"
+#include "map_texts.h"
 #include "page_session.h"
 #include "share_code.h"
 #include "stored_lists.h"
@@ -51,6 +53,7 @@ std::string MapObject(const TPageMap& map) {
     else
         json.Null();
     json.Key("number").Number(static_cast<double>(map.Number));
+    json.Key("name").Text(map.Name);
     json.Key("width").Number(map.Box.Width()).Key("height").Number(map.Box.Height());
     json.Key("tiles").Raw("[");
     for (int t = 1; t <= tavrin::TileCount; ++t) {
@@ -64,16 +67,11 @@ std::string MapObject(const TPageMap& map) {
     }
     json.Raw("]").Key("shareCode").Text(map.ShareCode);
     const tavrin::TMapFigures& figures = map.Figures;
-    json.Key("keyFigures")
-        .Text(std::to_string(figures.Reachable) + "/" + std::to_string(tavrin::ClearingCount) +
-              " reachable, longest " + std::to_string(figures.Longest));
+    json.Key("keyFigures").Text(map.KeyFigures);
     json.Key("figures").Raw("[");
     for (const tavrin::TFigureInfo& info : tavrin::Figures) {
-        const double value = tavrin::FigureValue(figures, info.Figure);
-        char text[32];
-        std::snprintf(text, sizeof text, info.Whole ? "%.0f" : "%.2f", value);
         json.Next().Raw("{").Key("name").Text(info.Name).Key("label").Text(info.Label);
-        json.Key("value").Text(text).Raw("}");
+        json.Key("value").Text(tavrin::FigureValueText(figures, info.Figure)).Raw("}");
     }
     json.Raw("]").Key("cutOff").Raw("[");
     for (const tavrin::TPoint& p : map.CutOff)
@@ -100,7 +98,7 @@ template <typename Command> std::string Run(Command command) {
     } catch (const TRefusal& refusal) {
         return Refused(refusal.Text);
     } catch (const std::exception& e) {
-        return Refused(TPageSession::ErrorText(e.what()));
+        return Refused(tavrin::ErrorSentence(e.what()));
     }
 }
 
@@ -113,22 +111,23 @@ std::string CreateMap() {
     return Run([] { return MapObject(Session().CreateMap()); });
 }
 
-std::string MapOfSeed(double seed, double number) {
-    return Run([=] {
-        if (!WholeIn(seed, 0, 4294967295.0))
-            throw TRefusal{tavrin::SeedRangeText};
-        if (!WholeIn(number, 1, tavrin::web::MaxMapNumber))
-            throw TRefusal{tavrin::MapNumberText};
-        return MapObject(Session().MapOfSeed(static_cast<std::uint32_t>(seed),
-                                             static_cast<std::int64_t>(number)));
+// A text from the page, as code points; null when it asks for no map.
+std::string OpenText(const std::wstring& text, tavrin::TTextSource source) {
+    return Run([&] {
+        const std::u32string code(text.begin(), text.end());
+        const auto map = Session().OpenText(code, source);
+        return map ? MapObject(*map) : std::string("null");
     });
 }
 
+// The page's address after its "#", decoded.
+std::string OpenAddress(const std::wstring& text) {
+    return OpenText(text, tavrin::TTextSource::Address);
+}
+
+// What is typed or pasted into the page's box.
 std::string PasteCode(const std::wstring& text) {
-    return Run([&] {
-        const std::u32string code(text.begin(), text.end());
-        return MapObject(Session().PasteCode(code));
-    });
+    return OpenText(text, tavrin::TTextSource::TypedText);
 }
 
 std::string Route(int fromTile, int fromClearing, int toTile, int toClearing) {
@@ -356,7 +355,10 @@ std::string History(const std::string& text) {
             json.Number(*entry->Seed);
         else
             json.Null();
-        json.Key("number").Number(static_cast<double>(entry->Number)).Raw("}");
+        json.Key("number").Number(static_cast<double>(entry->Number));
+        json.Key("name").Text(entry->Seed ? tavrin::SeedMapText({*entry->Seed, entry->Number})
+                                          : tavrin::web::PastedMapName);
+        json.Raw("}");
     }
     json.Raw("]");
     return json.Take();
@@ -369,7 +371,7 @@ std::string AddToHistory(const std::string& text, const std::string& code, doubl
     std::vector<tavrin::web::TPageHistoryEntry> entries = tavrin::web::ReadHistory(text);
     if (const auto map = tavrin::StoredMapOfCode(code)) {
         tavrin::web::TPageHistoryEntry entry{*map, std::nullopt, 0};
-        if (WholeIn(seed, 0, 4294967295.0) && WholeIn(number, 1, tavrin::web::MaxMapNumber)) {
+        if (WholeIn(seed, 0, 4294967295.0) && WholeIn(number, 1, tavrin::MaxSeedMap)) {
             entry.Seed = static_cast<std::uint32_t>(seed);
             entry.Number = static_cast<std::int64_t>(number);
         }
@@ -387,7 +389,7 @@ std::string StoreFailedText() {
 EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("sheetPlan", &SheetPlan);
     emscripten::function("createMap", &CreateMap);
-    emscripten::function("mapOfSeed", &MapOfSeed);
+    emscripten::function("openAddress", &OpenAddress);
     emscripten::function("pasteCode", &PasteCode);
     emscripten::function("route", &Route);
     emscripten::function("clearingAt", &ClearingAt);

@@ -3,36 +3,15 @@
 #include "acceptance.h"
 #include "errors.h"
 #include "listing.h"
-#include "map_code_text.h"
 #include "map_search.h"
 #include "map_string.h"
+#include "map_texts.h"
 #include "share_code.h"
 
 #include <algorithm>
 
 namespace tavrin::web {
 namespace {
-
-// The window's answer to a paste that holds no map.
-constexpr const char* NoMapCodeText = "The clipboard holds no map code";
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // Criteria as the page typed them; a bad or impossible wish is refused in
 // its one line.
@@ -53,28 +32,21 @@ TCriteria ReadWish(std::string_view text) {
 TPageSession::TPageSession() {
     InitTiles(*State);
     State->Messages = &Sink;
-    SequenceSeed = State->Random.Seed;
+    Core = std::make_unique<TSessionCore>(*State);
 }
 
-std::string TPageSession::ErrorText(std::string_view message) {
-    std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
-        text += '.';
-    return text;
-}
-
+// The engine and the sequence go back to where they were, so what the page
+// shows and what a route runs on stay one map.
 template <typename Change> void TPageSession::Guarded(Change change) {
     Sink.Texts.clear();
-    const bool hadMap = State->MapPresent;
-    const std::string before = MakeMapString(*State);
+    *Before = *State;
+    const std::optional<TSeedPosition> sequence = Core->Sequence();
     try {
         change();
     } catch (const ETavrinError& e) {
-        // The tiles go back to the map shown, so what the page shows and what
-        // a route runs on stay one map.
-        if (hadMap)
-            ReadMapString(*State, before);
-        throw TRefusal{ErrorText(e.what())};
+        *State = *Before;
+        Core->ResumeSequence(sequence);
+        throw TRefusal{ErrorSentence(e.what())};
     }
 }
 
@@ -88,87 +60,40 @@ TPageMap TPageSession::Shown() {
     map.Listing = TileListing(*State);
     for (int t = 1; t <= TileCount; ++t)
         map.Names.emplace_back(State->Tiles[t].Name.View());
-    map.Seed = ShownSeed;
-    map.Number = ShownNumber;
+    if (const THistoryEntry* current = Core->Current(); current && current->Position) {
+        map.Seed = current->Position->Seed;
+        map.Number = current->Position->Map;
+    }
+    map.Name = Core->SeedText();
+    if (map.Name.empty())
+        map.Name = PastedMapName;
     map.Box = box;
     map.Places = MapPlaces(*State);
     map.ShareCode = ShareCode(map.MapString);
     map.Figures = MeasureMap(*State);
+    map.KeyFigures = KeyFiguresText(map.Figures);
     map.CutOff = CutOffPoints(map.Places, map.Figures);
     return map;
 }
 
 TPageMap TPageSession::CreateMap() {
-    Guarded([this] {
-        try {
-            tavrin::CreateMap(*State);
-        } catch (...) {
-            SequenceSeed.reset();
-            throw;
-        }
-    });
-    ++SequenceNumber;
-    ShownSeed = SequenceSeed;
-    ShownNumber = SequenceNumber;
+    Guarded([this] { Core->CreateMap(); });
     return Shown();
 }
 
-TPageMap TPageSession::MapOfSeed(std::uint32_t seed, std::int64_t number) {
-    if (number < 1 || number > MaxMapNumber)
-        throw TRefusal{MapNumberText};
-    const std::uint32_t randomBefore = State->Random.Seed;
-    const auto sequenceBefore = SequenceSeed;
-    const auto numberBefore = SequenceNumber;
-    Guarded([&] {
-        try {
-            State->Random.Seed = seed;
-            for (std::int64_t k = 1; k <= number; ++k)
-                tavrin::CreateMap(*State);
-        } catch (...) {
-            State->Random.Seed = randomBefore;
-            SequenceSeed = sequenceBefore;
-            SequenceNumber = numberBefore;
-            throw;
-        }
-    });
-    SequenceSeed = seed;
-    SequenceNumber = number;
-    ShownSeed = seed;
-    ShownNumber = number;
-    return Shown();
-}
-
-TPageMap TPageSession::PasteCode(std::u32string_view text) {
-    // Latin-1 when every character fits a byte, so a map string reads byte
-    // for byte; UTF-8 otherwise, as the window passes the clipboard's text.
-    bool latin1 = true;
-    for (const char32_t c : text)
-        latin1 = latin1 && c <= 255;
-    std::string bytes;
-    for (const char32_t c : text) {
-        if (latin1)
-            bytes += static_cast<char>(c);
-        else
-            AppendUtf8(bytes, c);
+std::optional<TPageMap> TPageSession::OpenText(std::u32string_view text, TTextSource source) {
+    TOpenAnswer answer;
+    Guarded([&] { answer = Core->OpenText(TextBytes(text), source); });
+    if (answer.End == TOpenEnd::Opened)
+        return Shown();
+    if (answer.End == TOpenEnd::NoAddress)
+        return std::nullopt;
+    // A map string the engine refused: its message is the refusal, said once.
+    if (answer.Text.empty() && !Sink.Texts.empty()) {
+        answer.Text = Sink.Texts.back();
+        Sink.Texts.pop_back();
     }
-    const TMapCodeSearch search = FindMapCode(bytes);
-    if (!search.Found)
-        throw TRefusal{search.Refusal ? search.Refusal : NoMapCodeText};
-    if (search.Found->Form == TMapCodeForm::Seed)
-        return MapOfSeed(static_cast<std::uint32_t>(search.Found->SeedMap.Seed),
-                         search.Found->SeedMap.Map);
-    const std::string& line = search.Found->MapString;
-    Guarded([&] {
-        if (!ReadMapString(*State, line)) {
-            Sink.Texts.clear(); // the refusal says it once
-            throw TRefusal{MapStringNotValidMessage(line)};
-        }
-        for (int t = 1; t <= TileCount; ++t)
-            State->Tiles[t].Placed = true;
-    });
-    ShownSeed.reset();
-    ShownNumber = 0;
-    return Shown();
+    throw TRefusal{answer.Text};
 }
 
 void TPageSession::StartSearch(std::string_view criteria) {
@@ -195,7 +120,7 @@ std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {
         result = CreateMapUntil(*SearchState, SearchCriteria, slice);
     } catch (const ETavrinError& e) {
         SearchState.reset();
-        throw TRefusal{ErrorText(e.what())};
+        throw TRefusal{ErrorSentence(e.what())};
     }
     SearchMaps += result.Maps;
     if (result.End != TMapSearchEnd::Found) {
@@ -210,9 +135,7 @@ std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {
     *State = *SearchState;
     State->Messages = &Sink;
     SearchState.reset();
-    SequenceNumber += SearchMaps;
-    ShownSeed = SequenceSeed;
-    ShownNumber = SequenceNumber;
+    Core->TakeMapFound(SearchMaps);
     return Shown();
 }
 
@@ -245,8 +168,7 @@ TPoint TPageSession::ClearingCentre(TLocation location) const {
 
 TSheetPlan TPageSession::SheetPlan(std::string_view paper, std::string_view date,
                                    std::string_view address) const {
-    const std::string seedText = ShownSeed ? SeedMapText({*ShownSeed, ShownNumber}) : std::string();
-    return PlanSheet(*State, SheetWords(*State, seedText, date, address), PaperArea(paper));
+    return PlanSheet(*State, SheetWords(*State, Core->SeedText(), date, address), PaperArea(paper));
 }
 
 } // namespace tavrin::web

@@ -1,19 +1,19 @@
 #pragma once
-// The web page's one map session: the engine state, the name of the map by
-// seed and number, and what the page draws from it. Plain C++ over the
-// engine and the map geometry; the binding only converts its answers for
+// The web page's one map session: the session core over an engine state of
+// its own, and what the page draws from the map shown. Plain C++ over the
+// core and the map geometry; the binding only converts its answers for
 // JavaScript. Every command ends in one of two ways: done, or refused with
-// the text to show, the map before it kept as it was.
+// the text to show, the map and the sequence before it kept as they were.
 
 #include "criteria_explanation.h"
 #include "location.h"
-#include "map_code_text.h"
 #include "map_criteria.h"
 #include "map_figures.h"
 #include "map_layout.h"
 #include "map_places.h"
 #include "map_state.h"
 #include "route_search.h"
+#include "session_core.h"
 #include "sheet_plan.h"
 
 #include <cstdint>
@@ -25,7 +25,8 @@
 
 namespace tavrin::web {
 
-inline constexpr std::int64_t MaxMapNumber = MaxSeedMap;
+// The name the page gives a map not made from a seed.
+inline constexpr const char* PastedMapName = "Pasted map";
 
 // What ended a command, with the text the page shows for it.
 struct TRefusal {
@@ -41,6 +42,8 @@ struct TPageMap {
     std::vector<TPoint> CutOff;        // where the clearings the start cannot reach lie
     std::optional<std::uint32_t> Seed; // set when the map is "Seed N, map k"
     std::int64_t Number = 0;
+    std::string Name;       // "Seed N, map k", or "Pasted map"
+    std::string KeyFigures; // "95/95 reachable, longest 17"
     TLayoutBox Box;
     TMapPlaces Places;
 };
@@ -57,18 +60,18 @@ public:
     // A fresh engine with the generator seeded from the clock, as the
     // program starts; "Seed N, map k" counts from there.
     TPageSession();
+    TPageSession(const TPageSession&) = delete;
+    TPageSession& operator=(const TPageSession&) = delete;
 
     // Create Map: the next map of the generator's sequence.
     TPageMap CreateMap();
-    // The k-th map Create Map makes after the generator was set to `seed`;
-    // k from 1 to MaxMapNumber, since each map takes the engine a few dozen
-    // microseconds and an address must not stall the page.
-    TPageMap MapOfSeed(std::uint32_t seed, std::int64_t number);
-    // A pasted text, read as Paste Map Code reads the clipboard: a share
-    // code, a tavrin: link, a map string, "seed N" or "N/k", with other words
-    // around it or not. A text with none, or a code with a mistake, is
-    // refused in the program's words.
-    TPageMap PasteCode(std::u32string_view text);
+    // The map a text holds, read as the window's Paste Map Code reads the
+    // clipboard (a share code, a tavrin: link, a map string, "seed N" or
+    // "N/k", with other words around it or not), from the page's address
+    // (after its "#") or its box. A text with none, or a code with a
+    // mistake, is refused in the core's words for its source; an address
+    // that asks for nothing answers nothing.
+    std::optional<TPageMap> OpenText(std::u32string_view text, TTextSource source);
 
     // Create Map Until, a slice at a time so that the page stays responsive:
     // StartSearch reads the criteria (a bad one is refused with its one-line
@@ -103,9 +106,6 @@ public:
     // `date`, its QR code opening the page at `address`.
     TSheetPlan SheetPlan(std::string_view paper, std::string_view date,
                          std::string_view address) const;
-    // The text of a refusal for an error that ended a command: its message,
-    // with a full stop after a last character above the full stop's code.
-    static std::string ErrorText(std::string_view message);
 
 private:
     struct TCollectedMessages : IMessageSink {
@@ -119,13 +119,9 @@ private:
 
     std::unique_ptr<TMapState> State = std::make_unique<TMapState>();
     TCollectedMessages Sink;
-    // Where the generator stands in a seed's sequence; none after a Create
-    // Map that failed part-way, which leaves it at a place no number names.
-    std::optional<std::uint32_t> SequenceSeed;
-    std::int64_t SequenceNumber = 0;
-    // The naming of the map shown: none for a pasted map.
-    std::optional<std::uint32_t> ShownSeed;
-    std::int64_t ShownNumber = 0;
+    std::unique_ptr<TSessionCore> Core;
+    // The engine as it was before the command under way, to go back to.
+    std::unique_ptr<TMapState> Before = std::make_unique<TMapState>();
     // The search under way: its criteria, its engine and the maps it made.
     TCriteria SearchCriteria;
     std::unique_ptr<TMapState> SearchState;

@@ -2,7 +2,7 @@
 // buttons and the Enter and Esc keys, the route query, and the boxes that
 // report messages and errors.
 
-#include "error_text.h"
+#include "app_version.h"
 #include "form_test.h"
 #include "map_file.h"
 #include "map_string.h"
@@ -31,7 +31,8 @@ private slots:
     void cleanup() { StopForm(); }
 
     void startUpState() {
-        QCOMPARE(Form->windowTitle(), QStringLiteral("Tavrin Map Generator Ver 1.1 by Ostrel"));
+        QCOMPARE(Form->windowTitle(), QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
+                                          .arg(QString::fromUtf8(tavrin::AppVersion())));
         for (const char* name : {"cbFromTile", "cbToTile"}) {
             auto* list = Child<QComboBox>(name);
             QCOMPARE(list->count(), 20);
@@ -353,17 +354,6 @@ private slots:
         Dialogs->Answer = QStringLiteral("/dev/full");
         Ctrl(Qt::Key_S);
         QCOMPARE(Dialogs->Errors, QStringList{"Disk full."});
-    }
-
-    // A full stop is added after any last character above it: '/' is 47, '-' 45.
-    void errorBoxText() {
-        const std::pair<QString, QString> cases[] = {{"Range check error", "Range check error."},
-                                                     {"a/", "a/."},
-                                                     {"Done.", "Done."},
-                                                     {"a-", "a-"},
-                                                     {"", ""}};
-        for (const auto& [message, shown] : cases)
-            QCOMPARE(ErrorBoxText(message), shown);
     }
 
     void dialogFilters() {

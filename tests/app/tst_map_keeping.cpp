@@ -5,9 +5,10 @@
 #include "acceptance.h"
 #include "form_test.h"
 #include "listing.h"
-#include "map_commands.h"
+#include "map_code_text.h"
 #include "map_seed.h"
 #include "map_string.h"
+#include "map_text_table.h"
 #include "share_code.h"
 
 #include <QAction>
@@ -37,6 +38,8 @@ std::vector<std::string> SeedMaps(std::uint32_t seed, int count) {
     return maps;
 }
 
+const QString NoClipboardText =
+    QString::fromUtf8(tavrin::NoMapCodeText(tavrin::TTextSource::Clipboard));
 const QKeySequence CopyKey(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 const QKeySequence PasteKey(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
 const QKeySequence SeedKey(Qt::CTRL | Qt::SHIFT | Qt::Key_M);
@@ -107,8 +110,8 @@ private slots:
         const QString mistaken =
             QString::fromStdString(tavrin::ShareCode(SeedMaps(1, 1)[0])).replace(2, 1, "Z");
         valid[59] = QChar(0x20AC);
-        QTest::newRow("too short") << "ddgdd" << NoClipboardCodeText;
-        QTest::newRow("character above 255") << valid << NoClipboardCodeText;
+        QTest::newRow("too short") << "ddgdd" << NoClipboardText;
+        QTest::newRow("character above 255") << valid << NoClipboardText;
         QTest::newRow("share code with a mistake")
             << "map: " + mistaken << tavrin::ShareCodeMistakeText;
         QTest::newRow("map number out of range") << "Seed 7, map 100001" << tavrin::MapNumberText;
@@ -128,6 +131,28 @@ private slots:
         QVERIFY(Form->MapImage() == picture);
         QCOMPARE(Form->SeedText(), QStringLiteral("Seed 12345, map 1"));
         QVERIFY(!Child<QAction>("A_Back")->isEnabled());
+    }
+
+    // The doors' table (tests/support/map_text_table.tsv) pasted: the window
+    // answers every text as the session core does.
+    void pasteAnswersTheDoorsTable() {
+        for (const tavrin::test::TMapTextRow& row : tavrin::test::MapTextTable()) {
+            CreateMap();
+            const std::string before = Shown();
+            Paste(QString::fromUtf8(row.Text));
+            if (row.Answer == tavrin::test::TMapTextRow::Map ||
+                row.Answer == tavrin::test::TMapTextRow::Seed) {
+                QCOMPARE(Shown(), tavrin::MapStringOfSeed({row.SeedNumber, row.MapNumber}));
+                QCOMPARE(Form->SeedText().isEmpty(), row.Answer == tavrin::test::TMapTextRow::Map);
+            } else {
+                QCOMPARE(Dialogs->Messages,
+                         QStringList{row.Answer == tavrin::test::TMapTextRow::Refused
+                                         ? QString::fromStdString(row.Refusal)
+                                         : NoClipboardText});
+                QCOMPARE(Shown(), before);
+            }
+            QVERIFY(Dialogs->Errors.isEmpty());
+        }
     }
 
     // "N/k" pasted shows map k of seed N, named so; Create Map goes on with

@@ -3,8 +3,11 @@
 
 #include "cli.h"
 #include "cli_run.h"
+#include "map_code_text.h"
 #include "map_figures.h"
 #include "map_link.h"
+#include "map_text_answer.h"
+#include "map_text_table.h"
 #include "pdf_structure.h"
 #include "stats.h"
 
@@ -180,8 +183,6 @@ TEST(CliErrors, RefusedLineIsShownWhole) {
     // A name that would drive the terminal is shown, not obeyed.
     EXPECT_EQ(RunTool({"list", "--file", dir / "\x1b]0;x\x07\r.tvm"}).err,
               "tavrin-cli: " + dir / "\\x1b]0;x\\x07\\r.tvm" + ": File not found\n");
-    EXPECT_EQ(RunTool({"route", "--map", "short", "11", "1", "11", "1"}).err,
-              "Internal Error: mapstring not valid=short\n");
 }
 
 namespace {
@@ -493,4 +494,25 @@ TEST(CliShare, CodeAndLinkReadBackThroughMap) {
               "tavrin-cli: This map code has a mistake in it\n");
     EXPECT_EQ(RunTool({"share", "--map", "Seed 7, map 100001"}).err,
               "tavrin-cli: A map number is a whole number from 1 to 100000.\n");
+}
+
+// The doors' table (tests/support/map_text_table.tsv) as --map: tavrin-cli
+// answers every text as the session core does.
+TEST(CliShare, MapAnswersTheDoorsTable) {
+    for (const tavrin::test::TMapTextRow& row : tavrin::test::MapTextTable()) {
+        const TResult r = RunTool({"list", "--map", row.Text});
+        if (row.Answer == tavrin::test::TMapTextRow::Map ||
+            row.Answer == tavrin::test::TMapTextRow::Seed) {
+            const std::string map = tavrin::MapStringOfSeed({row.SeedNumber, row.MapNumber});
+            EXPECT_EQ(r.out, RunTool({"list", "--map", map}).out) << row.Text;
+            EXPECT_EQ(r.status, 0) << row.Text;
+        } else {
+            const std::string_view answer =
+                row.Answer == tavrin::test::TMapTextRow::Refused
+                    ? row.Refusal
+                    : tavrin::NoMapCodeText(tavrin::TTextSource::Argument);
+            EXPECT_EQ(r.err, "tavrin-cli: " + std::string(answer) + "\n") << row.Text;
+            EXPECT_EQ(r.status, 2) << row.Text;
+        }
+    }
 }

@@ -34,49 +34,54 @@ std::string RefusalOf(auto command) {
     return "(not refused)";
 }
 
-TEST(PageSession, MapOfASeedGoesOnWithThatSeedsSequence) {
+TEST(PageSession, AddressOfASeedGoesOnWithThatSeedsSequence) {
     const auto maps = SeedMaps(12345, 3);
     TPageSession session;
-    const TPageMap second = session.MapOfSeed(12345, 2);
-    EXPECT_EQ(second.MapString, maps[1]);
+    EXPECT_FALSE(session.OpenText(U" ", TTextSource::Address).has_value());
+    const auto second = session.OpenText(U"12345/2", TTextSource::Address);
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ(second->MapString, maps[1]);
     const TPageMap third = session.CreateMap();
     EXPECT_EQ(third.MapString, maps[2]);
     EXPECT_EQ(third.Seed, 12345u);
     EXPECT_EQ(third.Number, 3);
+    EXPECT_EQ(third.Name, "Seed 12345, map 3");
 }
 
+// A refused text keeps the map shown and the sequence Create Map goes on
+// with, also when the engine raised part-way.
 TEST(PageSession, RefusedCodesKeepTheMapShown) {
     TPageSession session;
-    const std::string shown = session.MapOfSeed(7, 1).MapString;
+    const std::string shown = session.OpenText(U"7/1", TTextSource::TypedText)->MapString;
     std::u32string badRotation(60, U'e');
     badRotation[2] = U'a';
     const struct {
         std::u32string Code;
         std::string Text;
     } rows[] = {
-        {U" \tabc\r\n", "The clipboard holds no map code"},
-        {U"\u20ac" + std::u32string(59, U'e'), "The clipboard holds no map code"},
+        {U" \tabc\r\n", "The text holds no map code"},
+        {U"\u20ac" + std::u32string(59, U'e'), "The text holds no map code"},
         {badRotation, "Range check error."},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(RefusalOf([&] { session.PasteCode(row.Code); }), row.Text);
+        EXPECT_EQ(RefusalOf([&] { session.OpenText(row.Code, TTextSource::TypedText); }), row.Text);
         EXPECT_EQ(session.MapString(), shown);
     }
-    // A pasted map is read as a loaded one: every tile placed, no seed; its
-    // share code reads back as the same map.
+    // A pasted map is read as a loaded one: no seed; its share code reads
+    // back as the same map.
     const std::u32string code(shown.begin(), shown.end());
-    const TPageMap pasted = session.PasteCode(U"here: " + code + U" ");
+    const TPageMap pasted = *session.OpenText(U"here: " + code + U" ", TTextSource::TypedText);
     EXPECT_EQ(pasted.MapString, shown);
     EXPECT_FALSE(pasted.Seed.has_value());
+    EXPECT_EQ(pasted.Name, "Pasted map");
     const std::u32string share(pasted.ShareCode.begin(), pasted.ShareCode.end());
-    EXPECT_EQ(session.PasteCode(share).MapString, shown);
-    for (const std::int64_t number : {0, 100001})
-        EXPECT_EQ(RefusalOf([&] { session.MapOfSeed(1, number); }), MapNumberText);
+    EXPECT_EQ(session.OpenText(share, TTextSource::Address)->MapString, shown);
+    EXPECT_EQ(session.CreateMap().MapString, SeedMaps(7, 2)[1]);
 }
 
 TEST(PageSession, SearchGoesOnFromTheMapShownAndNamesWhatItFinds) {
     TPageSession session;
-    session.MapOfSeed(12345, 1);
+    session.OpenText(U"seed 12345", TTextSource::Address);
     EXPECT_EQ(RefusalOf([&] { session.StartSearch("reach>=95"); }).substr(0, 14), "bad criterion ");
     session.StartSearch("reachable>=95");
     std::optional<TPageMap> found;

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "acceptance.h"
+#include "app_version.h"
 #include "arguments.h"
 #include "criteria_explanation.h"
 #include "errors.h"
@@ -45,20 +46,24 @@ constexpr const char* Usage =
     "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
     "          reachable>=95,longest<=18,columns<=6\n";
 
-// Sets the tiles from a map string, given on the command line or read from a
-// map file as Load Map reads it, with every Placed flag set, as after a
-// Create Map followed by a Load Map. False for a string of the wrong length:
-// its message has been shown, every byte of it (escaped where it would not
-// show), and the command ends with status RefusedMap.
-bool LoadMap(TMapState& state, const TArguments& args) {
+// The map of --map, in any form the window's paste reads (a share code, a
+// tavrin: link, a map string, "seed N" or "N/k", with words around it or
+// not), or the first line of --file, read as Load Map reads it. Either way
+// the session core takes it, with every tile placed. False for a map string
+// of the wrong length: its message has been shown, every byte of it
+// (escaped where it would not show), and the command ends with status
+// RefusedMap. Text that holds no map raises the core's answer.
+bool LoadMap(TSession& session, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
         throw ETavrinError("give either --map MAPSTRING or --file FILE");
-    const std::string text = map ? MapArgument(*map) : FirstLine(ReadFileHead(*file, MapLineLimit));
-    for (int t = 1; t <= TileCount; ++t)
-        state.Tiles[t].Placed = true;
-    return ReadMapString(state, text);
+    if (file)
+        return session.core.LoadMapLine(FirstLine(ReadFileHead(*file, MapLineLimit)), *file);
+    const TOpenAnswer answer = session.core.OpenText(*map, TTextSource::Argument);
+    if (answer.End != TOpenEnd::Opened && !answer.Text.empty())
+        throw ETavrinError(answer.Text);
+    return answer.End == TOpenEnd::Opened;
 }
 
 constexpr int RefusedMap = RefusedMapStatus;
@@ -144,7 +149,7 @@ int List(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
         throw ETavrinError("list takes no word '" + args.Positional().front() + "'");
     TSession session(err);
-    if (!LoadMap(*session.state, args))
+    if (!LoadMap(session, args))
         return RefusedMap;
     for (const std::string& line : TileListing(*session.state))
         out << line << '\n';
@@ -164,7 +169,7 @@ TRouteQuery RouteWords(const std::vector<std::string>& words, const std::string&
 int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
     const auto [from, to] = RouteWords(args.Positional(), "route");
     TSession session(err);
-    if (!LoadMap(*session.state, args))
+    if (!LoadMap(session, args))
         return RefusedMap;
     TRoute route;
     FindShortestPath(*session.state, from, to, route);
@@ -186,7 +191,7 @@ int Render(const TArguments& args, std::ostream& err) {
     if (!IsPictureName(*outPath))
         throw ETavrinError(PictureNameText);
     TSession session(err);
-    if (!LoadMap(*session.state, args))
+    if (!LoadMap(session, args))
         return RefusedMap;
     RenderMap(*session.state, ParseTiles(args.Option("--tiles")), *outPath, marks);
     return 0;
@@ -225,7 +230,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return 0;
         }
         if (command == "--version") {
-            out << "tavrin-cli " TAVRIN_VERSION "\n";
+            out << "tavrin-cli " << AppVersion() << '\n';
             return 0;
         }
         throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");

@@ -1,9 +1,9 @@
 #include "figures.h"
 
+#include "map_texts.h"
 #include "route_search.h"
 #include "session.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace tavrin::cli {
@@ -15,22 +15,12 @@ std::optional<TCriteria> WhereOption(const TArguments& args) {
     return ParseCriteria(*where);
 }
 
-std::string FigureText(const TMapFigures& figures, TFigure figure) {
-    const double value = FigureValue(figures, figure);
-    char text[32];
-    if (InfoOf(figure).Whole)
-        std::snprintf(text, sizeof text, "%.0f", value);
-    else
-        std::snprintf(text, sizeof text, "%.2f", value);
-    return text;
-}
-
 namespace {
 
 void PrintText(std::ostream& out, const TMapFigures& figures) {
     for (const TFigureInfo& info : tavrin::Figures) {
         const std::string name(info.Name);
-        out << name << std::string(13 - name.size(), ' ') << FigureText(figures, info.Figure)
+        out << name << std::string(13 - name.size(), ' ') << FigureValueText(figures, info.Figure)
             << '\n';
     }
     out << "cut off      ";
@@ -43,7 +33,7 @@ void PrintText(std::ostream& out, const TMapFigures& figures) {
 void PrintJson(std::ostream& out, const TMapFigures& figures) {
     out << '{';
     for (const TFigureInfo& info : tavrin::Figures)
-        out << '"' << info.Name << "\": " << FigureText(figures, info.Figure) << ", ";
+        out << '"' << info.Name << "\": " << FigureValueText(figures, info.Figure) << ", ";
     out << "\"cutoff_clearings\": [";
     const auto cutOff = figures.CutOffList();
     for (std::size_t i = 0; i < cutOff.size(); ++i)
@@ -58,7 +48,7 @@ int Figures(const TArguments& args, std::ostream& out, std::ostream& err, TMapLo
     if (!args.Positional().empty())
         throw ETavrinError("figures takes no word '" + args.Positional().front() + "'");
     TSession session(err);
-    if (!loadMap(*session.state, args))
+    if (!loadMap(session, args))
         return RefusedMapStatus;
     const TMapFigures figures = MeasureMap(*session.state);
     if (args.Flag("--json"))

@@ -17,10 +17,6 @@ namespace tavrin::cli {
 // The criteria of --where, when given; a bad criterion raises its one line.
 std::optional<TCriteria> WhereOption(const TArguments& args);
 
-// A figure as printed: whole numbers in decimal, the mean route with two
-// decimals.
-std::string FigureText(const TMapFigures& figures, TFigure figure);
-
 // figures (--map MAPSTRING | --file FILE) [--json]: one line per figure,
 // "name value", then "cut off" and the cut-off clearings (as the route query
 // names them, comma-separated; "none" when there are none). With --json, one

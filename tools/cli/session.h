@@ -6,6 +6,7 @@
 // lives on the heap.
 
 #include "map_state.h"
+#include "session_core.h"
 #include "terminal_text.h"
 
 #include <memory>
@@ -23,13 +24,21 @@ private:
     std::ostream& err_;
 };
 
+// The session core over the state takes the map a command works on, as the
+// window's and the page's do.
 struct TSession {
-    explicit TSession(std::ostream& err) : messages(err) {
+    explicit TSession(std::ostream& err) : messages(err) {}
+    TStreamMessages messages;
+    std::unique_ptr<TMapState> state = FreshState(messages);
+    TSessionCore core{*state};
+
+private:
+    static std::unique_ptr<TMapState> FreshState(TStreamMessages& messages) {
+        auto state = std::make_unique<TMapState>();
         InitTiles(*state);
         state->Messages = &messages;
+        return state;
     }
-    std::unique_ptr<TMapState> state = std::make_unique<TMapState>();
-    TStreamMessages messages;
 };
 
 } // namespace tavrin::cli

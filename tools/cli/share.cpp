@@ -1,7 +1,6 @@
 #include "share.h"
 
 #include "errors.h"
-#include "map_code_text.h"
 #include "map_string.h"
 #include "session.h"
 #include "share_code.h"
@@ -10,23 +9,11 @@
 
 namespace tavrin::cli {
 
-std::string MapArgument(const std::string& text) {
-    const TMapCodeSearch search = FindMapCode(text);
-    if (!search.Found) {
-        if (search.Refusal)
-            throw ETavrinError(search.Refusal);
-        return text;
-    }
-    if (search.Found->Form == TMapCodeForm::Seed)
-        return MapStringOfSeed(search.Found->SeedMap);
-    return search.Found->MapString;
-}
-
 int Share(const TArguments& args, std::ostream& out, std::ostream& err, TMapLoader loadMap) {
     if (!args.Positional().empty())
         throw ETavrinError("share takes no word '" + args.Positional().front() + "'");
     TSession session(err);
-    if (!loadMap(*session.state, args))
+    if (!loadMap(session, args))
         return RefusedMapStatus;
     const std::string map = MakeMapString(*session.state);
     out << ShareCode(map) << '\n' << ShareLink(map) << '\n';

@@ -3,7 +3,6 @@
 #include "errors.h"
 #include "executable_folder.h"
 #include "fonts_ready.h"
-#include "map_code_text.h"
 #include "map_link.h"
 #include "map_picture.h"
 #include "picture_export.h"
@@ -32,17 +31,6 @@ QPageSize Paper(const std::optional<std::string>& name) {
     throw ETavrinError("--paper must be A4, Letter or A3");
 }
 
-// A map given as "seed N" or "N/k" keeps that naming in the sheet's title.
-QString SeedNaming(const TArguments& args) {
-    const auto map = args.Option("--map");
-    if (!map)
-        return {};
-    const TMapCodeSearch search = FindMapCode(*map);
-    if (!search.Found || search.Found->Form != TMapCodeForm::Seed)
-        return {};
-    return QString::fromStdString(SeedMapText(search.Found->SeedMap));
-}
-
 } // namespace
 
 std::vector<std::string> SheetOptions() {
@@ -69,7 +57,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
 
     TSession session(err);
     TMapState& state = *session.state;
-    if (!loadMap(state, args))
+    if (!loadMap(session, args))
         return RefusedMapStatus;
 
     const TFontsReady fonts;
@@ -78,9 +66,10 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     picture.DrawMap();
     const QString address = QString::fromStdString(
         args.Option("--web-address").value_or(std::string(DefaultWebAddress())));
-    const QByteArray pdf =
-        SetupSheetPdf(state, picture.Image(), SheetWordsToday(state, SeedNaming(args), address),
-                      options, SheetPageLayout(paper));
+    const QByteArray pdf = SetupSheetPdf(
+        state, picture.Image(),
+        SheetWordsToday(state, QString::fromStdString(session.core.SeedText()), address), options,
+        SheetPageLayout(paper));
     SavePictureBytes(path, pdf);
     return 0;
 }

@@ -4,7 +4,6 @@
 // the window's printer starts with).
 
 #include "arguments.h"
-#include "map_state.h"
 
 #include <iosfwd>
 
@@ -13,9 +12,11 @@ namespace tavrin::cli {
 // The options `sheet` takes.
 std::vector<std::string> SheetOptions();
 
-// Reads the map of --map or --file into a state whose catalogue is filled;
-// false when the map string was refused (its message shown).
-using TMapLoader = bool (*)(TMapState& state, const TArguments& args);
+struct TSession;
+
+// Reads the map of --map or --file into the session's state; false when the
+// map string was refused (its message shown).
+using TMapLoader = bool (*)(TSession& session, const TArguments& args);
 
 // The exit status of a command whose map string was refused.
 inline constexpr int RefusedMapStatus = 2;

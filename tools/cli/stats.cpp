@@ -4,6 +4,7 @@
 #include "errors.h"
 #include "figures.h"
 #include "file_save.h"
+#include "map_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -52,7 +53,7 @@ void AppendCsvRow(std::string& csv, const TSeedFigures& f, bool where) {
     csv +=
         std::to_string(f.Seed) + "," + std::to_string(f.Attempts) + "," + std::to_string(f.Passes);
     for (const TFigureInfo& info : tavrin::Figures)
-        csv += "," + FigureText(f.Map, info.Figure);
+        csv += "," + FigureValueText(f.Map, info.Figure);
     csv += where ? (f.Meets ? ",1\n" : ",0\n") : "\n";
 }
 

@@ -118,12 +118,55 @@ await step('a link with a share code opens that map; a bad one keeps the map sho
     const wrong = code.slice(0, 2) + (code[2] === '7' ? '8' : '7') + code.slice(3);
     const badRotation = 'dda' + seedMaps[0].slice(3);
     for (const [text, answer] of [[wrong, 'This map code has a mistake in it'],
-        ['too-short', 'The clipboard holds no map code'], [badRotation, 'Range check error.']]) {
+        ['too-short', 'The address holds no map code'], [badRotation, 'Range check error.']]) {
         await page.evaluate(`location.hash = ${JSON.stringify('#' + encodeURIComponent(text))}`);
         await page.waitFor(`!document.querySelector('#message').hidden`);
         assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`), answer);
         await page.evaluate(`document.querySelector('#message button').click()`);
         assert.equal(await shownMap(page), seedMaps[1]);
+    }
+});
+
+// The texts every door reads a map from, with the answer all of them give
+// (the window's and tavrin-cli's checks read the same table).
+const mapTextTable = readFileSync(new URL('../../support/map_text_table.tsv', import.meta.url), 'latin1')
+    .split('\n').filter((line) => line.includes('\t') && !line.startsWith('#'))
+    .map((line) => line.split('\t'));
+const noMapCode = { address: 'The address holds no map code', box: 'The text holds no map code' };
+
+await step('the address and the box answer the doors\' table as the window and tavrin-cli do', async () => {
+    const page = await open('#99/1', 1280, 800, false);
+    const other = await shownMap(page);
+    const ask = {
+        address: (text) => `location.hash = ${JSON.stringify('#' + encodeURIComponent(text))}`,
+        box: (text) => `document.querySelector('#code').value = ${JSON.stringify(text)};
+            document.querySelector('#paste-form').requestSubmit()`,
+    };
+    for (const [text, answer] of mapTextTable) {
+        for (const door of ['address', 'box']) {
+            if (door === 'address' && text === '')
+                continue; // an empty address asks for no map
+            const where = `${door}: ${JSON.stringify(text)}`;
+            await page.evaluate(`location.hash = '#99/1'`);
+            await page.waitFor(`tavrinPage.map.mapString === ${JSON.stringify(other)}`);
+            await page.evaluate(ask[door](text));
+            await page.waitFor(`tavrinPage.map.mapString !== ${JSON.stringify(other)}
+                || !document.querySelector('#message').hidden`);
+            const [kind, seedMap] = answer.split(' ');
+            const refusal = answer.slice('refused '.length);
+            if (kind === 'map' || kind === 'seed') {
+                const [n, k] = seedMap.split('/');
+                const wanted = cliLines('generate', '--seed', n, '--count', k).at(-1);
+                assert.equal(await shownMap(page), wanted, where);
+                assert.equal(await page.evaluate('tavrinPage.map.name'),
+                    kind === 'seed' ? `Seed ${n}, map ${k}` : 'Pasted map', where);
+            } else {
+                const said = await page.evaluate(`document.querySelector('#message p').textContent`);
+                assert.equal(said, kind === 'refused' ? refusal : noMapCode[door], where);
+                await page.evaluate(`document.querySelector('#message button').click()`);
+                assert.equal(await shownMap(page), other, where);
+            }
+        }
     }
 });
 

@@ -1,27 +1,17 @@
 // The page's address carries the map shown: "#N/k" for the k-th map of seed
-// N, "#CODE" for a map code. A link thus opens the same map.
+// N, "#CODE" for a map code. A link thus opens the same map; what an address
+// asks for is the engine's to read, as it reads any pasted text.
 
-const SeedForm = /^(\d{1,10})\/(\d{1,10})$/;
-
-// What an address's fragment (with or without its "#") asks for: a seed and
-// number, a code, or nothing.
-export function parseAddress(hash) {
-    let text = hash.startsWith('#') ? hash.slice(1) : hash;
+// The text of an address's fragment (with or without its "#"), its escapes
+// undone.
+export function addressText(hash) {
+    const text = hash.startsWith('#') ? hash.slice(1) : hash;
     try {
-        text = decodeURIComponent(text);
+        return decodeURIComponent(text);
     } catch {
         // A stray "%" is a character of the code, as typed.
+        return text;
     }
-    if (text.trim() === '')
-        return null;
-    const seed = SeedForm.exec(text.trim());
-    if (seed) {
-        const n = Number(seed[1]);
-        const k = Number(seed[2]);
-        if (n <= 4294967295 && k >= 1)
-            return { kind: 'seed', seed: n, number: k };
-    }
-    return { kind: 'code', text };
 }
 
 // The fragment that names a map: its seed and number when it has them,

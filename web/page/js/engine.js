@@ -9,7 +9,7 @@ export async function loadEngine() {
     const parse = JSON.parse;
     return {
         createMap: () => parse(module.createMap()),
-        mapOfSeed: (seed, number) => parse(module.mapOfSeed(seed, number)),
+        openAddress: (text) => parse(module.openAddress(text)),
         pasteCode: (text) => parse(module.pasteCode(text)),
         route: (from, to) => parse(module.route(from.tile, from.clearing, to.tile, to.clearing)),
         clearingAt: (point, reach) => parse(module.clearingAt(point.x, point.y, reach)),

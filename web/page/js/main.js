@@ -2,7 +2,7 @@
 // and the panels together. It decides nothing about maps itself: every map,
 // listing line, route and code comes from the engine.
 
-import { addressOf, parseAddress } from './address.js';
+import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
@@ -42,10 +42,6 @@ function today() {
     return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
 }
 
-function mapName(map) {
-    return map.seed !== null ? `Seed ${map.seed}, map ${map.number}` : 'Pasted map';
-}
-
 // Shows an engine answer: a map, or its refusal with the map shown kept.
 // The map becomes a new history entry, or with how 'replace' takes the
 // place of the entry shown (the first map, or a map the address named).
@@ -73,7 +69,7 @@ function showAnswer(answer, how = 'push') {
     showRouteText(null);
     showFigures(answer);
     fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
-    status(`${mapName(answer)} · ${answer.keyFigures}`);
+    status(`${answer.name} · ${answer.keyFigures}`);
     changeStored('history', (text) => page.engine.addToHistory(text, answer));
     record(addressOf(answer), how);
     return true;
@@ -159,9 +155,8 @@ function showLists() {
         () => showAnswer(page.engine.pasteCode(map.code)),
         () => changeStored('kept', (text) => page.engine.removeKeptMap(text, map)))));
     const shown = page.engine.history(lists.history);
-    $('#history-maps').replaceChildren(...shown.map((map) => listItem(mapName(map), map.shareCode,
-        () => showAnswer(map.seed !== null ? page.engine.mapOfSeed(map.seed, map.number)
-            : page.engine.pasteCode(map.shareCode)))));
+    $('#history-maps').replaceChildren(...shown.map((map) => listItem(map.name, map.shareCode,
+        () => showAnswer(page.engine.openAddress(addressText(addressOf(map)))))));
 }
 
 function keepMap(event) {
@@ -171,7 +166,7 @@ function keepMap(event) {
         return;
     const name = $('#keep-name').value;
     $('#keep-name').value = '';
-    const seedNaming = map.seed !== null ? mapName(map) : '';
+    const seedNaming = map.seed !== null ? map.name : '';
     changeStored('kept', (text) => page.engine.keepMap(text, name, map, seedNaming));
 }
 
@@ -215,15 +210,13 @@ function tapped(point, reach) {
     showRouteText(route);
 }
 
+// False when the address shows no map: it asks for none, or the engine
+// refused what it asks for.
 function openAddress() {
-    const wanted = parseAddress(location.hash);
-    if (!wanted)
-        return false;
     if (page.map && addressOf(page.map) === location.hash)
         return true;
-    const answer = wanted.kind === 'seed' ? page.engine.mapOfSeed(wanted.seed, wanted.number)
-        : page.engine.pasteCode(wanted.text);
-    return showAnswer(answer, 'replace');
+    const answer = page.engine.openAddress(addressText(location.hash));
+    return answer !== null && showAnswer(answer, 'replace');
 }
 
 // Back or Forward in the browser, or a new address typed: the map it names.
@@ -244,7 +237,7 @@ function openEntry() {
 async function copyLink() {
     try {
         await navigator.clipboard.writeText(location.href);
-        status(`${mapName(page.map)}: link copied`);
+        status(`${page.map.name}: link copied`);
     } catch {
         // No clipboard (an old browser, or no permission): the link to copy by hand.
         window.prompt('Copy this link:', location.href);
@@ -254,15 +247,9 @@ async function copyLink() {
 function pasteCode(event) {
     event.preventDefault();
     const input = $('#code');
-    // A link to the page pastes as its fragment; anything else as it is,
-    // read by the engine as Paste Map Code reads the clipboard.
-    const link = /^\s*https?:\/\/[^#\s]*(#\S*)\s*$/.exec(input.value);
-    const wanted = link ? parseAddress(link[1]) : { kind: 'code', text: input.value };
-    if (!wanted || wanted.text?.trim() === '')
-        return;
-    const answer = wanted.kind === 'seed' ? page.engine.mapOfSeed(wanted.seed, wanted.number)
-        : page.engine.pasteCode(wanted.text);
-    if (showAnswer(answer))
+    // Read by the engine as Paste Map Code reads the clipboard; a link to
+    // the page holds its map in its fragment, where the engine finds it.
+    if (showAnswer(page.engine.pasteCode(input.value)))
         input.value = '';
 }
 
@@ -308,7 +295,7 @@ function searchUntil(event) {
     const step = () => {
         if (!page.searching) {
             finish();
-            status(`${mapName(page.map)} · search cancelled`);
+            status(`${page.map.name} · search cancelled`);
             return;
         }
         const answer = page.engine.searchOn(SearchSlice);
