@@ -1,5 +1,6 @@
 #include "create_until_dialog.h"
 
+#include "criteria_explanation.h"
 #include "figure_histogram.h"
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -75,7 +77,8 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
         row.Value->setAccessibleName(Text(info.Label) + QLatin1Char(' ') + how->text());
         row.Value->setDecimals(info.Whole ? 0 : 1);
         row.Value->setSingleStep(info.Whole ? 1 : 0.5);
-        row.Value->setRange(0, kind.Most);
+        const tavrin::TFigureRange possible = tavrin::PossibleRange(kind.Figure);
+        row.Value->setRange(possible.Least, std::min(kind.Most, possible.Most));
         row.Value->setValue(kind.Offered);
         row.Histogram = new TFigureHistogram(this);
         row.Histogram->setObjectName(QStringLiteral("hist_") + Text(info.Name));
@@ -98,8 +101,18 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
     lblEstimate = new QLabel(this);
     lblEstimate->setObjectName(QStringLiteral("lblEstimate"));
     column->addWidget(lblEstimate);
+    lblExplanation = new QLabel(this);
+    lblExplanation->setObjectName(QStringLiteral("lblExplanation"));
+    lblExplanation->setWordWrap(true);
+    column->addWidget(lblExplanation);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    btnOk = buttons->button(QDialogButtonBox::Ok);
+    btnNearest =
+        buttons->addButton(QStringLiteral("Use the nearest"), QDialogButtonBox::ActionRole);
+    btnNearest->setObjectName(QStringLiteral("btnNearest"));
+    btnNearest->setVisible(false);
+    connect(btnNearest, &QPushButton::clicked, this, &TCreateMapUntilDialog::UseNearest);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     column->addWidget(buttons);
@@ -136,6 +149,30 @@ void TCreateMapUntilDialog::SetCriterion(tavrin::TFigure figure, bool on, double
         }
 }
 
+void TCreateMapUntilDialog::UseNearest() {
+    for (const tavrin::TCriterion& criterion : Nearest.Items)
+        SetCriterion(criterion.Figure, true, criterion.Value);
+}
+
+void TCreateMapUntilDialog::accept() {
+    const tavrin::TCriteria criteria = Criteria();
+    if (const auto reason = tavrin::ImpossibleWish(criteria)) {
+        lblExplanation->setText(Text(*reason));
+        return;
+    }
+    const tavrin::TWishExplanation explanation = Sample_.Explain(criteria);
+    if (explanation.Sampled > 0 && explanation.Meeting == 0 && !Asked) {
+        Asked = true;
+        AskedAbout = criteria;
+        Nearest = explanation.Nearest;
+        lblExplanation->setText(Text(tavrin::NoMatchText(explanation)));
+        btnNearest->setVisible(!explanation.Moved.empty());
+        btnOk->setText(QStringLiteral("Search anyway"));
+        return;
+    }
+    QDialog::accept();
+}
+
 void TCreateMapUntilDialog::UpdateHistograms() {
     for (const TRow& row : Rows)
         row.Histogram->SetHistogram(Sample_.Histogram(row.Figure));
@@ -155,12 +192,22 @@ void TCreateMapUntilDialog::Update() {
                 ? std::optional(tavrin::TCriterion{row.Figure, row.Comparison, row.Value->value()})
                 : std::nullopt);
     }
-    const int sampled = Sample_.Size();
-    if (sampled == 0) {
+    // A change of the criteria answers the question OK asked.
+    if (Asked && criteria != AskedAbout) {
+        Asked = false;
+        btnOk->setText(QStringLiteral("OK"));
+        btnNearest->setVisible(false);
+        lblExplanation->clear();
+    }
+    const tavrin::TWishExplanation explanation = Sample_.Explain(criteria);
+    if (explanation.Sampled == 0) {
         lblEstimate->setText(QStringLiteral("Sampling maps..."));
         return;
     }
     lblEstimate->setText(
-        Text(tavrin::MeetingEstimateText(Sample_.CountMeeting(criteria), sampled)));
-    lblEstimate->setToolTip(QStringLiteral("Counted in a sample of %1 maps").arg(sampled));
+        Text(tavrin::MeetingEstimateText(explanation.Meeting, explanation.Sampled)));
+    QString lines;
+    for (const std::string& line : tavrin::ExplanationLines(criteria, explanation))
+        lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) + Text(line);
+    lblEstimate->setToolTip(lines);
 }

@@ -4,6 +4,10 @@
 // range shaded, the criteria in the syntax tavrin-cli's --where reads, and a
 // live estimate of how often a map meets them ("about 1 map in N meets
 // these"), counted in the sample that grows in the background.
+//
+// A wish no map can meet is refused with its reason; a wish no map of the
+// sample meets makes OK ask first, offering the nearest criteria that some
+// of the sample meets in one click, and a second OK searches anyway.
 
 #include "figure_sample.h"
 #include "map_criteria.h"
@@ -14,6 +18,7 @@
 class QCheckBox;
 class QDoubleSpinBox;
 class QLabel;
+class QPushButton;
 class TFigureHistogram;
 
 class TCreateMapUntilDialog : public QDialog {
@@ -33,6 +38,10 @@ public:
 
     const TFigureSample& Sample() const { return Sample_; }
 
+    // OK: refuses an impossible wish, asks once about one the sample never
+    // meets, else closes accepted.
+    void accept() override;
+
     // The criteria the dialog starts with when none were remembered.
     static tavrin::TCriteria DefaultCriteria();
 
@@ -47,9 +56,16 @@ private:
 
     void Update();
     void UpdateHistograms();
+    void UseNearest();
 
     TFigureSample Sample_;
     std::vector<TRow> Rows;
     QLabel* lblCriteria = nullptr;
     QLabel* lblEstimate = nullptr;
+    QLabel* lblExplanation = nullptr;
+    QPushButton* btnNearest = nullptr;
+    QPushButton* btnOk = nullptr;
+    tavrin::TCriteria Nearest; // offered by btnNearest
+    bool Asked = false;        // OK has asked about AskedAbout
+    tavrin::TCriteria AskedAbout;
 };

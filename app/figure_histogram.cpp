@@ -1,6 +1,7 @@
 #include "figure_histogram.h"
 
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -19,7 +20,25 @@ bool BucketAllowed(const tavrin::TCriterion& criterion, double first, double ste
 } // namespace
 
 TFigureHistogram::TFigureHistogram(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(120, 30);
+    setMinimumSize(120, 30 + fontMetrics().height());
+}
+
+QSize TFigureHistogram::sizeHint() const {
+    return {160, 36 + fontMetrics().height()};
+}
+
+QStringList TFigureHistogram::AxisNumbers() const {
+    const auto& counts = Histogram.Counts;
+    if (counts.empty())
+        return {};
+    // Whole-number buckets hold one value each; the mean route's buckets end
+    // a step after they start.
+    const bool whole = Histogram.Step == 1;
+    const double last =
+        Histogram.First + static_cast<double>(counts.size() - (whole ? 1 : 0)) * Histogram.Step;
+    const int decimals = whole ? 0 : 1;
+    return {QString::number(Histogram.First, 'f', decimals), QString::number(last, 'f', decimals),
+            QString::number(*std::max_element(counts.begin(), counts.end()))};
 }
 
 void TFigureHistogram::SetHistogram(TFigureSample::THistogram histogram) {
@@ -39,23 +58,32 @@ void TFigureHistogram::paintEvent(QPaintEvent*) {
     if (counts.empty())
         return;
     const int most = *std::max_element(counts.begin(), counts.end());
+    const QStringList numbers = AxisNumbers();
+    const int band = fontMetrics().height(); // the value axis's numbers, below the bars
+    const int bottom = this->height() - band;
     const double width = static_cast<double>(this->width()) / static_cast<double>(counts.size());
-    const int height = this->height() - 2;
+    const int height = bottom - 2;
     for (std::size_t i = 0; i < counts.size(); ++i) {
         const double first = Histogram.First + static_cast<double>(i) * Histogram.Step;
         const bool allowed = !Allowed || BucketAllowed(*Allowed, first, Histogram.Step);
-        const QRectF column(static_cast<double>(i) * width, 0, width, this->height());
+        const QRectF column(static_cast<double>(i) * width, 0, width, bottom);
         if (Allowed && allowed)
             painter.fillRect(column, AllowedGround);
         const double bar = most == 0 ? 0 : static_cast<double>(height) * counts[i] / most;
         // A value seen at all gets a bar of at least one pixel.
         const double shown = counts[i] > 0 ? std::max(bar, 1.0) : 0.0;
-        painter.fillRect(QRectF(column.left() + (width > 3 ? 0.5 : 0), this->height() - shown,
+        painter.fillRect(QRectF(column.left() + (width > 3 ? 0.5 : 0), bottom - shown,
                                 std::max(width - (width > 3 ? 1 : 0), 1.0), shown),
                          !Allowed  ? UnboundBar
                          : allowed ? AllowedBar
                                    : OtherBar);
     }
     painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(QRect(0, 0, this->width(), bottom).adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Text));
+    const QRect axis(2, bottom, this->width() - 4, band);
+    painter.drawText(axis, Qt::AlignLeft | Qt::AlignVCenter, numbers[0]);
+    painter.drawText(axis, Qt::AlignRight | Qt::AlignVCenter, numbers[1]);
+    painter.drawText(QRect(3, 1, this->width() - 6, band), Qt::AlignLeft | Qt::AlignTop,
+                     numbers[2]);
 }

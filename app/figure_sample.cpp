@@ -51,6 +51,11 @@ int TFigureSample::CountMeeting(const tavrin::TCriteria& criteria) const {
         Maps.begin(), Maps.end(), [&](const auto& figures) { return criteria.Meets(figures); }));
 }
 
+tavrin::TWishExplanation TFigureSample::Explain(const tavrin::TCriteria& criteria) const {
+    const std::lock_guard guard(Lock);
+    return tavrin::ExplainWish(criteria, Maps);
+}
+
 TFigureSample::THistogram TFigureSample::Histogram(tavrin::TFigure figure) const {
     const std::lock_guard guard(Lock);
     THistogram histogram;

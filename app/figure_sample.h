@@ -5,6 +5,7 @@
 // open; every batch is announced with Grew() on the interface thread, and the
 // dialog reads the sample in between.
 
+#include "criteria_explanation.h"
 #include "map_criteria.h"
 #include "map_figures.h"
 
@@ -19,8 +20,8 @@ class TFigureSample : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int DefaultSize = 20000;
-    static constexpr std::uint32_t Seed = 1;
+    static constexpr int DefaultSize = tavrin::WishSampleSize;
+    static constexpr std::uint32_t Seed = tavrin::WishSampleSeed;
 
     // Starts making `size` maps at once.
     explicit TFigureSample(int size = DefaultSize, QObject* parent = nullptr);
@@ -33,6 +34,9 @@ public:
 
     // Maps of the sample meeting `criteria`.
     int CountMeeting(const tavrin::TCriteria& criteria) const;
+
+    // How the sample so far meets `criteria`, criterion by criterion.
+    tavrin::TWishExplanation Explain(const tavrin::TCriteria& criteria) const;
 
     // Counts of one figure's values: bucket i holds values from First + i *
     // Step up to the next bucket. Whole-number figures have steps of 1.

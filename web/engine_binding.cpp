@@ -184,6 +184,29 @@ std::string SearchOn(double maps) {
     });
 }
 
+// How the sample meets the criteria, after growing it by up to `grow` maps:
+// { "sampled", "target", "estimate", "noMatch", "nearest", "lines" }, the
+// texts as the window shows them; "nearest" in the criteria syntax.
+std::string ExplainWish(const std::string& criteria, int grow) {
+    return Run([&] {
+        const tavrin::TWishExplanation explanation = Session().ExplainWish(criteria, grow);
+        TJsonText json;
+        json.Raw("{").Key("sampled").Number(static_cast<double>(explanation.Sampled));
+        json.Key("target").Number(static_cast<double>(Session().WishSampleTarget()));
+        json.Key("estimate")
+            .Text(tavrin::MeetingEstimateText(explanation.Meeting, explanation.Sampled));
+        json.Key("noMatch").Text(tavrin::NoMatchText(explanation));
+        json.Key("nearest").Text(
+            explanation.Moved.empty() ? std::string() : tavrin::CriteriaText(explanation.Nearest));
+        json.Key("lines").Raw("[");
+        for (const std::string& line :
+             tavrin::ExplanationLines(tavrin::ParseCriteria(criteria), explanation))
+            json.Next().Text(line);
+        json.Raw("]}");
+        return json.Take();
+    });
+}
+
 std::string ClearingCentre(int tile, int clearing) {
     return Run([=] {
         TJsonText json;
@@ -373,6 +396,7 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("clearingCentre", &ClearingCentre);
     emscripten::function("startSearch", &StartSearch);
     emscripten::function("searchOn", &SearchOn);
+    emscripten::function("explainWish", &ExplainWish);
     emscripten::function("keptMaps", &KeptMaps);
     emscripten::function("keepMap", &KeepMap);
     emscripten::function("removeKeptMap", &RemoveKeptMap);

@@ -11,6 +11,23 @@
 #include <algorithm>
 
 namespace tavrin::web {
+namespace {
+
+// Criteria as the page typed them; a bad or impossible wish is refused in
+// its one line.
+TCriteria ReadWish(std::string_view text) {
+    TCriteria criteria;
+    try {
+        criteria = ParseCriteria(text);
+    } catch (const ETavrinError& e) {
+        throw TRefusal{e.what()};
+    }
+    if (const auto reason = ImpossibleWish(criteria))
+        throw TRefusal{*reason};
+    return criteria;
+}
+
+} // namespace
 
 TPageSession::TPageSession() {
     InitTiles(*State);
@@ -80,13 +97,17 @@ std::optional<TPageMap> TPageSession::OpenText(std::u32string_view text, TTextSo
 }
 
 void TPageSession::StartSearch(std::string_view criteria) {
-    try {
-        SearchCriteria = ParseCriteria(criteria);
-    } catch (const ETavrinError& e) {
-        throw TRefusal{e.what()};
-    }
+    SearchCriteria = ReadWish(criteria);
     SearchState = std::make_unique<TMapState>(*State);
     SearchMaps = 0;
+}
+
+TWishExplanation TPageSession::ExplainWish(std::string_view text, int grow) {
+    const TCriteria criteria = ReadWish(text);
+    if (!WishSample)
+        WishSample = std::make_unique<TWishSample>();
+    WishSample->Grow(grow);
+    return tavrin::ExplainWish(criteria, WishSample->Maps());
 }
 
 std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {

@@ -5,6 +5,7 @@
 // JavaScript. Every command ends in one of two ways: done, or refused with
 // the text to show, the map and the sequence before it kept as they were.
 
+#include "criteria_explanation.h"
 #include "location.h"
 #include "map_criteria.h"
 #include "map_figures.h"
@@ -79,9 +80,16 @@ public:
     // criteria, named by seed and number, or nothing yet. Past MapSearchLimit
     // maps in all the search gives up with its message. The map shown stays
     // until a map is found.
+    // A wish no map can meet is refused at once with its one-line reason.
     void StartSearch(std::string_view criteria);
     std::optional<TPageMap> SearchOn(std::int64_t maps);
     std::int64_t SearchTried() const { return SearchMaps; }
+
+    // How the sample meets `criteria`, after growing it by up to `grow` maps
+    // (the page grows it a slice at a time); a bad or impossible wish is
+    // refused in its one line.
+    TWishExplanation ExplainWish(std::string_view criteria, int grow);
+    std::int64_t WishSampleTarget() const { return WishSampleSize; }
 
     TPageRoute Route(TLocation from, TLocation to) const;
     // The clearing under picture point `p` within `reach` pixels, or none.
@@ -118,6 +126,8 @@ private:
     TCriteria SearchCriteria;
     std::unique_ptr<TMapState> SearchState;
     std::int64_t SearchMaps = 0;
+    // The sample a wish is explained by, made only once the page asks.
+    std::unique_ptr<TWishSample> WishSample;
 };
 
 } // namespace tavrin::web

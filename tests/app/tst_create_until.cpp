@@ -5,6 +5,7 @@
 
 #include "acceptance.h"
 #include "create_until_dialog.h"
+#include "figure_histogram.h"
 #include "form_test.h"
 #include "map_figures.h"
 #include "map_search_run.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -42,6 +44,8 @@ void AnswerUntilDialog(std::function<void(TCreateMapUntilDialog&)> set) {
         QVERIFY(dialog);
         set(*dialog);
         dialog->accept();
+        if (dialog->isVisible()) // OK asked first: no map of the sample meets them
+            dialog->accept();
     });
 }
 
@@ -71,6 +75,36 @@ private slots:
         dialog.SetCriterion(tavrin::TFigure::Reachable, false, 95);
         dialog.SetCriterion(tavrin::TFigure::Rows, false, 5);
         QCOMPARE(Estimate(dialog), QStringLiteral("about 1 map in 1 meets these"));
+    }
+
+    // OK on a wish no sampled map meets asks first and offers the nearest
+    // criteria that some do; the bounds offered stay within what maps can be.
+    void dialogExplainsAWishTheSampleNeverMeets() {
+        TCreateMapUntilDialog dialog(tavrin::ParseCriteria("longest<=12,columns<=4"), nullptr,
+                                     1000);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.Sample().Complete(), 20000);
+        auto* explanation = dialog.findChild<QLabel*>(QStringLiteral("lblExplanation"));
+        auto* nearest = dialog.findChild<QPushButton*>(QStringLiteral("btnNearest"));
+        dialog.accept();
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QVERIFY2(explanation->text().startsWith(
+                     QStringLiteral("No map of 1,000 meets these; the nearest that some do: ")),
+                 qPrintable(explanation->text()));
+        QVERIFY(!nearest->isHidden());
+        nearest->click();
+        QVERIFY2(Estimate(dialog).startsWith(QStringLiteral("about 1 map in ")),
+                 qPrintable(Estimate(dialog)));
+        QVERIFY(explanation->text().isEmpty());
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+        dialog.SetCriterion(tavrin::TFigure::Columns, true, 1);
+        QCOMPARE(dialog.Criteria().Items.back().Value, 2.0);
+        const QStringList axis =
+            dialog.findChild<TFigureHistogram*>(QStringLiteral("hist_columns"))->AxisNumbers();
+        QCOMPARE(axis.size(), 3);
+        QVERIFY2(axis[0].toInt() >= 2 && axis[0].toInt() < axis[1].toInt(),
+                 qPrintable(axis.join(' ')));
     }
 
     void searchHandsTheMapFoundToTheState() {
@@ -154,7 +188,7 @@ private slots:
         CreateMap();
         Form->SetSearchLimit(50);
         AnswerUntilDialog([](TCreateMapUntilDialog& dialog) {
-            dialog.SetCriterion(tavrin::TFigure::Columns, true, 1);
+            dialog.SetCriterion(tavrin::TFigure::Columns, true, 2);
         });
         Ctrl(Qt::Key_U);
         QCOMPARE(Dialogs->Messages,

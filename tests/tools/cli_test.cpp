@@ -139,6 +139,8 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"render", "--map", Map12345, "--out", "map.png", "--route", "MarchLand", "1"},
         {"stats", "--seeds", "0..1", "--where", "rows<"},
         {"generate", "--where", "reach>=95"},
+        // Refused at once, not after a million maps.
+        {"generate", "--where", "reachable>=96"},
         {"figures"},
         {"figures", "--map", Map12345, "--file", "map.tvm"},
         {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--tiles", ""},

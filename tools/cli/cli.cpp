@@ -3,6 +3,7 @@
 #include "acceptance.h"
 #include "app_version.h"
 #include "arguments.h"
+#include "criteria_explanation.h"
 #include "errors.h"
 #include "executable_folder.h"
 #include "figures.h"
@@ -80,6 +81,29 @@ std::string NumberedPath(const std::string& path, std::int64_t number, std::int6
     return path.substr(0, at) + std::to_string(number) + path.substr(at);
 }
 
+// Create Map Until for generate --where. A wish no map of the sample meets
+// is explained on stderr before the long search goes on: the search's own
+// first maps are tried first, so a wish met early costs no sample.
+TMapSearchResult SearchExplained(TMapState& state, const TCriteria& where, std::ostream& err,
+                                 bool& explained) {
+    if (explained)
+        return CreateMapUntil(state, where);
+    TMapSearch search;
+    search.Limit = WishSampleSize;
+    TMapSearchResult first = CreateMapUntil(state, where, search);
+    if (first.End == TMapSearchEnd::Found)
+        return first;
+    explained = true;
+    const TWishExplanation explanation = ExplainWish(where, SampleMaps(WishSampleSize));
+    if (explanation.Meeting == 0)
+        for (const std::string& line : ExplanationLines(where, explanation))
+            err << line << '\n';
+    err.flush();
+    search.Limit = MapSearchLimit - first.Maps;
+    const TMapSearchResult rest = CreateMapUntil(state, where, search);
+    return {rest.End, first.Maps + rest.Maps};
+}
+
 int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
         throw ETavrinError("generate takes no word '" + args.Positional().front() + "'");
@@ -91,12 +115,15 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     const auto countText = args.Option("--count");
     const std::int64_t count = countText ? ParseNumber(*countText, 1, 1000000, "--count") : 1;
     const std::optional<TCriteria> where = WhereOption(args);
+    if (const auto reason = where ? ImpossibleWish(*where) : std::nullopt)
+        throw ETavrinError(*reason);
+    bool explained = false;
     const std::uint32_t seed = state.Random.Seed;
     std::int64_t made = 0; // maps of the sequence made so far
     for (std::int64_t i = 1; i <= count; ++i) {
         TCreateMapStats stats;
         if (where) {
-            const TMapSearchResult found = CreateMapUntil(state, *where);
+            const TMapSearchResult found = SearchExplained(state, *where, err, explained);
             made += found.Maps;
             if (found.End != TMapSearchEnd::Found)
                 throw ETavrinError(SearchFailureText(found));

@@ -71,6 +71,43 @@ await step('seed 12345 and the next two maps equal tavrin-cli generate', async (
     writeFileSync(join(artefacts, 'desktop.png'), await page.screenshot());
 });
 
+// Every map is a history entry: the page's buttons, Alt+arrows and the
+// browser's own Back and Forward walk them, never off the page.
+await step('Back and Forward walk the maps shown, in the page and in the browser', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const at = async (k) => {
+        await page.waitFor(`document.body.dataset.drawn === '#12345/${k}'`);
+        assert.equal(await page.evaluate('location.hash'), `#12345/${k}`);
+        assert.equal(await shownMap(page), seedMaps[k - 1]);
+    };
+    const disabled = () => page.evaluate(`['#back', '#forward']
+        .map((id) => document.querySelector(id).disabled)`);
+    assert.deepEqual(await disabled(), [true, true]);
+    for (let k = 2; k <= 3; ++k) {
+        await page.evaluate(`document.querySelector('#create').click()`);
+        await at(k);
+    }
+    const walks = [];
+    const timed = async (action, k) => {
+        const start = await page.evaluate('performance.now()');
+        await page.evaluate(action);
+        await at(k);
+        walks.push(await page.evaluate('performance.now()') - start);
+    };
+    await timed(`document.querySelector('#back').click()`, 2);
+    await timed(`document.dispatchEvent(new KeyboardEvent('keydown',
+        { key: 'ArrowLeft', altKey: true })); true`, 1);
+    assert.deepEqual(await disabled(), [true, false]);
+    await timed('history.forward()', 2);
+    await timed(`document.querySelector('#forward').click()`, 3);
+    assert.deepEqual(await disabled(), [false, true]);
+    await timed('history.back()', 2);
+    await timed(`document.dispatchEvent(new KeyboardEvent('keydown',
+        { key: 'ArrowRight', altKey: true })); true`, 3);
+    walks.sort((a, b) => a - b);
+    figures.push(`Back/Forward to the drawn map: median ${walks[3].toFixed(0)} ms of ${walks.length}`);
+});
+
 await step('a link with a share code opens that map; a bad one keeps the map shown', async () => {
     const [code] = cliLines('share', '--map', seedMaps[1]);
     const page = await open('#' + code, 1280, 800, false);
@@ -147,6 +184,37 @@ await step('Create Map Until finds the map tavrin-cli generate --where finds, wi
     assert.deepEqual(figures, cliLines('figures', '--map', found)
         .filter((line) => !line.startsWith('cut off')).map((line) => line.replace(/ +/, ' ')));
     assert.equal(await page.evaluate(`document.querySelectorAll('#figures dt').length`), figures.length);
+});
+
+// On a phone the criteria, the estimate and the search's button (Cancel
+// while it runs) are on screen with the map; a wish no sampled map meets is
+// asked about first, with the nearest criteria one click away, and a wish
+// no map can meet is refused at once.
+await step('Create Map Until at 390 x 844: criteria, estimate and Cancel on screen, a rare wish explained', async () => {
+    const page = await open('#12345/1', 390, 844, true);
+    await page.waitFor(`/^about 1 map in \\d+ meets these$/.test(document.querySelector('#estimate').textContent)`);
+    const boxes = await page.evaluate(`['#criteria', '#estimate', '#until-form button', '#map']
+        .map((id) => document.querySelector(id).getBoundingClientRect().toJSON())`);
+    for (const box of boxes.slice(0, 3))
+        assert.ok(box.top >= 0 && box.bottom <= 844 && box.right <= 390 && box.height > 0, JSON.stringify(box));
+    assert.ok(boxes[3].bottom <= boxes[0].top && boxes[3].height > 300, JSON.stringify(boxes[3]));
+    const ask = (criteria) => page.evaluate(`document.querySelector('#criteria').value = ${JSON.stringify(criteria)};
+        document.querySelector('#criteria').dispatchEvent(new Event('input'));
+        document.querySelector('#until-form button').click(); true`);
+    await ask('longest<=9');
+    await page.waitFor(`!document.querySelector('#wish-note').hidden`);
+    assert.match(await page.evaluate(`document.querySelector('#wish-note span').textContent`),
+        /^No map of [\d,]+ meets these; the nearest that some do: longest <= \d+$/);
+    assert.equal(await page.evaluate(`document.querySelector('#until-form button').textContent`), 'Search anyway');
+    writeFileSync(join(artefacts, 'phone-until.png'), await page.screenshot());
+    await page.evaluate(`document.querySelector('#use-nearest').click()`);
+    assert.match(await page.evaluate(`document.querySelector('#criteria').value`), /^longest<=\d+$/);
+    assert.match(await page.evaluate(`document.querySelector('#estimate').textContent`), /^about 1 map in \d+ meets these$/);
+    await ask('reachable>=96');
+    await page.waitFor(`!document.querySelector('#message').hidden`);
+    assert.equal(await page.evaluate(`document.querySelector('#message p').textContent`),
+        'no map can meet reachable >= 96: reachable is never above 95');
+    assert.ok(!(await page.evaluate('tavrinPage.searching')));
 });
 
 // A destination some roads from clearing 1 of tile 11, chosen by the

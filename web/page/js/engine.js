@@ -16,6 +16,7 @@ export async function loadEngine() {
         clearingCentre: (location) => parse(module.clearingCentre(location.tile, location.clearing)),
         startSearch: (criteria) => parse(module.startSearch(criteria)),
         searchOn: (maps) => parse(module.searchOn(maps)),
+        explainWish: (criteria, grow) => parse(module.explainWish(criteria, grow)),
         sheetPlan: (paper, date, address) => parse(module.sheetPlan(paper, date, address)),
         // The kept maps and history: texts as the browser's storage holds
         // them, read and changed by the engine's rules.

@@ -43,7 +43,9 @@ function today() {
 }
 
 // Shows an engine answer: a map, or its refusal with the map shown kept.
-function showAnswer(answer) {
+// The map becomes a new history entry, or with how 'replace' takes the
+// place of the entry shown (the first map, or a map the address named).
+function showAnswer(answer, how = 'push') {
     for (const text of answer.messages)
         say(text);
     if (answer.error) {
@@ -69,10 +71,31 @@ function showAnswer(answer) {
     fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
     status(`${answer.name} · ${answer.keyFigures}`);
     changeStored('history', (text) => page.engine.addToHistory(text, answer));
-    const address = addressOf(answer);
-    if (location.hash !== address)
-        history.replaceState(null, '', address);
+    record(addressOf(answer), how);
     return true;
+}
+
+// Every map shown is an entry of the browser's history, numbered in
+// history.state, so that Back and Forward walk the maps and the page's own
+// buttons know whether there is a map to go back or forward to.
+function record(address, how) {
+    const at = history.state?.tavrinMap;
+    if (how === 'push' && at !== undefined && location.hash !== address) {
+        history.pushState({ tavrinMap: at + 1 }, '', address);
+        page.lastEntry = at + 1; // the maps that were ahead are gone
+    } else {
+        // The first map, or one the address itself asked for.
+        history.replaceState({ tavrinMap: at ?? 0 }, '', address);
+        page.lastEntry = Math.max(page.lastEntry ?? 0, at ?? 0);
+    }
+    page.entry = history.state.tavrinMap;
+    showWayBack();
+}
+
+function showWayBack() {
+    const at = history.state?.tavrinMap ?? 0;
+    $('#back').disabled = at <= 0;
+    $('#forward').disabled = at >= (page.lastEntry ?? 0);
 }
 
 // The kept maps and history as last read or stored. Kept here too, so that a
@@ -193,7 +216,22 @@ function openAddress() {
     if (page.map && addressOf(page.map) === location.hash)
         return true;
     const answer = page.engine.openAddress(addressText(location.hash));
-    return answer !== null && showAnswer(answer);
+    return answer !== null && showAnswer(answer, 'replace');
+}
+
+// Back or Forward in the browser, or a new address typed: the map it names.
+function openEntry() {
+    // An address typed or set makes an entry of its own, after the one shown.
+    if (history.state?.tavrinMap === undefined) {
+        page.lastEntry = (page.entry ?? -1) + 1;
+        history.replaceState({ tavrinMap: page.lastEntry }, '', location.hash);
+    }
+    page.entry = history.state.tavrinMap;
+    openAddress();
+    // A refused address keeps the map shown; the address says so again.
+    if (page.map && addressOf(page.map) !== location.hash)
+        history.replaceState(history.state, '', addressOf(page.map));
+    showWayBack();
 }
 
 async function copyLink() {
@@ -227,6 +265,19 @@ function searchUntil(event) {
         return;
     }
     const criteria = $('#criteria').value;
+    // A wish no map of the sample meets: asked first, once, with the nearest
+    // criteria that some do offered in one click.
+    const wish = page.engine.explainWish(criteria, 0);
+    if (!wish.error && wish.noMatch && page.wishAsked !== criteria) {
+        page.wishAsked = criteria;
+        page.nearest = wish.nearest;
+        $('#wish-note span').textContent = wish.noMatch;
+        $('#use-nearest').hidden = !wish.nearest;
+        $('#wish-note').hidden = false;
+        button.textContent = 'Search anyway';
+        return;
+    }
+    $('#wish-note').hidden = true;
     const started = page.engine.startSearch(criteria);
     if (started.error) {
         say(started.error);
@@ -239,6 +290,7 @@ function searchUntil(event) {
     const finish = () => {
         page.searching = false;
         button.textContent = 'Create Map Until';
+        setTimeout(explainWish, 0);
     };
     const step = () => {
         if (!page.searching) {
@@ -259,11 +311,51 @@ function searchUntil(event) {
     setTimeout(step, 0);
 }
 
+// The page's Back and Forward: only among its own maps, never off the page.
+function walk(by) {
+    const at = history.state?.tavrinMap ?? 0;
+    if (by < 0 && at > 0)
+        history.back();
+    else if (by > 0 && at < (page.lastEntry ?? 0))
+        history.forward();
+}
+
+// The estimate under the criteria follows every change; the sample it is
+// counted in grows a slice at a time between frames, once the map is shown.
+const WishSlice = 500;
+
+function explainWish() {
+    clearTimeout(page.wishTimer);
+    const criteria = $('#criteria').value;
+    const answer = page.engine.explainWish(criteria, page.searching ? 0 : WishSlice);
+    $('#estimate').textContent = answer.error ?? answer.estimate;
+    $('#estimate').title = answer.lines?.join('\n') ?? '';
+    if (page.wishAsked !== undefined && page.wishAsked !== criteria) {
+        page.wishAsked = undefined;
+        $('#wish-note').hidden = true;
+        if (!page.searching)
+            $('#until-form button').textContent = 'Create Map Until';
+    }
+    // The search has the processor while it runs; the sample grows on after.
+    if (!answer.error && answer.sampled < answer.target && !page.searching)
+        page.wishTimer = setTimeout(explainWish, 0);
+}
+
+function useNearest() {
+    $('#criteria').value = page.nearest;
+    explainWish();
+}
+
 function bindKeys() {
     document.addEventListener('keydown', (event) => {
         if (!$('#message').hidden && (event.key === 'Escape' || event.key === 'Enter')) {
             event.preventDefault();
             $('#message').hidden = true;
+            return;
+        }
+        if (event.altKey && (event.key === 'ArrowLeft' || event.key === 'ArrowRight')) {
+            event.preventDefault();
+            walk(event.key === 'ArrowLeft' ? -1 : 1);
             return;
         }
         const ctrl = event.ctrlKey || event.metaKey;
@@ -297,6 +389,8 @@ async function start() {
     $('#print').addEventListener('click', () => window.print());
     $('#paste-form').addEventListener('submit', pasteCode);
     $('#until-form').addEventListener('submit', searchUntil);
+    $('#criteria').addEventListener('input', explainWish);
+    $('#use-nearest').addEventListener('click', useNearest);
     $('#keep-form').addEventListener('submit', keepMap);
     document.addEventListener('visibilitychange', () => {
         if (document.visibilityState === 'visible')
@@ -305,13 +399,16 @@ async function start() {
     window.addEventListener('focus', refreshLists);
     $('#criteria').value = localStorage.getItem('tavrin-criteria') ?? 'reachable>=95,longest<=18';
     $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
-    window.addEventListener('hashchange', openAddress);
+    window.addEventListener('popstate', openEntry);
+    $('#back').addEventListener('click', () => walk(-1));
+    $('#forward').addEventListener('click', () => walk(1));
     window.addEventListener('beforeprint', () => drawSheetMap($('#sheet'), page.map));
     matchMedia('print').addEventListener('change', () => drawSheetMap($('#sheet'), page.map));
     bindKeys();
     if (!openAddress())
-        showAnswer(page.engine.createMap());
+        showAnswer(page.engine.createMap(), 'replace');
     refreshLists();
+    setTimeout(explainWish, 0);
 }
 
 start();
