@@ -17,6 +17,11 @@ const PreloadBatch = 10;
 // while all 120 of them stay near 30 MB.
 const ArtPixels = 256;
 
+// Zoomed in beyond the bitmaps, the tiles in view are drawn again from their
+// art as large as the screen shows them, up to this many pixels a side (the
+// largest zoom, on a plain screen).
+const SharpPixels = 1600;
+
 // A tile's outline in its own picture (its art is clipped to it).
 const Outline = '0,87.5 50,0 150,0 200,87.5 150,175 50,175';
 
@@ -39,16 +44,16 @@ async function keptBitmaps() {
 }
 
 // The art of `file` drawn into a bitmap of ArtPixels a side.
-async function drawArt(art) {
+async function drawArt(art, pixels = ArtPixels) {
     const address = URL.createObjectURL(art);
     try {
-        const image = new Image(ArtPixels, ArtPixels);
+        const image = new Image(pixels, pixels);
         image.src = address;
         await image.decode();
         const canvas = document.createElement('canvas');
-        canvas.width = ArtPixels;
-        canvas.height = ArtPixels;
-        canvas.getContext('2d').drawImage(image, 0, 0, ArtPixels, ArtPixels);
+        canvas.width = pixels;
+        canvas.height = pixels;
+        canvas.getContext('2d').drawImage(image, 0, 0, pixels, pixels);
         return canvas;
     } finally {
         URL.revokeObjectURL(address);
@@ -122,6 +127,7 @@ export class TileLayer {
         });
         while (outlines.length > shown.length)
             outlines[outlines.length - 1].remove();
+        this.dropSharp(shown);
         this.shown = shown;
         const waiting = shown.filter(({ art }) => art.state === 'loading');
         if (waiting.length === 0) {
@@ -136,13 +142,14 @@ export class TileLayer {
         });
     }
 
-    // Paints the tiles through the view transform { scale, x, y } into a
-    // view of `size` CSS pixels; without them, as last painted.
-    paint(transform = this.transform, size = this.size) {
+    // Draws the tiles through the view transform { scale, x, y } into a view
+    // of `size` CSS pixels (without them, as last drawn); answers the scale
+    // and the canvas's size in device pixels, or null when there is no view.
+    draw(transform = this.transform, size = this.size) {
         this.transform = transform;
         this.size = size;
         if (!transform || !size)
-            return;
+            return null;
         const ratio = window.devicePixelRatio || 1;
         const width = Math.round(size.width * ratio);
         const height = Math.round(size.height * ratio);
@@ -156,9 +163,74 @@ export class TileLayer {
         const scale = transform.scale * ratio;
         context.setTransform(scale, 0, 0, scale, transform.x * ratio, transform.y * ratio);
         context.imageSmoothingQuality = 'high';
-        for (const { tile, art } of this.shown)
-            if (art.bitmap)
-                context.drawImage(art.bitmap, tile.x, tile.y, TileSide, TileSide);
+        for (const { tile, art } of this.shown) {
+            const bitmap = art.sharp?.bitmap ?? art.bitmap;
+            if (bitmap)
+                context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
+        }
+        return { scale, width, height };
+    }
+
+    // Paints the tiles through the view transform { scale, x, y } into a
+    // view of `size` CSS pixels, and has the tiles in view drawn sharper
+    // soon when the kept bitmaps are too small for them.
+    paint(transform = this.transform, size = this.size) {
+        const painted = this.draw(transform, size);
+        if (!painted)
+            return;
+        const pixels = Math.min(SharpPixels, Math.ceil(painted.scale * TileSide));
+        if (pixels > ArtPixels) {
+            this.sharpenSoon(pixels, painted.width, painted.height);
+        } else {
+            this.sharpening = null;
+            this.dropSharp([]);
+        }
+    }
+
+    // Once the browser is idle (and the view has stopped changing), the
+    // tiles in view drawn again from their art at `pixels` a side; the
+    // sharper bitmaps of tiles out of view are let go.
+    sharpenSoon(pixels, width, height) {
+        const asked = this.sharpening = { pixels };
+        whenIdle(async () => {
+            if (this.sharpening !== asked)
+                return;
+            const ratio = window.devicePixelRatio || 1;
+            const { scale, x, y } = this.transform;
+            const inView = ({ tile }) => {
+                const left = (tile.x * scale + x) * ratio;
+                const top = (tile.y * scale + y) * ratio;
+                const side = TileSide * scale * ratio;
+                return left < width && top < height && left + side > 0 && top + side > 0;
+            };
+            const seen = this.shown.filter(inView);
+            this.dropSharp(seen);
+            for (const { tile, art } of seen) {
+                if (this.sharpening !== asked)
+                    return;
+                if (art.sharp?.pixels >= pixels || !art.bitmap)
+                    continue;
+                try {
+                    const response = await fetch(`tiles/${tile.file}.svg`);
+                    const bitmap = await createImageBitmap(await drawArt(await response.blob(), pixels));
+                    art.sharp?.bitmap.close();
+                    art.sharp = { pixels, bitmap };
+                    this.draw();
+                } catch {
+                    return; // the kept bitmap stays
+                }
+            }
+        });
+    }
+
+    // Lets go of the sharper bitmaps of every tile but those of `keep`.
+    dropSharp(keep) {
+        const kept = new Set(keep.map(({ art }) => art));
+        for (const { art } of this.shown)
+            if (art.sharp && !kept.has(art)) {
+                art.sharp.bitmap.close();
+                art.sharp = null;
+            }
     }
 
     // Has every file named drawn, a batch at a time whenever the browser is
