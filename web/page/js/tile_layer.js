@@ -8,6 +8,7 @@
 
 import { svgElement, TileSide } from './map_svg.js';
 import { whenIdle } from './timing.js';
+import { squareInView } from './view_math.js';
 
 // How many files are asked for at a time while the page preloads.
 const PreloadBatch = 10;
@@ -144,7 +145,7 @@ export class TileLayer {
 
     // Draws the tiles through the view transform { scale, x, y } into a view
     // of `size` CSS pixels (without them, as last drawn); answers the scale
-    // and the canvas's size in device pixels, or null when there is no view.
+    // in device pixels, or null when there is no view.
     draw(transform = this.transform, size = this.size) {
         this.transform = transform;
         this.size = size;
@@ -168,7 +169,7 @@ export class TileLayer {
             if (bitmap)
                 context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
         }
-        return { scale, width, height };
+        return { scale };
     }
 
     // Paints the tiles through the view transform { scale, x, y } into a
@@ -180,7 +181,7 @@ export class TileLayer {
             return;
         const pixels = Math.min(SharpPixels, Math.ceil(painted.scale * TileSide));
         if (pixels > ArtPixels) {
-            this.sharpenSoon(pixels, painted.width, painted.height);
+            this.sharpenSoon(pixels);
         } else {
             this.sharpening = null;
             this.dropSharp([]);
@@ -190,20 +191,14 @@ export class TileLayer {
     // Once the browser is idle (and the view has stopped changing), the
     // tiles in view drawn again from their art at `pixels` a side; the
     // sharper bitmaps of tiles out of view are let go.
-    sharpenSoon(pixels, width, height) {
+    sharpenSoon(pixels) {
         const asked = this.sharpening = { pixels };
         whenIdle(async () => {
             if (this.sharpening !== asked)
                 return;
-            const ratio = window.devicePixelRatio || 1;
-            const { scale, x, y } = this.transform;
-            const inView = ({ tile }) => {
-                const left = (tile.x * scale + x) * ratio;
-                const top = (tile.y * scale + y) * ratio;
-                const side = TileSide * scale * ratio;
-                return left < width && top < height && left + side > 0 && top + side > 0;
-            };
-            const seen = this.shown.filter(inView);
+            const { transform, size } = this;
+            const seen = this.shown.filter(({ tile }) =>
+                squareInView(transform, tile.x, tile.y, TileSide, size.width, size.height));
             this.dropSharp(seen);
             for (const { tile, art } of seen) {
                 if (this.sharpening !== asked)
