@@ -5,6 +5,7 @@
 // pasted code comes in as code points (UTF-32), so nothing is lost either way.
 
 #include "catalogue.h"
+#include "edge.h"
 #include "json_text.h"
 #include "map_code_text.h"
 #include "map_figures.h"
@@ -384,6 +385,18 @@ std::string StoreFailedText() {
     return tavrin::StoreFailedText;
 }
 
+// The names of every tile art file (tile and rotation), so that the page can
+// have them all at hand before a map asks for one.
+std::string TileArtFiles() {
+    TJsonText json;
+    json.Raw("[");
+    for (int t = 1; t <= tavrin::TileCount; ++t)
+        for (const tavrin::TRotation rotation : tavrin::AllRotations)
+            json.Next().Text(tavrin::TileBitmapStem(t, rotation.Number()));
+    json.Raw("]");
+    return json.Take();
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(tavrin) {
@@ -403,4 +416,5 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("history", &History);
     emscripten::function("addToHistory", &AddToHistory);
     emscripten::function("storeFailedText", &StoreFailedText);
+    emscripten::function("tileArtFiles", &TileArtFiles);
 }

@@ -1,7 +1,7 @@
 // The map view's arithmetic, as laws over many views and gestures.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { fitTransform, MaxScale, pinchTransform, tapReach, toPicture, zoomAbout }
+import { fitTransform, MaxScale, pinchTransform, squareInView, tapReach, toPicture, zoomAbout }
     from '../../web/page/js/view_math.js';
 
 const near = (a, b) => assert.ok(Math.abs(a - b) < 1e-9, `${a} != ${b}`);
@@ -47,4 +47,21 @@ test('a finger reaches further than a mouse, never less than the clearing', () =
     assert.equal(tapReach(1, 'mouse'), 13);
     assert.equal(tapReach(0.25, 'touch'), 88);
     assert.ok(tapReach(0.25, 'touch') > tapReach(0.25, 'mouse'));
+});
+
+test('a tile is in view when any part of it is, at any zoom', () => {
+    for (const t of [{ scale: 1, x: 0, y: 0 }, { scale: 4, x: -700, y: -300 }, { scale: 0.3, x: 20, y: 10 }]) {
+        // The tile whose corner is at the picture point under the view's
+        // top left corner, and its neighbours just off each edge.
+        const origin = toPicture(t, 0, 0);
+        const far = toPicture(t, 390, 844);
+        const side = 200;
+        assert.ok(squareInView(t, origin.x, origin.y, side, 390, 844));
+        assert.ok(squareInView(t, origin.x - side + 1 / t.scale, origin.y, side, 390, 844), 'a sliver on the left');
+        assert.ok(!squareInView(t, origin.x - side, origin.y, side, 390, 844), 'touching the left edge');
+        assert.ok(!squareInView(t, origin.x, origin.y - side, side, 390, 844), 'touching the top edge');
+        assert.ok(!squareInView(t, far.x, origin.y, side, 390, 844), 'at the right edge');
+        assert.ok(!squareInView(t, origin.x, far.y, side, 390, 844), 'at the bottom edge');
+        assert.ok(squareInView(t, far.x - 1 / t.scale, far.y - 1 / t.scale, side, 390, 844), 'a pixel in the corner');
+    }
 });

@@ -1,7 +1,8 @@
 // node assemble.mjs PAGE_DIR TILE_SVG_DIR SITE_DIR
 // Puts the page together in SITE_DIR (beside the engine module the build
-// wrote there): the page's files, the SVG tiles under tiles/, and the service
-// worker with the list of every file and a digest of their contents.
+// wrote there): the page's files, the SVG tiles under tiles/ with a digest
+// of them stamped into the page, and the service worker with the list of
+// every file and a digest of their contents.
 import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readdirSync, readFileSync, statSync, writeFileSync } from 'node:fs';
 import { join, relative } from 'node:path';
@@ -32,6 +33,14 @@ function listTree(dir) {
 
 copyTree(pageDir, siteDir, (name) => name !== 'sw.js');
 copyTree(tileDir, join(siteDir, 'tiles'), (name) => name.endsWith('.svg'));
+
+// The page keeps bitmaps of the tile art between visits, marked with a
+// digest of the art: new art, new bitmaps.
+const art = createHash('sha256');
+for (const name of readdirSync(join(siteDir, 'tiles')).sort())
+    art.update(name).update(readFileSync(join(siteDir, 'tiles', name)));
+const page = join(siteDir, 'index.html');
+writeFileSync(page, readFileSync(page, 'utf8').replace('@TILE_ART@', art.digest('hex').slice(0, 16)));
 
 const files = listTree(siteDir)
     .map((path) => relative(siteDir, path).split('\\').join('/'))

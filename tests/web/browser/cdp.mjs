@@ -105,7 +105,7 @@ export class Browser {
     async newPage() {
         const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
         const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
-        const page = new Page(this, sessionId);
+        const page = new Page(this, sessionId, targetId);
         await page.send('Page.enable');
         await page.send('Runtime.enable');
         return page;
@@ -137,9 +137,10 @@ export class Browser {
 }
 
 export class Page {
-    constructor(browser, sessionId) {
+    constructor(browser, sessionId, targetId) {
         this.browser = browser;
         this.sessionId = sessionId;
+        this.targetId = targetId;
         this.errors = [];
         browser.listeners.add((message) => {
             if (message.sessionId !== sessionId)
@@ -152,6 +153,11 @@ export class Page {
 
     send(method, params = {}) {
         return this.browser.send(method, params, this.sessionId);
+    }
+
+    // Closes the page (a tab left open goes on working in the background).
+    async close() {
+        await this.browser.send('Target.closeTarget', { targetId: this.targetId });
     }
 
     // The value of a JavaScript expression in the page, awaited.

@@ -28,5 +28,6 @@ export async function loadEngine() {
         addToHistory: (text, map) =>
             module.addToHistory(text, map.shareCode, map.seed ?? -1, map.number),
         storeFailedText: () => module.storeFailedText(),
+        tileArtFiles: () => parse(module.tileArtFiles()),
     };
 }

@@ -8,6 +8,7 @@ import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { drawSheetMap, fillSheet } from './sheet.js';
 import { changeList, readList } from './stored_lists.js';
+import { afterFrame, timeToFrame, whenIdle } from './timing.js';
 
 const $ = (selector) => document.querySelector(selector);
 
@@ -17,6 +18,7 @@ const page = {
     map: null,
     picker: new RoutePicker(),
     firstDrawn: false,
+    addresses: [], // the address of each history entry the page made
 };
 // The browser test reads the page's state and times the engine through this.
 window.tavrinPage = page;
@@ -44,8 +46,12 @@ function today() {
 
 // Shows an engine answer: a map, or its refusal with the map shown kept.
 // The map becomes a new history entry, or with how 'replace' takes the
-// place of the entry shown (the first map, or a map the address named).
-function showAnswer(answer, how = 'push') {
+// place of the entry shown (the first map, or a map the address named), or
+// with 'walk' is the entry the browser is about to go back or forward to.
+// `asked` is what the player did and when (an event's time stamp), to time
+// the map's frame by. What is not on the screen (the browser's history and
+// the stored one) waits until the map is drawn.
+function showAnswer(answer, how = 'push', asked = {}) {
     for (const text of answer.messages)
         say(text);
     if (answer.error) {
@@ -54,46 +60,73 @@ function showAnswer(answer, how = 'push') {
     }
     page.map = answer;
     page.picker.clear();
-    page.view.show(answer, () => {
+    afterFrame(() => {
+        if (how !== 'walk')
+            record(addressOf(answer), how);
+        changeStored('history', (text) => page.engine.addToHistory(text, answer));
+    });
+    page.view.show(answer, () => timeToFrame(asked.what, asked.start, () => {
+        if (page.map !== answer)
+            return;
         if (!page.firstDrawn) {
             page.firstDrawn = true;
             performance.mark('tavrin-first-map');
-            // Keeping the page for offline use fetches every file; it waits
-            // until the first map is on the screen.
-            if ('serviceWorker' in navigator)
-                navigator.serviceWorker.register('sw.js').catch(() => {});
+            // The estimate's sample, the stored lists and the rest of the
+            // art wait for the first map: they would only hold it up.
+            setTimeout(explainWish, 0);
+            refreshLists();
+            whenIdle(keepAllArt);
         }
         document.body.dataset.drawn = addressOf(answer);
-    });
+    }));
     $('#listing').textContent = answer.listing.join('\n');
     showRouteText(null);
     showFigures(answer);
-    fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
     status(`${answer.name} · ${answer.keyFigures}`);
-    changeStored('history', (text) => page.engine.addToHistory(text, answer));
-    record(addressOf(answer), how);
     return true;
+}
+
+// After the first map: every tile's art, loaded while the player looks, so
+// that no later map waits for a file; then the page kept for offline use,
+// which fetches every file again (from the browser's cache by then).
+function keepAllArt() {
+    page.view.tiles.preload(page.engine.tileArtFiles()).then(() => {
+        if ('serviceWorker' in navigator)
+            navigator.serviceWorker.register('sw.js').catch(() => {});
+    });
+}
+
+// The set-up sheet of the map shown, painted when the page is about to
+// print (its QR code alone takes longer than drawing a map).
+function fillSheetNow() {
+    if (!page.map || page.sheetMap === page.map)
+        return;
+    page.sheetMap = page.map;
+    fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
 }
 
 // Every map shown is an entry of the browser's history, numbered in
 // history.state, so that Back and Forward walk the maps and the page's own
-// buttons know whether there is a map to go back or forward to.
+// buttons know whether there is a map to go back or forward to. The page
+// keeps the addresses of the entries it made, to show the map of one at
+// once when its own Back or Forward goes there.
 function record(address, how) {
     const at = history.state?.tavrinMap;
     if (how === 'push' && at !== undefined && location.hash !== address) {
         history.pushState({ tavrinMap: at + 1 }, '', address);
         page.lastEntry = at + 1; // the maps that were ahead are gone
+        page.addresses.length = at + 1;
     } else {
         // The first map, or one the address itself asked for.
         history.replaceState({ tavrinMap: at ?? 0 }, '', address);
         page.lastEntry = Math.max(page.lastEntry ?? 0, at ?? 0);
     }
     page.entry = history.state.tavrinMap;
+    page.addresses[page.entry] = address;
     showWayBack();
 }
 
-function showWayBack() {
-    const at = history.state?.tavrinMap ?? 0;
+function showWayBack(at = history.state?.tavrinMap ?? 0) {
     $('#back').disabled = at <= 0;
     $('#forward').disabled = at >= (page.lastEntry ?? 0);
 }
@@ -195,7 +228,7 @@ function showRouteText(route) {
     lines.textContent = route ? route.lines.join('\n') : '';
 }
 
-function tapped(point, reach) {
+function tapped(point, reach, start) {
     const at = page.engine.clearingAt(point, reach);
     if (!at)
         return;
@@ -208,29 +241,38 @@ function tapped(point, reach) {
     }
     page.view.showRoute(from, to, route);
     showRouteText(route);
+    timeToFrame('route', start);
 }
 
 // False when the address shows no map: it asks for none, or the engine
 // refused what it asks for.
-function openAddress() {
+function openAddress(asked = {}) {
     if (page.map && addressOf(page.map) === location.hash)
         return true;
     const answer = page.engine.openAddress(addressText(location.hash));
-    return answer !== null && showAnswer(answer, 'replace');
+    return answer !== null && showAnswer(answer, 'replace', asked);
 }
 
 // Back or Forward in the browser, or a new address typed: the map it names.
-function openEntry() {
+// Timed from the page's own Back or Forward when one of them asked.
+function openEntry(event) {
+    // The page's own Back or Forward, clicked again before the browser came
+    // to the entry of the first click: that entry is passed, not shown.
+    if (page.walking > 0 && --page.walking > 0)
+        return;
+    const asked = { what: 'walk', start: page.walkAsked ?? event.timeStamp };
+    page.walkAsked = undefined;
     // An address typed or set makes an entry of its own, after the one shown.
     if (history.state?.tavrinMap === undefined) {
         page.lastEntry = (page.entry ?? -1) + 1;
         history.replaceState({ tavrinMap: page.lastEntry }, '', location.hash);
     }
     page.entry = history.state.tavrinMap;
-    openAddress();
+    openAddress(asked);
     // A refused address keeps the map shown; the address says so again.
     if (page.map && addressOf(page.map) !== location.hash)
         history.replaceState(history.state, '', addressOf(page.map));
+    page.addresses[page.entry] = location.hash;
     showWayBack();
 }
 
@@ -312,12 +354,34 @@ function searchUntil(event) {
 }
 
 // The page's Back and Forward: only among its own maps, never off the page.
-function walk(by) {
-    const at = history.state?.tavrinMap ?? 0;
-    if (by < 0 && at > 0)
-        history.back();
-    else if (by > 0 && at < (page.lastEntry ?? 0))
-        history.forward();
+function walk(by, event) {
+    const to = (page.entry ?? history.state?.tavrinMap ?? 0) + by;
+    if (to < 0 || to > (page.lastEntry ?? 0))
+        return;
+    page.entry = to;
+    page.walking = (page.walking ?? 0) + 1;
+    // The map of an entry the page made is shown at once; the browser's
+    // history follows, and finds it shown.
+    const known = page.addresses[to];
+    const answer = known && page.engine.openAddress(addressText(known));
+    if (answer && !answer.error)
+        showAnswer(answer, 'walk', { what: 'walk', start: event.timeStamp });
+    else
+        page.walkAsked = event.timeStamp;
+    showWayBack(to);
+    history.go(by);
+}
+
+function createMap(event) {
+    showAnswer(page.engine.createMap(), 'push', { what: 'create', start: event.timeStamp });
+}
+
+function zoom(factor, event) {
+    if (factor === 0)
+        page.view.fit();
+    else
+        page.view.zoom(factor);
+    timeToFrame('zoom', event.timeStamp);
 }
 
 // The estimate under the criteria follows every change; the sample it is
@@ -355,36 +419,38 @@ function bindKeys() {
         }
         if (event.altKey && (event.key === 'ArrowLeft' || event.key === 'ArrowRight')) {
             event.preventDefault();
-            walk(event.key === 'ArrowLeft' ? -1 : 1);
+            walk(event.key === 'ArrowLeft' ? -1 : 1, event);
             return;
         }
         const ctrl = event.ctrlKey || event.metaKey;
         if (ctrl && event.key.toLowerCase() === 'm') {
             event.preventDefault();
-            showAnswer(page.engine.createMap());
+            createMap(event);
         } else if (ctrl && event.key.toLowerCase() === 'd') {
             event.preventDefault();
             keepMap();
         } else if (ctrl && event.key === '0') {
             event.preventDefault();
-            page.view.fit();
+            zoom(0, event);
         } else if (ctrl && (event.key === '+' || event.key === '=')) {
             event.preventDefault();
-            page.view.zoom(1.25);
+            zoom(1.25, event);
         } else if (ctrl && event.key === '-') {
             event.preventDefault();
-            page.view.zoom(0.8);
+            zoom(0.8, event);
         }
     });
 }
 
 async function start() {
+    // The view first: it opens the kept tile bitmaps while the engine loads.
+    page.view = new MapView($('#map'), $('#tiles'), tapped);
     page.engine = await loadEngine();
-    page.view = new MapView($('#map'), tapped);
-    $('#create').addEventListener('click', () => showAnswer(page.engine.createMap()));
-    $('#fit').addEventListener('click', () => page.view.fit());
-    $('#zoom-in').addEventListener('click', () => page.view.zoom(1.25));
-    $('#zoom-out').addEventListener('click', () => page.view.zoom(0.8));
+    performance.mark('tavrin-engine');
+    $('#create').addEventListener('click', createMap);
+    $('#fit').addEventListener('click', (event) => zoom(0, event));
+    $('#zoom-in').addEventListener('click', (event) => zoom(1.25, event));
+    $('#zoom-out').addEventListener('click', (event) => zoom(0.8, event));
     $('#copy-link').addEventListener('click', copyLink);
     $('#print').addEventListener('click', () => window.print());
     $('#paste-form').addEventListener('submit', pasteCode);
@@ -400,15 +466,17 @@ async function start() {
     $('#criteria').value = localStorage.getItem('tavrin-criteria') ?? 'reachable>=95,longest<=18';
     $('#message button').addEventListener('click', () => { $('#message').hidden = true; });
     window.addEventListener('popstate', openEntry);
-    $('#back').addEventListener('click', () => walk(-1));
-    $('#forward').addEventListener('click', () => walk(1));
-    window.addEventListener('beforeprint', () => drawSheetMap($('#sheet'), page.map));
-    matchMedia('print').addEventListener('change', () => drawSheetMap($('#sheet'), page.map));
+    $('#back').addEventListener('click', (event) => walk(-1, event));
+    $('#forward').addEventListener('click', (event) => walk(1, event));
+    const printSheet = () => {
+        fillSheetNow();
+        drawSheetMap($('#sheet'), page.map);
+    };
+    window.addEventListener('beforeprint', printSheet);
+    matchMedia('print').addEventListener('change', printSheet);
     bindKeys();
     if (!openAddress())
         showAnswer(page.engine.createMap(), 'replace');
-    refreshLists();
-    setTimeout(explainWish, 0);
 }
 
 start();

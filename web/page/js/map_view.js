@@ -1,55 +1,93 @@
 // The map on the screen: an SVG that fills its box, a picture inside it that
 // Fit scales whole into view, that the wheel and two fingers zoom and one
 // finger or the mouse drags, and taps that name picture points.
+//
+// The picture is drawn in layers, bottom to top: the tiles (bitmaps kept
+// from map to map, on a canvas under the SVG), then one group per kind of
+// mark (the clearings cut off, the route), each replaced alone when it
+// changes. A zoom or a drag changes one transform and repaints the tiles.
 
-import { cutOffGroup, routeGroup, svgElement, tileGroup } from './map_svg.js';
+import { cutOffGroup, routeGroup, svgElement } from './map_svg.js';
+import { TileLayer } from './tile_layer.js';
 import { fitTransform, pinchTransform, tapReach, toPicture, zoomAbout } from './view_math.js';
 
 // How far a pointer may move and still tap, in CSS pixels.
 const TapSlop = 8;
 
 export class MapView {
-    // onTap(point, reach) gets the picture point tapped and how near a
-    // clearing must be, in picture pixels.
-    constructor(svg, onTap) {
+    // onTap(point, reach, time) gets the picture point tapped, how near a
+    // clearing must be, in picture pixels, and the tap's time stamp. `canvas`
+    // lies under `svg`, the same size, for the tiles.
+    constructor(svg, canvas, onTap) {
         this.svg = svg;
         this.onTap = onTap;
         this.world = svgElement('g', { class: 'world' });
         this.svg.append(this.world);
+        this.tiles = new TileLayer(canvas);
+        this.world.append(this.tiles.group);
+        this.marks = new Map(); // class name -> its group, in drawing order
         this.map = null;
         this.transform = { scale: 1, x: 0, y: 0 };
         this.fitted = true;
         this.pointers = new Map();
         this.tapCandidate = null;
         this.listen();
-        new ResizeObserver(() => {
+        // The view's size, kept as it changes, so that fitting and zooming
+        // never make the browser lay the page out again.
+        this.size = null;
+        new ResizeObserver(([entry]) => {
+            this.size = { width: entry.contentRect.width, height: entry.contentRect.height };
             if (this.fitted)
                 this.fit();
+            else
+                this.tiles.paint(this.transform, this.size);
         }).observe(svg);
     }
 
-    // Shows a new map, fitted; `onDrawn` runs once its tiles have loaded.
+    box() {
+        if (!this.size) {
+            const r = this.svg.getBoundingClientRect();
+            this.size = { width: r.width, height: r.height };
+        }
+        return this.size;
+    }
+
+    // Shows a new map, fitted, its marks cleared; `onDrawn` runs once its
+    // tiles' pictures are at hand (at once when they were already).
     show(map, onDrawn) {
         this.map = map;
-        this.world.replaceChildren(tileGroup(map, onDrawn), cutOffGroup(map),
-            svgElement('g', { class: 'route' }));
+        this.setMarks('cut-off', cutOffGroup(map));
+        this.setMarks('route', null);
+        this.tiles.show(map, onDrawn);
         this.fit();
     }
 
     showRoute(from, to, route) {
-        this.world.lastChild.replaceWith(routeGroup(from, to, route));
+        this.setMarks('route', routeGroup(from, to, route));
+    }
+
+    // Puts `group` in the place of the marks called `name` (its class), or
+    // takes them away with null. Marks new to the view go on top.
+    setMarks(name, group) {
+        const shown = this.marks.get(name);
+        const next = group ?? svgElement('g', { class: name });
+        if (shown)
+            shown.replaceWith(next);
+        else
+            this.world.append(next);
+        this.marks.set(name, next);
     }
 
     fit() {
         if (!this.map)
             return;
-        const box = this.svg.getBoundingClientRect();
+        const box = this.box();
         this.fitted = true;
         this.apply(fitTransform(this.map.width, this.map.height, box.width, box.height));
     }
 
     zoom(factor, sx, sy) {
-        const box = this.svg.getBoundingClientRect();
+        const box = this.box();
         this.fitted = false;
         this.apply(zoomAbout(this.transform, factor, sx ?? box.width / 2, sy ?? box.height / 2));
     }
@@ -57,6 +95,7 @@ export class MapView {
     apply(t) {
         this.transform = t;
         this.world.setAttribute('transform', `translate(${t.x} ${t.y}) scale(${t.scale})`);
+        this.tiles.paint(t, this.box());
         this.svg.dispatchEvent(new CustomEvent('viewchange', { detail: t }));
     }
 
@@ -108,7 +147,7 @@ export class MapView {
             this.pointers.delete(event.pointerId);
             if (event.type === 'pointerup' && tap && tap.id === event.pointerId && this.map) {
                 const p = toPicture(this.transform, tap.start.x, tap.start.y);
-                this.onTap(p, tapReach(this.transform.scale, tap.type));
+                this.onTap(p, tapReach(this.transform.scale, tap.type), event.timeStamp);
             }
             this.tapCandidate = null;
         };

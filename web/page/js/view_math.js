@@ -53,3 +53,12 @@ export function tapReach(scale, pointerType, clearingRadius = 13) {
     const onScreen = pointerType === 'touch' ? 22 : 8;
     return Math.max(clearingRadius, onScreen / scale);
 }
+
+// Whether a square of `side` picture pixels at picture point (x, y) shows
+// any part of itself in a view of `width` x `height` CSS pixels.
+export function squareInView(t, x, y, side, width, height) {
+    const left = x * t.scale + t.x;
+    const top = y * t.scale + t.y;
+    const extent = side * t.scale;
+    return left < width && top < height && left + extent > 0 && top + extent > 0;
+}

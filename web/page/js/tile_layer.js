@@ -1,0 +1,253 @@
+// The map's tiles on the screen, painted on a canvas under the marks: each
+// tile art file is drawn once into a bitmap and kept, the first time a map
+// (or the page, between maps) asks for it. Showing a map, zooming or moving
+// it paints twenty kept bitmaps and nothing else: no fetch, no parse, no
+// path of the art drawn again. Over the canvas, in the SVG, each tile has
+// its outline (invisible) with the tile's line of the listing as its
+// tooltip, so the tiles still take up their place in the picture.
+
+import { svgElement, TileSide } from './map_svg.js';
+import { whenIdle } from './timing.js';
+import { squareInView } from './view_math.js';
+
+// How many files are asked for at a time while the page preloads.
+const PreloadBatch = 10;
+
+// The bitmaps' side in pixels: somewhat more than the art's own, so that a
+// map shows sharp at the sizes it is fitted to on a desktop or a phone,
+// while all 120 of them stay near 30 MB.
+const ArtPixels = 256;
+
+// Zoomed in beyond the bitmaps, the tiles in view are drawn again from their
+// art as large as the screen shows them, up to this many pixels a side (the
+// largest zoom, on a plain screen).
+const SharpPixels = 1600;
+
+// A tile's outline in its own picture (its art is clipped to it).
+const Outline = '0,87.5 50,0 150,0 200,87.5 150,175 50,175';
+
+// The bitmaps drawn on an earlier visit, kept in the browser's cache storage
+// by file, each marked with the digest of the tile art it was drawn from
+// (stamped into the page when it is built): a warm load decodes them, away
+// from the page's own thread, instead of fetching the art and drawing its
+// paths again. A name of its own: the service worker's caches come and go
+// with each build of the page, the tile art far less often.
+const BitmapCache = 'tile-bitmaps';
+const ArtDigest = document.querySelector('meta[name="tile-art"]')?.content ?? '';
+const ArtKnown = /^[0-9a-f]+$/.test(ArtDigest); // not in a page that was never built
+
+async function keptBitmaps() {
+    try {
+        return await caches.open(BitmapCache);
+    } catch {
+        return null; // no cache storage here (an insecure origin, a private window)
+    }
+}
+
+// The art of `file` drawn into a bitmap of ArtPixels a side.
+async function drawArt(art, pixels = ArtPixels) {
+    const address = URL.createObjectURL(art);
+    try {
+        const image = new Image(pixels, pixels);
+        image.src = address;
+        await image.decode();
+        const canvas = document.createElement('canvas');
+        canvas.width = pixels;
+        canvas.height = pixels;
+        canvas.getContext('2d').drawImage(image, 0, 0, pixels, pixels);
+        return canvas;
+    } finally {
+        URL.revokeObjectURL(address);
+    }
+}
+
+// A bitmap of the art of `file`, or null when the art cannot be had.
+async function bitmapOf(file, kept) {
+    try {
+        const address = `tiles/${file}.svg`;
+        const cached = kept && ArtKnown && await kept.match(address);
+        if (cached && cached.headers.get('x-art') === ArtDigest)
+            return await createImageBitmap(await cached.blob());
+        const response = await fetch(address);
+        if (!response.ok)
+            return null;
+        const canvas = await drawArt(await response.blob());
+        if (kept && ArtKnown)
+            canvas.toBlob((png) => {
+                const headers = { 'content-type': 'image/png', 'x-art': ArtDigest };
+                if (png)
+                    kept.put(address, new Response(png, { headers })).catch(() => {});
+            }, 'image/png');
+        return await createImageBitmap(canvas);
+    } catch {
+        return null;
+    }
+}
+
+export class TileLayer {
+    // `canvas` is the tiles' canvas, the size of the view and under it.
+    constructor(canvas) {
+        this.canvas = canvas;
+        this.group = svgElement('g', { class: 'tiles' });
+        this.art = new Map(); // file -> { bitmap, ready, state }
+        this.shown = []; // the map's tiles: { tile, art, outline }
+        this.transform = null;
+        this.size = null;
+        this.kept = keptBitmaps();
+    }
+
+    // The art of `file`, asked for if it is not yet.
+    picture(file) {
+        let art = this.art.get(file);
+        if (art)
+            return art;
+        art = { bitmap: null, state: 'loading' };
+        art.ready = this.kept.then((kept) => bitmapOf(file, kept)).then((bitmap) => {
+            art.bitmap = bitmap;
+            art.state = bitmap ? 'loaded' : 'failed';
+        });
+        this.art.set(file, art);
+        return art;
+    }
+
+    // Takes the tiles of `map` to paint from now on (the view paints them as
+    // it fits the map); `onLoaded` runs once all of their art is at hand (or
+    // failed): at once when it all was.
+    show(map, onLoaded = () => {}) {
+        const outlines = this.group.children;
+        const shown = map.tiles.map((tile, i) => {
+            let outline = outlines[i];
+            if (!outline) {
+                outline = svgElement('polygon', { points: Outline, fill: 'transparent' });
+                outline.append(svgElement('title'));
+                this.group.append(outline);
+            }
+            outline.setAttribute('transform', `translate(${tile.x} ${tile.y})`);
+            outline.firstChild.textContent = map.listing[i];
+            return { tile, art: this.picture(tile.file) };
+        });
+        while (outlines.length > shown.length)
+            outlines[outlines.length - 1].remove();
+        this.dropSharp(shown);
+        this.shown = shown;
+        const waiting = shown.filter(({ art }) => art.state === 'loading');
+        if (waiting.length === 0) {
+            onLoaded();
+            return;
+        }
+        Promise.all(waiting.map(({ art }) => art.ready)).then(() => {
+            if (this.shown !== shown)
+                return;
+            this.paint();
+            onLoaded();
+        });
+    }
+
+    // Draws the tiles through the view transform { scale, x, y } into a view
+    // of `size` CSS pixels (without them, as last drawn); answers the scale
+    // in device pixels, or null when there is no view.
+    draw(transform = this.transform, size = this.size) {
+        this.transform = transform;
+        this.size = size;
+        if (!transform || !size)
+            return null;
+        const ratio = window.devicePixelRatio || 1;
+        const width = Math.round(size.width * ratio);
+        const height = Math.round(size.height * ratio);
+        if (this.canvas.width !== width || this.canvas.height !== height) {
+            this.canvas.width = width;
+            this.canvas.height = height;
+        }
+        const context = this.canvas.getContext('2d');
+        context.setTransform(1, 0, 0, 1, 0, 0);
+        context.clearRect(0, 0, width, height);
+        const scale = transform.scale * ratio;
+        context.setTransform(scale, 0, 0, scale, transform.x * ratio, transform.y * ratio);
+        context.imageSmoothingQuality = 'high';
+        for (const { tile, art } of this.shown) {
+            const bitmap = art.sharp?.bitmap ?? art.bitmap;
+            if (bitmap)
+                context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
+        }
+        return { scale };
+    }
+
+    // Paints the tiles through the view transform { scale, x, y } into a
+    // view of `size` CSS pixels, and has the tiles in view drawn sharper
+    // soon when the kept bitmaps are too small for them.
+    paint(transform = this.transform, size = this.size) {
+        const painted = this.draw(transform, size);
+        if (!painted)
+            return;
+        const pixels = Math.min(SharpPixels, Math.ceil(painted.scale * TileSide));
+        if (pixels > ArtPixels) {
+            this.sharpenSoon(pixels);
+        } else {
+            this.sharpening = null;
+            this.dropSharp([]);
+        }
+    }
+
+    // Once the browser is idle (and the view has stopped changing), the
+    // tiles in view drawn again from their art at `pixels` a side; the
+    // sharper bitmaps of tiles out of view are let go.
+    sharpenSoon(pixels) {
+        const asked = this.sharpening = { pixels };
+        whenIdle(async () => {
+            if (this.sharpening !== asked)
+                return;
+            const { transform, size } = this;
+            const seen = this.shown.filter(({ tile }) =>
+                squareInView(transform, tile.x, tile.y, TileSide, size.width, size.height));
+            this.dropSharp(seen);
+            for (const { tile, art } of seen) {
+                if (this.sharpening !== asked)
+                    return;
+                if (art.sharp?.pixels >= pixels || !art.bitmap)
+                    continue;
+                try {
+                    const response = await fetch(`tiles/${tile.file}.svg`);
+                    const bitmap = await createImageBitmap(await drawArt(await response.blob(), pixels));
+                    art.sharp?.bitmap.close();
+                    art.sharp = { pixels, bitmap };
+                    this.draw();
+                } catch {
+                    return; // the kept bitmap stays
+                }
+            }
+        });
+    }
+
+    // Lets go of the sharper bitmaps of every tile but those of `keep`.
+    dropSharp(keep) {
+        const kept = new Set(keep.map(({ art }) => art));
+        for (const { art } of this.shown)
+            if (art.sharp && !kept.has(art)) {
+                art.sharp.bitmap.close();
+                art.sharp = null;
+            }
+    }
+
+    // Has every file named drawn, a batch at a time whenever the browser is
+    // idle; resolves once every one is at hand or failed.
+    preload(files) {
+        const rest = [...files];
+        return new Promise((resolve) => {
+            const next = () => {
+                const batch = rest.splice(0, PreloadBatch).map((file) => this.picture(file).ready);
+                Promise.all(batch).then(() => {
+                    if (rest.length > 0)
+                        whenIdle(next);
+                    else
+                        resolve();
+                });
+            };
+            next();
+        });
+    }
+
+    // The files of the map shown whose art could not be had.
+    failed() {
+        return this.shown.filter(({ art }) => art.state === 'failed').map(({ tile }) => tile.file);
+    }
+}
