@@ -113,6 +113,10 @@ function(tavrin_precompiled_headers)
     # with a macro defined serves only files that define it too, and each
     # target defines those of the Qt modules it links, which Qt's Core, Gui
     # and Widgets headers never test.
+    # Those Qt Core gives every target (QT_NO_DEBUG but in a Debug build) it
+    # keeps.
+    get_target_property(qt_macros Qt6::Core INTERFACE_COMPILE_DEFINITIONS)
+    list(FILTER qt_macros EXCLUDE REGEX "^QT_[A-Z]+_LIB$")
     _tavrin_pch_owner(tavrin_gui_pch "${TAVRIN_GUI_PCH_HEADERS}")
     _tavrin_pch_owner(tavrin_widgets_pch "${TAVRIN_WIDGETS_PCH_HEADERS}")
     foreach(owner gui widgets)
@@ -122,6 +126,7 @@ function(tavrin_precompiled_headers)
         endforeach()
         target_compile_options(tavrin_${owner}_pch PRIVATE
             $<TARGET_PROPERTY:Qt6::Core,INTERFACE_COMPILE_OPTIONS>)
+        target_compile_definitions(tavrin_${owner}_pch PRIVATE ${qt_macros})
     endforeach()
     # Not worth its own parsing for the one file of the optimised build's
     # tests alone.
