@@ -35,6 +35,19 @@ ensure_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Where ccache is installed, every build goes through it: a second run
+# compiles only what changed, in any build folder. Paths are hashed relative
+# to the folder that holds this clone, so clones and worktrees side by side
+# share their objects.
+COMPILER_LAUNCHER=()
+if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$ROOT")}"
+    export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+    COMPILER_LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+else
+    COMPILER_LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=)
+fi
+
 # configure DIR [cmake options...]: a new build folder is made with Ninja,
 # which keeps both cores busy across targets; one made before keeps its
 # generator.
@@ -43,7 +56,7 @@ configure() {
     shift
     local generator=()
     [ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
-    cmake -S "$ROOT" -B "$dir" "${generator[@]}" "$@"
+    cmake -S "$ROOT" -B "$dir" "${generator[@]}" "${COMPILER_LAUNCHER[@]}" "$@"
 }
 
 # build DIR [targets...]: all of it when no target is named.

@@ -1,0 +1,153 @@
+# Precompiled headers. Most of the time of a file that includes Qt goes into
+# parsing Qt's headers, and of a GoogleTest file into gtest.h: each build
+# parses them once, in three small object libraries, and every target of the
+# project reuses one of them:
+#
+#   tavrin_gui_pch      Qt Core and Gui and the standard library, for the
+#                       targets that link Qt Gui but not Qt Widgets (the
+#                       drawing library, tavrin-cli, their tests);
+#   tavrin_widgets_pch  the same and Qt Widgets, for the targets that link
+#                       Qt Widgets (the window, the widgets, their tests);
+#   tavrin_test_pch     gtest.h and the standard library, for the GoogleTest
+#                       programs that do not link Qt.
+#
+# Nothing is named per target: once every folder is read, each target is
+# given the one its libraries call for, so a new library or test program
+# needs no line of its own. A precompiled header only serves files compiled
+# with the same options as the header, so a target with compile options of
+# its own (target_compile_options) keeps parsing its headers; a mismatch
+# left over is an error (-Winvalid-pch with -Werror), never a quietly slow
+# build.
+option(TAVRIN_PCH "Precompile the Qt, GoogleTest and standard headers most files include" ON)
+
+set(TAVRIN_STD_PCH_HEADERS
+    <algorithm> <array> <cstdint> <functional> <memory> <optional> <string> <string_view> <utility>
+    <vector>)
+set(TAVRIN_GUI_PCH_HEADERS
+    <QByteArray> <QColor> <QDir> <QFile> <QFileInfo> <QFont> <QGuiApplication> <QImage> <QList>
+    <QObject> <QPainter> <QPainterPath> <QSettings> <QString> <QStringList> <QTemporaryDir> <QTimer>)
+set(TAVRIN_WIDGETS_PCH_HEADERS
+    ${TAVRIN_GUI_PCH_HEADERS} <QAction> <QApplication> <QComboBox> <QDialog> <QLabel> <QLineEdit>
+    <QMainWindow> <QMenu> <QPushButton> <QWidget>)
+
+# _tavrin_pch_owner(NAME HEADERS): the object library whose precompiled
+# header the others reuse; it compiles one empty file.
+function(_tavrin_pch_owner name headers)
+    set(anchor ${CMAKE_BINARY_DIR}/${name}.cpp)
+    file(CONFIGURE OUTPUT ${anchor} CONTENT "// The precompiled header's own file; empty.\n")
+    add_library(${name} OBJECT ${anchor})
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    target_precompile_headers(${name} PRIVATE ${headers} ${TAVRIN_STD_PCH_HEADERS})
+endfunction()
+
+# Sets VAR to the Qt modules TARGET links (Qt6::Core, ...), directly or
+# through libraries.
+function(_tavrin_qt_modules target var)
+    set(pending ${target})
+    set(seen)
+    set(modules)
+    while(pending)
+        list(POP_FRONT pending item)
+        # A static library's private libraries come as $<LINK_ONLY:name>.
+        string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+        if(item IN_LIST seen OR NOT TARGET ${item})
+            continue()
+        endif()
+        list(APPEND seen ${item})
+        if(item MATCHES "^Qt6::")
+            list(APPEND modules ${item})
+        endif()
+        get_target_property(type ${item} TYPE)
+        if(NOT type STREQUAL "INTERFACE_LIBRARY")
+            get_target_property(direct ${item} LINK_LIBRARIES)
+            if(direct)
+                list(APPEND pending ${direct})
+            endif()
+        endif()
+        get_target_property(interface ${item} INTERFACE_LINK_LIBRARIES)
+        if(interface)
+            list(APPEND pending ${interface})
+        endif()
+    endwhile()
+    set(${var} ${modules} PARENT_SCOPE)
+endfunction()
+
+# Gives every C++ target of FOLDER and the folders below it its precompiled
+# header, and those that do not link Qt no moc step.
+function(_tavrin_use_pch folder)
+    get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY)$"
+           OR target MATCHES "^tavrin_[a-z]+_pch$")
+            continue()
+        endif()
+        _tavrin_qt_modules(${target} modules)
+        if(NOT modules)
+            # Nothing to run moc on: spare the target its moc step.
+            set_target_properties(${target} PROPERTIES AUTOMOC OFF)
+        endif()
+        get_target_property(options ${target} COMPILE_OPTIONS)
+        if(NOT "${options}" STREQUAL "${TAVRIN_PCH_OPTIONS}")
+            continue()
+        endif()
+        # Each file sees no more of Qt than its target links: qApp, for one,
+        # means a QApplication once QApplication's header is read.
+        get_target_property(libraries ${target} LINK_LIBRARIES)
+        if("Qt6::Widgets" IN_LIST modules)
+            target_precompile_headers(${target} REUSE_FROM tavrin_widgets_pch)
+        elseif("Qt6::Gui" IN_LIST modules)
+            target_precompile_headers(${target} REUSE_FROM tavrin_gui_pch)
+        elseif(NOT modules AND TARGET tavrin_test_pch AND libraries MATCHES "GTest::")
+            target_precompile_headers(${target} REUSE_FROM tavrin_test_pch)
+        endif()
+    endforeach()
+    get_property(folders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+    foreach(sub IN LISTS folders)
+        _tavrin_use_pch(${sub})
+    endforeach()
+endfunction()
+
+function(tavrin_precompiled_headers)
+    # Qt's headers and options without its QT_*_LIB macros: a header built
+    # with a macro defined serves only files that define it too, and each
+    # target defines those of the Qt modules it links, which Qt's Core, Gui
+    # and Widgets headers never test.
+    # Those Qt Core gives every target (QT_NO_DEBUG but in a Debug build) it
+    # keeps.
+    get_target_property(qt_macros Qt6::Core INTERFACE_COMPILE_DEFINITIONS)
+    list(FILTER qt_macros EXCLUDE REGEX "^QT_[A-Z]+_LIB$")
+    _tavrin_pch_owner(tavrin_gui_pch "${TAVRIN_GUI_PCH_HEADERS}")
+    _tavrin_pch_owner(tavrin_widgets_pch "${TAVRIN_WIDGETS_PCH_HEADERS}")
+    foreach(owner gui widgets)
+        foreach(module Core Gui Widgets)
+            target_include_directories(tavrin_${owner}_pch SYSTEM PRIVATE
+                $<TARGET_PROPERTY:Qt6::${module},INTERFACE_INCLUDE_DIRECTORIES>)
+        endforeach()
+        target_compile_options(tavrin_${owner}_pch PRIVATE
+            $<TARGET_PROPERTY:Qt6::Core,INTERFACE_COMPILE_OPTIONS>)
+        target_compile_definitions(tavrin_${owner}_pch PRIVATE ${qt_macros})
+    endforeach()
+    # Not worth its own parsing for the one file of the optimised build's
+    # tests alone.
+    if(TAVRIN_BUILD_TESTS AND TAVRIN_UNIT_TESTS)
+        find_package(GTest REQUIRED)
+        _tavrin_pch_owner(tavrin_test_pch "<gtest/gtest.h>")
+        target_link_libraries(tavrin_test_pch PRIVATE GTest::gtest)
+    endif()
+    get_directory_property(TAVRIN_PCH_OPTIONS DIRECTORY ${PROJECT_SOURCE_DIR} COMPILE_OPTIONS)
+    _tavrin_use_pch(${PROJECT_SOURCE_DIR})
+endfunction()
+
+# GCC only: it takes a header built without a target's own macros; the fuzz
+# build (clang) parses its headers as before.
+if(TAVRIN_PCH AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tavrin_precompiled_headers)
+    # ccache caches files built with a precompiled header only when told that
+    # it cannot see the macros the header defines, nor __DATE__ and __TIME__
+    # in it (the project uses neither to tell builds apart).
+    if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "(^|/)ccache$")
+        set(CMAKE_CXX_COMPILER_LAUNCHER env CCACHE_SLOPPINESS=pch_defines,time_macros
+                                        ${CMAKE_CXX_COMPILER_LAUNCHER})
+    endif()
+endif()
