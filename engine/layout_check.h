@@ -33,11 +33,12 @@ struct TLayoutFinding {
     std::string Sentence;
 };
 
-// Every finding, in a fixed order: tiles not placed (by tile), shared cells,
-// isolated tiles, road mismatches (by tile, then edge), unreached clearings
-// (by tile, then clearing). Unreached clearings are reported only where the
-// map is otherwise whole (every tile placed, no cell shared): what the
-// acceptance test asks is meaningless before that.
+// Every finding, in a fixed order: tiles not placed (by tile), shared cells
+// and road mismatches (each pair by its lower-numbered tile, then the other),
+// isolated tiles between them (by tile), unreached clearings (by tile, then
+// clearing). Unreached clearings are those the acceptance test asks for on
+// placed tiles; while March Land is off the map, they are not reported.
+// Placed tiles hold rotations 1..6, as every map in memory does.
 std::vector<TLayoutFinding> CheckLayout(const TMapState& state);
 
 } // namespace tavrin

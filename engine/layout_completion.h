@@ -29,9 +29,11 @@ struct TCompletion {
     std::string Sentence; // what happened, in words
 };
 
-// Keeps the tiles in `keep` where they are (placed ones stay in their cell
-// and rotation) and lays every other tile. On failure the tile records are
-// exactly as they were before the call: nothing laid by hand is lost.
+// Keeps the placed tiles in `keep` in their cells and rotations and lays
+// every other tile (a kept tile off the map is laid like the rest). Kept
+// tiles in one cell or with roads that disagree are refused before any try.
+// On failure the tile records are exactly as they were before the call:
+// nothing laid by hand is lost.
 TCompletion CompleteLayout(TMapState& state, const TTileSet& keep, std::uint32_t seed);
 
 } // namespace tavrin
