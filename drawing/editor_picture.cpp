@@ -82,12 +82,16 @@ QImage TEditorPicture::TileBitmap(int tile, int rotation) {
 void TEditorPicture::Draw(const TMapEditor& editor) {
     const TMapState& state = editor.State();
     PictureFrame = EditorFrame(state);
-    Picture = QImage(PictureFrame.Width, PictureFrame.Height, QImage::Format_RGB32);
-    if (Picture.isNull())
+    Shown = 1 - Shown;
+    QImage& picture = Pictures[Shown];
+    const QSize size(PictureFrame.Width, PictureFrame.Height);
+    if (picture.size() != size)
+        picture = QImage(size, QImage::Format_RGB32);
+    if (picture.isNull())
         throw std::bad_alloc();
-    Picture.fill(Colours.Table);
+    picture.fill(Colours.Table);
     Tiles.StartDrawing();
-    QPainter painter(&Picture);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Colours.EmptyCell, 2, Qt::DashLine));
     painter.setBrush(Qt::NoBrush);

@@ -47,7 +47,7 @@ public:
     // Draws the laid tiles of the editor's map; the frame says where the
     // grid lies on the picture.
     void Draw(const TMapEditor& editor);
-    const QImage& Image() const { return Picture; }
+    const QImage& Image() const { return Pictures[Shown]; }
     const TEditorFrame& Frame() const { return PictureFrame; }
 
     // The keyed bitmap of a tile in a rotation (null when it is missing),
@@ -56,7 +56,11 @@ public:
 
 private:
     std::string TileFolder;
-    QImage Picture;
+    // Drawn into in turn: the view holds the one shown, so the other is
+    // drawn without a copy and, while the map's box keeps its size, without
+    // a new allocation.
+    QImage Pictures[2];
+    int Shown = 0;
     TEditorFrame PictureFrame;
     TTileCache Tiles;
 };
