@@ -8,6 +8,7 @@
 #include "history_store.h"
 #include "listing.h"
 #include "map_commands.h"
+#include "map_editor_part.h"
 #include "map_file_commands.h"
 #include "map_view.h"
 #include "picture_commands.h"
@@ -186,6 +187,14 @@ void TForm1::createWidgets() {
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({MemoWidth, 678});
 
+    // While a map is edited, a line under it names what is wrong with it.
+    EditorPart = new TMapEditorPart(*ScrollBox1, Context,
+                                    {A_CreateMap, A_LoadMap, A_PasteMapCode, A_CreateMapFromSeed,
+                                     A_CreateMapUntil, FileCommands->RecentMenu()->menuAction(),
+                                     MapCommands->KeptMenu()->menuAction()},
+                                    {A_Back, A_Forward});
+    column->addWidget(EditorPart->FindingLine());
+
     Panel1 = Named(new QFrame(central), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setFixedHeight(Panel1Height);
@@ -239,15 +248,20 @@ void TForm1::createMenus() {
                  A_ExportPicture, nullptr, A_Print, A_PrintPreview, nullptr, A_Exit});
     file->actions()[5]->setObjectName(QStringLiteral("N2"));
     file->actions()[8]->setObjectName(QStringLiteral("N1"));
+    connect(file, &QMenu::aboutToShow, EditorPart, &TMapEditorPart::KeepWaiting);
     // Alt+E stays the Exit button's access key.
     AddMenu(menuBar(), "E&dit", "Edit1",
-            {A_CopyMapCode, A_CopyClassicMapCode, A_PasteMapCode, nullptr, A_ShareMap});
-    QMenu* map = AddMenu(menuBar(), "&Map", "Map1",
-                         {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back,
-                          A_Forward, nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
-                          MapCommands->RemoveKeptMenu()->menuAction()});
+            {EditorPart->UndoAction(), EditorPart->RedoAction(), nullptr, A_CopyMapCode,
+             A_CopyClassicMapCode, A_PasteMapCode, nullptr, A_ShareMap});
+    QMenu* map =
+        AddMenu(menuBar(), "&Map", "Map1",
+                {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back, A_Forward,
+                 nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
+                 MapCommands->RemoveKeptMenu()->menuAction(), nullptr, EditorPart->EditMapAction(),
+                 EditorPart->CompleteMapAction(), EditorPart->RerollAction()});
     // Another window may have kept or removed maps since.
     connect(map, &QMenu::aboutToShow, MapCommands.get(), &TMapCommands::UpdateKeptMenu);
+    connect(map, &QMenu::aboutToShow, EditorPart, &TMapEditorPart::KeepWaiting);
     AddMenu(menuBar(), "&View", "View1",
             {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, nullptr, A_ShowCoordinates, A_ShowCutOff,
              nullptr, Figures->DockAction()});

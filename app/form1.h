@@ -36,6 +36,7 @@ class QSettings;
 class QSplitter;
 class TFiguresPart;
 class TMapCommands;
+class TMapEditorPart;
 class TMapFileCommands;
 class TMapView;
 class TPictureCommands;
@@ -107,6 +108,7 @@ private:
     TRouteQuery* RouteQuery = nullptr;
     TFiguresPart* Figures = nullptr;
     TViewPart* ViewPart = nullptr;
+    TMapEditorPart* EditorPart = nullptr; // Map > Edit Map
 
     QAction* A_CreateMap = nullptr;
     QAction* A_Exit = nullptr;

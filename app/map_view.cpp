@@ -64,6 +64,26 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
         emit ZoomChanged();
 }
 
+void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
+    const QPoint scroll = ScrollPosition() + (QPointF(shift) * CurrentScale).toPoint();
+    MapPicture = picture;
+    const double before = CurrentScale;
+    CurrentScale = ScaleFor(Mode);
+    ScaledCopy = QImage();
+    UpdateScrollBars();
+    horizontalScrollBar()->setValue(scroll.x());
+    verticalScrollBar()->setValue(scroll.y());
+    ScaledCopyWanted();
+    viewport()->update();
+    if (CurrentScale != before)
+        emit ZoomChanged();
+}
+
+void TMapView::SetOverlay(TOverlay overlay) {
+    Overlay = std::move(overlay);
+    viewport()->update();
+}
+
 void TMapView::SetRouteMarks(tavrin::TRouteMarks marks) {
     Marks = std::move(marks);
     viewport()->update();
@@ -209,6 +229,10 @@ void TMapView::paintEvent(QPaintEvent* event) {
     }
     PaintPicture(painter, event->rect());
     const QTransform toView = ToViewTransform();
+    if (Overlay) {
+        Overlay(painter, toView, CurrentScale);
+        return;
+    }
     if (PlacesKnown)
         tavrin::PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
     tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);

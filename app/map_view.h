@@ -32,6 +32,7 @@
 #include <QImage>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 #include <vector>
 
 class TMapView : public QAbstractScrollArea {
@@ -46,6 +47,16 @@ public:
     const QImage& Picture() const { return MapPicture; }
     // The places of the tiles as drawn; all at the origin before any map.
     const tavrin::TMapPlaces& Places() const { return TilePlaces; }
+
+    // While a map is edited: the editor's picture replaces the map's, the
+    // view staying where it is (`shift` is how far the picture's content
+    // moved, in picture pixels), and the overlay is painted over it instead
+    // of the map's own marks. A null overlay ends it.
+    using TOverlay = std::function<void(QPainter&, const QTransform& toView, double scale)>;
+    void ShowEditing(const QImage& picture, QPoint shift);
+    void SetOverlay(TOverlay overlay);
+    // Picture to viewport coordinates at the current zoom and scroll.
+    QTransform ToViewTransform() const;
 
     void SetRouteMarks(tavrin::TRouteMarks marks);
     const tavrin::TRouteMarks& RouteMarks() const { return Marks; }
@@ -101,7 +112,6 @@ private:
     void ApplyZoom(tavrin::TZoomMode mode, QPointF anchor);
     double ScaleFor(tavrin::TZoomMode mode) const;
     QSize ShownSize() const;
-    QTransform ToViewTransform() const;
     void UpdateScrollBars();
     void ScaledCopyWanted();
     void MakeScaledCopy();
@@ -116,6 +126,7 @@ private:
     std::vector<tavrin::TPoint> CutOff;
     bool Coordinates = false;
     bool BackOffered = false;
+    TOverlay Overlay;
 
     tavrin::TZoomMode Mode = tavrin::ActualSizeZoom;
     double CurrentScale = 1.0;

@@ -9,8 +9,7 @@
 namespace tavrin {
 namespace {
 
-// Per tile, bit c set when the search from the start finds clearing c.
-using TReached = std::array<std::uint8_t, TileCount + 1>;
+using TReached = TReachedClearings;
 
 constexpr std::uint8_t AllSix = 0b1111110;
 
@@ -73,27 +72,40 @@ TReached ReachedByGroups(const TMapState& state, const TRoadGraph& graph) {
 
 } // namespace
 
-bool MapAccepted(const TMapState& state) {
+TReachedClearings ReachedFromStart(const TMapState& state) {
     const TRoadGraph graph(state);
-    const TReached reached =
-        GroupsAnswer(state) ? ReachedByGroups(state, graph) : ReachedBySweep(graph);
+    return GroupsAnswer(state) ? ReachedByGroups(state, graph) : ReachedBySweep(graph);
+}
 
-    bool ok = true;
-    for (int i = 1; i <= TileCount && ok; ++i) {
-        const TTile& tile = state.Tiles[i];
-        if (tile.Kind <= 1) {
-            // Some present clearing must be reachable.
-            std::uint8_t present = 0;
-            for (int c = 1; c <= 6; ++c)
-                if (tile.Clearings[c].Present)
-                    present |= static_cast<std::uint8_t>(1u << c);
-            ok = (reached[i] & present) != 0;
-        } else if (tile.Kind <= 3) {
-            // All six clearings must be reachable, present or not.
-            ok = (reached[i] & AllSix) == AllSix;
-        }
+std::uint8_t AskedClearings(const TTile& tile) {
+    if (tile.Kind <= 1) {
+        std::uint8_t present = 0;
+        for (int c = 1; c <= 6; ++c)
+            if (tile.Clearings[c].Present)
+                present |= static_cast<std::uint8_t>(1u << c);
+        return present;
     }
-    return ok;
+    return tile.Kind <= 3 ? AllSix : 0;
+}
+
+bool AsksAllClearings(const TTile& tile) {
+    return tile.Kind >= 2 && tile.Kind <= 3;
+}
+
+bool TileReached(const TTile& tile, std::uint8_t reached) {
+    if (tile.Kind > 3)
+        return true;
+    const std::uint8_t asked = AskedClearings(tile);
+    // Kinds 0 and 1: some present clearing; kinds 2 and 3: all six.
+    return AsksAllClearings(tile) ? (reached & asked) == asked : (reached & asked) != 0;
+}
+
+bool MapAccepted(const TMapState& state) {
+    const TReachedClearings reached = ReachedFromStart(state);
+    for (int i = 1; i <= TileCount; ++i)
+        if (!TileReached(state.Tiles[i], reached[i]))
+            return false;
+    return true;
 }
 
 TCreateMapStats CreateMap(TMapState& state) {

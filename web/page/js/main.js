@@ -4,6 +4,7 @@
 
 import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
+import { showEditBar } from './layout_marks.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { drawSheetMap, fillSheet } from './sheet.js';
@@ -79,6 +80,7 @@ function showAnswer(answer, how = 'push', asked = {}) {
         }
         document.body.dataset.drawn = addressOf(answer);
     }));
+    showEditBar($('#edit-bar'), answer);
     $('#listing').textContent = answer.listing.join('\n');
     showRouteText(null);
     showFigures(answer);
@@ -448,6 +450,8 @@ async function start() {
     page.engine = await loadEngine();
     performance.mark('tavrin-engine');
     $('#create').addEventListener('click', createMap);
+    $('#complete-map').addEventListener('click', () => showAnswer(page.engine.completeMap()));
+    $('#reroll').addEventListener('click', () => showAnswer(page.engine.rerollUnpinned()));
     $('#fit').addEventListener('click', (event) => zoom(0, event));
     $('#zoom-in').addEventListener('click', (event) => zoom(1.25, event));
     $('#zoom-out').addEventListener('click', (event) => zoom(0.8, event));

@@ -7,6 +7,7 @@
 // mark (the clearings cut off, the route), each replaced alone when it
 // changes. A zoom or a drag changes one transform and repaints the tiles.
 
+import { layoutMarksGroup } from './layout_marks.js';
 import { cutOffGroup, routeGroup, svgElement } from './map_svg.js';
 import { TileLayer } from './tile_layer.js';
 import { fitTransform, pinchTransform, tapReach, toPicture, zoomAbout } from './view_math.js';
@@ -57,6 +58,7 @@ export class MapView {
     show(map, onDrawn) {
         this.map = map;
         this.setMarks('cut-off', cutOffGroup(map));
+        this.setMarks('layout', layoutMarksGroup(map));
         this.setMarks('route', null);
         this.tiles.show(map, onDrawn);
         this.fit();

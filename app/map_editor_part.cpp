@@ -1,0 +1,404 @@
+#include "map_editor_part.h"
+
+#include "editor_tray.h"
+#include "map_string.h"
+#include "map_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QUndoCommand>
+#include <QWheelEvent>
+
+namespace {
+
+// One notch of a mouse wheel.
+constexpr int WheelNotch = 120;
+
+// An edit on the undo stack: doing it puts the layout after it in place,
+// undoing it the layout before.
+class TEditCommand : public QUndoCommand {
+public:
+    TEditCommand(TMapEditorPart& part, tavrin::TMapEdit edit)
+        : QUndoCommand(QString::fromStdString(edit.Name)), Part(part), Edit(std::move(edit)) {}
+    void redo() override { Part.ShowLayout(Edit.After); }
+    void undo() override { Part.ShowLayout(Edit.Before); }
+
+private:
+    TMapEditorPart& Part;
+    tavrin::TMapEdit Edit;
+};
+
+tavrin::TPoint PicturePoint(const TMapView& view, QPointF viewportPos) {
+    const QPointF p = view.ToPicture(viewportPos);
+    return {p.x(), p.y()};
+}
+
+} // namespace
+
+TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
+                               std::vector<QAction*> waiting, std::vector<QAction*> backForward)
+    : QObject(&view), View(view), Context(context), Waiting(std::move(waiting)),
+      BackForward(std::move(backForward)) {
+    QWidget& window = Context.Window;
+    const auto make = [&window](QAction*& action, const char* name, const QString& text,
+                                const QKeySequence& key, const QString& hint) {
+        action = new QAction(text, &window);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+        window.addAction(action);
+    };
+    make(A_EditMap, "A_EditMap", tr("&Edit Map"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         tr("Turn, move, pin and lift the tiles of the map shown"));
+    make(A_CompleteMap, "A_CompleteMap", tr("Com&plete Map"), {},
+         tr("Lay the tray's tiles around the tiles on the map"));
+    make(A_RerollUnpinned, "A_RerollUnpinned", tr("&Re-roll Unpinned"), {},
+         tr("Lay every tile that is not pinned anew"));
+    A_EditMap->setCheckable(true);
+    A_CompleteMap->setEnabled(false);
+    A_RerollUnpinned->setEnabled(false);
+
+    A_Undo = Stack.createUndoAction(&window, tr("&Undo"));
+    A_Redo = Stack.createRedoAction(&window, tr("&Redo"));
+    A_Undo->setObjectName(QStringLiteral("A_Undo"));
+    A_Redo->setObjectName(QStringLiteral("A_Redo"));
+    A_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    A_Redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    A_Undo->setStatusTip(tr("Undo the last edit of the map"));
+    A_Redo->setStatusTip(tr("Redo the edit undone last"));
+    window.addAction(A_Undo);
+    window.addAction(A_Redo);
+
+    Context.Bind(A_EditMap, [this] { SetEditing(A_EditMap->isChecked()); });
+    Context.Bind(A_CompleteMap, [this] { Complete(false); });
+    Context.Bind(A_RerollUnpinned, [this] { Complete(true); });
+
+    lblFinding = new QLabel(&window);
+    lblFinding->setObjectName(QStringLiteral("lblFinding"));
+    lblFinding->setAccessibleName(tr("What is wrong with the map"));
+    lblFinding->setWordWrap(true);
+    lblFinding->setContentsMargins(6, 3, 6, 3);
+    lblFinding->hide();
+
+    Tray = new TEditorTray(&View);
+    Tray->hide();
+    connect(Tray, &TEditorTray::TileClicked, this, [this](int tile) {
+        Editor->Select(tile);
+        ShowTray();
+        View.viewport()->update();
+    });
+    connect(Tray, &TEditorTray::TileDragged, this,
+            [this](int, QPoint globalPos) { DragTo(View.viewport()->mapFromGlobal(globalPos)); });
+    connect(Tray, &TEditorTray::TileDropped, this,
+            [this](int tile, QPoint globalPos) { Context.Run([&] { DropAt(tile, globalPos); }); });
+
+    View.installEventFilter(this);
+    View.viewport()->installEventFilter(this);
+}
+
+TMapEditorPart::~TMapEditorPart() {
+    // The commands left on the stack refer to this part.
+    Stack.clear();
+}
+
+void TMapEditorPart::SetEditing(bool on) {
+    if (on && !IsEditing())
+        Start();
+    else if (!on && IsEditing())
+        Leave();
+    A_EditMap->setChecked(IsEditing());
+}
+
+void TMapEditorPart::Start() {
+    if (!Context.MapInMemory())
+        return;
+    Editor = std::make_unique<tavrin::TMapEditor>(Context.State, Context.State.Random.Seed);
+    Picture.SetTileFolder(Context.Picture.GetTileFolder());
+    Stack.clear();
+    WasEnabled.clear();
+    for (QAction* action : Waiting)
+        WasEnabled.push_back(action->isEnabled());
+    KeepWaiting();
+    for (QAction* action : BackForward)
+        action->setEnabled(false);
+    A_CompleteMap->setEnabled(true);
+    A_RerollUnpinned->setEnabled(true);
+
+    // The tiles stay where they were on screen as the editor's margin comes.
+    Picture.Draw(*Editor);
+    const tavrin::TEditorFrame& frame = Picture.Frame();
+    View.ShowEditing(Picture.Image(), {frame.OffsetX - Context.State.OffsetX,
+                                       frame.OffsetY - Context.State.OffsetY});
+    View.SetOverlay([this](QPainter& painter, const QTransform& toView, double scale) {
+        tavrin::PaintEditorMarks(painter, toView, scale, *Editor, Findings, Picture.Frame(),
+                                 DropCell);
+    });
+    Findings = Editor->Findings();
+    lblFinding->setText(QString::fromStdString(tavrin::FindingLine(Findings)));
+    lblFinding->show();
+    PlaceTray();
+    Tray->show();
+    Tray->raise();
+    ShowTray();
+    View.setFocus();
+}
+
+// The edited map goes into the history before the editor closes, so a map
+// that cannot be taken leaves the editor open with every edit in it.
+bool TMapEditorPart::Leave() {
+    const std::string refusal = tavrin::LeaveRefusal(*Editor);
+    if (!refusal.empty()) {
+        Note(refusal);
+        return false;
+    }
+    const std::string line = tavrin::MakeMapString(Editor->State());
+    const THistoryEntry* current = Context.Session.Current();
+    const bool changed = current && current->MapString != line;
+    if (changed) {
+        const std::string source =
+            tavrin::EditedSource(current->Position, current->Source, current->MapString);
+        Context.Session.LoadMapLine(line, {}, QString::fromStdString(source));
+    }
+    View.SetOverlay({});
+    Tray->hide();
+    lblFinding->hide();
+    Stack.clear();
+    Editor.reset();
+    Findings.clear();
+    DropCell.reset();
+    Pressed = 0;
+    Dragging = false;
+    for (std::size_t i = 0; i < Waiting.size(); ++i)
+        Waiting[i]->setEnabled(WasEnabled[i]);
+    BackForward[0]->setEnabled(Context.Session.CanGoBack());
+    BackForward[1]->setEnabled(Context.Session.CanGoForward());
+    A_CompleteMap->setEnabled(false);
+    A_RerollUnpinned->setEnabled(false);
+    if (!changed)
+        View.SetMap(Context.Picture.Image(), Context.State);
+    return true;
+}
+
+void TMapEditorPart::KeepWaiting() {
+    if (IsEditing())
+        for (QAction* action : Waiting)
+            action->setEnabled(false);
+}
+
+void TMapEditorPart::ShowLayout(const tavrin::TEditLayout& layout) {
+    if (!Editor)
+        return;
+    Editor->Apply(layout);
+    Redraw();
+}
+
+void TMapEditorPart::Do(std::optional<tavrin::TMapEdit> edit) {
+    if (edit)
+        Stack.push(new TEditCommand(*this, std::move(*edit)));
+}
+
+void TMapEditorPart::Complete(bool reroll) {
+    if (!Editor)
+        return;
+    tavrin::TCompletionEdit result = reroll ? Editor->RerollUnpinned() : Editor->CompleteMap();
+    if (result.Edit)
+        Do(std::move(result.Edit));
+    else
+        Note(result.Sentence);
+}
+
+// The picture keeps the tiles where they were on screen when the map's box
+// grows or shrinks.
+void TMapEditorPart::Redraw() {
+    const tavrin::TEditorFrame before = Picture.Frame();
+    Picture.Draw(*Editor);
+    const tavrin::TEditorFrame& after = Picture.Frame();
+    Findings = Editor->Findings();
+    lblFinding->setText(QString::fromStdString(tavrin::FindingLine(Findings)));
+    View.ShowEditing(Picture.Image(),
+                     {after.OffsetX - before.OffsetX, after.OffsetY - before.OffsetY});
+    ShowTray();
+}
+
+void TMapEditorPart::Note(const std::string& sentence) {
+    if (!sentence.empty())
+        lblFinding->setText(QString::fromStdString(sentence));
+}
+
+void TMapEditorPart::ShowTray() {
+    std::vector<TEditorTray::TItem> items;
+    const tavrin::TMapState& state = Editor->State();
+    for (int tile : Editor->Tray()) {
+        const std::string_view name = state.Tiles[tile].Name.View();
+        items.push_back({tile,
+                         QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                         Picture.TileBitmap(tile, state.Tiles[tile].Rotation)});
+    }
+    Tray->SetItems(std::move(items), Editor->Selected());
+}
+
+// The tray stands at the right edge of the map view, its full height.
+void TMapEditorPart::PlaceTray() {
+    const QRect area = View.viewport()->geometry();
+    Tray->setGeometry(area.right() + 1 - Tray->width(), area.top(), Tray->width(), area.height());
+}
+
+int TMapEditorPart::TileUnder(QPointF viewportPos) const {
+    return Editor->TileIn(tavrin::CellAt(PicturePoint(View, viewportPos), Picture.Frame()));
+}
+
+void TMapEditorPart::DragTo(QPoint viewportPos) {
+    std::optional<tavrin::TCell> cell;
+    if (View.viewport()->rect().contains(viewportPos) &&
+        !Tray->geometry().contains(View.viewport()->mapTo(&View, viewportPos)))
+        cell = tavrin::CellAt(PicturePoint(View, viewportPos), Picture.Frame());
+    if (cell != DropCell) {
+        DropCell = cell;
+        View.viewport()->update();
+    }
+}
+
+// A tile let go over the tray is lifted; over the map it goes to the cell
+// under it, swapping with a tile there.
+void TMapEditorPart::DropAt(int tile, QPoint globalPos) {
+    DropCell.reset();
+    View.viewport()->update();
+    if (!Editor)
+        return;
+    if (Tray->rect().contains(Tray->mapFromGlobal(globalPos))) {
+        Do(Editor->Lift(tile));
+        return;
+    }
+    const QPoint at = View.viewport()->mapFromGlobal(globalPos);
+    if (View.viewport()->rect().contains(at))
+        Do(Editor->MoveTo(tile, tavrin::CellAt(PicturePoint(View, at), Picture.Frame())));
+}
+
+bool TMapEditorPart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &View && event->type() == QEvent::Resize)
+        PlaceTray();
+    if (!Editor)
+        return false;
+    if (watched == &View && event->type() == QEvent::KeyPress) {
+        bool handled = false;
+        Context.Run([&] { handled = KeyPressed(static_cast<QKeyEvent*>(event)); });
+        return handled;
+    }
+    if (watched == View.viewport()) {
+        bool handled = false;
+        Context.Run([&] { handled = MouseEvent(event); });
+        return handled;
+    }
+    return false;
+}
+
+bool TMapEditorPart::KeyPressed(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers =
+        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    if (modifiers != Qt::NoModifier)
+        return false;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const int selected = Editor->Selected();
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        static constexpr tavrin::TArrow arrows[] = {tavrin::TArrow::Left, tavrin::TArrow::Up,
+                                                    tavrin::TArrow::Right, tavrin::TArrow::Down};
+        if (Editor->SelectToward(arrows[event->key() - Qt::Key_Left])) {
+            ShowTray();
+            View.viewport()->update();
+        }
+        return true;
+    }
+    case Qt::Key_R:
+        Do(Editor->Turn(selected, shift ? -1 : 1));
+        return true;
+    case Qt::Key_P:
+        Do(Editor->TogglePin(selected));
+        return true;
+    case Qt::Key_Delete:
+        Do(Editor->Lift(selected));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Clicks select, a drag moves a tile, the wheel turns the tile under it
+// (Ctrl and the wheel still zoom). Nothing reaches the route query's
+// clearing clicks or the listing's tooltips while editing.
+bool TMapEditorPart::MouseEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        View.setFocus();
+        if (mouse->button() != Qt::LeftButton)
+            return true;
+        Pressed = TileUnder(mouse->position());
+        PressPos = mouse->position().toPoint();
+        Dragging = false;
+        if (Pressed != 0) {
+            Editor->Select(Pressed);
+            ShowTray();
+            View.viewport()->update();
+        }
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (Pressed == 0) {
+            View.viewport()->setCursor(TileUnder(mouse->position()) != 0 ? Qt::OpenHandCursor
+                                                                         : Qt::ArrowCursor);
+            return true;
+        }
+        if ((mouse->position().toPoint() - PressPos).manhattanLength() >=
+            QApplication::startDragDistance())
+            Dragging = true;
+        if (Dragging) {
+            View.viewport()->setCursor(Qt::ClosedHandCursor);
+            DragTo(mouse->position().toPoint());
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const int tile = Pressed;
+        const bool dropped = Dragging;
+        Pressed = 0;
+        Dragging = false;
+        View.viewport()->setCursor(Qt::ArrowCursor);
+        if (tile != 0 && dropped)
+            DropAt(tile, mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::Wheel: {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier)
+            return false;
+        const int tile = TileUnder(wheel->position());
+        if (tile == 0)
+            return false;
+        Editor->Select(tile);
+        WheelTurn += wheel->angleDelta().y();
+        int steps = 0;
+        for (; WheelTurn >= WheelNotch; WheelTurn -= WheelNotch)
+            ++steps;
+        for (; WheelTurn <= -WheelNotch; WheelTurn += WheelNotch)
+            --steps;
+        Do(Editor->Turn(tile, steps));
+        View.viewport()->update();
+        return true;
+    }
+    case QEvent::ToolTip:
+        return true;
+    default:
+        return false;
+    }
+}

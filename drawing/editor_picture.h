@@ -1,0 +1,74 @@
+#pragma once
+// What the map editor shows: the laid tiles on a picture with a cell's
+// margin all round (editor_places.h), and over it the editor's marks: a bar
+// on every shared edge whose road exits disagree, a ring on every clearing no
+// road reaches, a pin on every pinned tile, the selected tile outlined and,
+// while a tile is dragged, the cell it would go to.
+//
+// A tile whose bitmap is missing is drawn as an outlined hexagon with its
+// name: the editor redraws at every edit and never says so in a message box.
+
+#include "editor_places.h"
+#include "map_editor.h"
+#include "tile_cache.h"
+
+#include <QColor>
+#include <QImage>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPainter;
+class QTransform;
+
+namespace tavrin {
+
+// The editor's colours, in this one place so that a palette can change them.
+// Every mark differs by shape as well: bars, rings, pins, outlines.
+struct TEditorColours {
+    QColor Table{236, 232, 222};     // the picture round the map
+    QColor EmptyCell{200, 194, 180}; // the outline of a cell a tile may go to
+    QColor Mismatch{215, 25, 32};    // bars on disagreeing edges
+    QColor Unreached{215, 25, 32};   // rings on clearings no road reaches
+    QColor Casing{255, 255, 255, 220};
+    QColor Selection{20, 90, 200}; // the selected tile's outline
+    QColor Pin{30, 30, 30};        // the pin's needle and the rim of its head
+    QColor PinHead{240, 170, 20};
+    QColor DropCell{20, 140, 60}; // where a dragged tile would go
+    QColor MissingTile{250, 250, 250};
+};
+const TEditorColours& EditorColours();
+void SetEditorColours(const TEditorColours& colours);
+
+class TEditorPicture {
+public:
+    void SetTileFolder(std::string folder) { TileFolder = std::move(folder); }
+
+    // Draws the laid tiles of the editor's map; the frame says where the
+    // grid lies on the picture.
+    void Draw(const TMapEditor& editor);
+    const QImage& Image() const { return Pictures[Shown]; }
+    const TEditorFrame& Frame() const { return PictureFrame; }
+
+    // The keyed bitmap of a tile in a rotation (null when it is missing),
+    // for the tray.
+    QImage TileBitmap(int tile, int rotation);
+
+private:
+    std::string TileFolder;
+    // Drawn into in turn: the view holds the one shown, so the other is
+    // drawn without a copy and, while the map's box keeps its size, without
+    // a new allocation.
+    QImage Pictures[2];
+    int Shown = 0;
+    TEditorFrame PictureFrame;
+    TTileCache Tiles;
+};
+
+// The marks over the picture; `toView` maps picture coordinates to the
+// device at zoom `scale`. `dropCell` is where a dragged tile would go.
+void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
+                      const TMapEditor& editor, const std::vector<TLayoutFinding>& findings,
+                      const TEditorFrame& frame, std::optional<TCell> dropCell);
+
+} // namespace tavrin
