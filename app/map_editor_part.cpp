@@ -1,6 +1,7 @@
 #include "map_editor_part.h"
 
 #include "editor_tray.h"
+#include "hex_shape.h"
 #include "map_string.h"
 #include "map_view.h"
 
@@ -56,7 +57,7 @@ TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
          tr("Turn, move, pin and lift the tiles of the map shown"));
     make(A_CompleteMap, "A_CompleteMap", tr("Com&plete Map"), {},
          tr("Lay the tray's tiles around the tiles on the map"));
-    make(A_RerollUnpinned, "A_RerollUnpinned", tr("&Re-roll Unpinned"), {},
+    make(A_RerollUnpinned, "A_RerollUnpinned", tr("Re-r&oll Unpinned"), {},
          tr("Lay every tile that is not pinned anew"));
     A_EditMap->setCheckable(true);
     A_CompleteMap->setEnabled(false);
@@ -144,6 +145,7 @@ void TMapEditorPart::Start() {
     Tray->show();
     Tray->raise();
     ShowTray();
+    ShowSelected();
     View.setFocus();
 }
 
@@ -222,6 +224,17 @@ void TMapEditorPart::Redraw() {
     View.ShowEditing(Picture.Image(),
                      {after.OffsetX - before.OffsetX, after.OffsetY - before.OffsetY});
     ShowTray();
+}
+
+// The selected tile is brought into view when it is on the map.
+void TMapEditorPart::ShowSelected() {
+    const tavrin::TTile& tile = Editor->State().Tiles[Editor->Selected()];
+    if (!tile.Placed)
+        return;
+    const tavrin::TPoint corner = tavrin::CellCorner({tile.Col, tile.Row}, Picture.Frame());
+    View.EnsureVisible(
+        QRectF(corner.X, corner.Y, tavrin::tileart::HexWidth, tavrin::tileart::HexHeight));
+    View.viewport()->update();
 }
 
 void TMapEditorPart::Note(const std::string& sentence) {
@@ -312,7 +325,7 @@ bool TMapEditorPart::KeyPressed(QKeyEvent* event) {
                                                     tavrin::TArrow::Right, tavrin::TArrow::Down};
         if (Editor->SelectToward(arrows[event->key() - Qt::Key_Left])) {
             ShowTray();
-            View.viewport()->update();
+            ShowSelected();
         }
         return true;
     }

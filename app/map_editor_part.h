@@ -74,6 +74,7 @@ private:
     void Complete(bool reroll);
     void Redraw();
     void ShowTray();
+    void ShowSelected();
     void Note(const std::string& sentence);
     bool KeyPressed(QKeyEvent* event);
     bool MouseEvent(QEvent* event);

@@ -79,6 +79,18 @@ void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
         emit ZoomChanged();
 }
 
+void TMapView::EnsureVisible(const QRectF& pictureRect) {
+    const QRectF shown = ToViewTransform().mapRect(pictureRect);
+    const auto scroll = [](QScrollBar* bar, double low, double high, int view) {
+        if (low < 0)
+            bar->setValue(bar->value() + static_cast<int>(std::floor(low)));
+        else if (high > view)
+            bar->setValue(bar->value() + static_cast<int>(std::ceil(std::min(high - view, low))));
+    };
+    scroll(horizontalScrollBar(), shown.left(), shown.right(), viewport()->width());
+    scroll(verticalScrollBar(), shown.top(), shown.bottom(), viewport()->height());
+}
+
 void TMapView::SetOverlay(TOverlay overlay) {
     Overlay = std::move(overlay);
     viewport()->update();

@@ -55,6 +55,9 @@ public:
     using TOverlay = std::function<void(QPainter&, const QTransform& toView, double scale)>;
     void ShowEditing(const QImage& picture, QPoint shift);
     void SetOverlay(TOverlay overlay);
+    // Scrolls the least that brings the picture rectangle into view, as much
+    // of it as fits.
+    void EnsureVisible(const QRectF& pictureRect);
     // Picture to viewport coordinates at the current zoom and scroll.
     QTransform ToViewTransform() const;
 

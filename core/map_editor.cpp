@@ -217,7 +217,8 @@ TCompletionEdit TMapEditor::Complete(const TTileSet& keep, const char* name) {
 
 std::string FindingLine(const std::vector<TLayoutFinding>& findings) {
     if (findings.empty())
-        return "Every tile is laid, every road meets a road, and every clearing is reached.";
+        return "No finding: every tile is laid, every road meets a road, and every tile is reached "
+               "from March Land.";
     return findings.front().Sentence;
 }
 
