@@ -52,21 +52,17 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
         PlacesKnown = false;
     }
     Marks = {};
-    const double before = CurrentScale;
-    CurrentScale = ScaleFor(Mode);
-    ScaledCopy = QImage();
-    UpdateScrollBars();
-    horizontalScrollBar()->setValue(0);
-    verticalScrollBar()->setValue(0);
-    ScaledCopyWanted();
-    viewport()->update();
-    if (CurrentScale != before)
-        emit ZoomChanged();
+    ShowPictureAt({0, 0});
 }
 
 void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
     const QPoint scroll = ScrollPosition() + (QPointF(shift) * CurrentScale).toPoint();
     MapPicture = picture;
+    ShowPictureAt(scroll);
+}
+
+// A new picture at the zoom mode's scale, scrolled to `scroll`.
+void TMapView::ShowPictureAt(QPoint scroll) {
     const double before = CurrentScale;
     CurrentScale = ScaleFor(Mode);
     ScaledCopy = QImage();

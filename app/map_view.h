@@ -113,6 +113,7 @@ protected:
 
 private:
     void ApplyZoom(tavrin::TZoomMode mode, QPointF anchor);
+    void ShowPictureAt(QPoint scroll);
     double ScaleFor(tavrin::TZoomMode mode) const;
     QSize ShownSize() const;
     void UpdateScrollBars();
