@@ -73,11 +73,11 @@ std::string WebAddress(std::string_view address) {
     return text;
 }
 
-std::string MapLink(std::string_view mapString, std::string_view address) {
+std::string MapLink(std::string_view mapString, std::string_view address, std::uint32_t pins) {
     const std::string page = WebAddress(address);
     if (page.empty())
-        return ShareLink(mapString);
-    return page + "#" + ShareCode(mapString);
+        return ShareLink(mapString, pins);
+    return page + "#" + ShareCode(mapString, pins);
 }
 
 } // namespace tavrin

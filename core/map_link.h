@@ -6,6 +6,7 @@
 
 #include "errors.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,7 @@ std::string WebAddress(std::string_view address);
 
 // The link to the map of `mapString`: WebAddress(address) + "#" + its share
 // code, or its tavrin: link when `address` is empty. Raises EWebAddress.
-std::string MapLink(std::string_view mapString, std::string_view address);
+// With pins (bit t for tile t), the code carries them.
+std::string MapLink(std::string_view mapString, std::string_view address, std::uint32_t pins = 0);
 
 } // namespace tavrin

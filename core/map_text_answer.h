@@ -5,6 +5,7 @@
 // text holds no map. One table, so that the same text gets the same answer
 // at every door, in words that fit where it came from.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,9 @@ struct TOpenAnswer {
     // What to show, as one message; empty when the engine has already
     // spoken through its message sink, or when nothing is to be said.
     std::string Text;
+    // The tiles the opened code pinned (bit t for tile t), for the editor
+    // to keep on a re-roll; 0 for a code without pins and every other form.
+    std::uint32_t Pins = 0;
 };
 
 // The bytes the finder reads for a text of characters: one byte per

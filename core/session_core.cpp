@@ -82,7 +82,7 @@ TOpenAnswer TSessionCore::OpenText(std::string_view bytes, TTextSource source) {
     if (!LoadMapLine(found.MapString, {},
                      found.Form == TMapCodeForm::Link ? "link" : "pasted code"))
         return {TOpenEnd::Refused, {}};
-    return {};
+    return {TOpenEnd::Opened, {}, found.Pins};
 }
 
 bool TSessionCore::MapSaved(const std::string& file) {

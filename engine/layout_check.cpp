@@ -27,6 +27,12 @@ TEdgeMask MapExits(const TMapState& state, int tile) {
 
 // The map edge of `from`'s cell that `to` lies across; 0 when they do not touch.
 int EdgeBetween(TCell from, TCell to) {
+    // Cells that touch lie at most one column and one row apart.
+    if (static_cast<std::int64_t>(from.Col) - to.Col > 1 ||
+        static_cast<std::int64_t>(to.Col) - from.Col > 1 ||
+        static_cast<std::int64_t>(from.Row) - to.Row > 1 ||
+        static_cast<std::int64_t>(to.Row) - from.Row > 1)
+        return 0;
     for (TEdge edge : AllEdges)
         if (Neighbour(from, edge) == to)
             return edge.Number();

@@ -20,6 +20,20 @@ namespace tavrin {
 // Index = tile number 1..20; index 0 unused.
 using TTileSet = std::array<bool, TileCount + 1>;
 
+// The same set as bits (bit t for tile t), as a share code carries pins.
+constexpr std::uint32_t PinMaskOf(const TTileSet& tiles) {
+    std::uint32_t mask = 0;
+    for (int t = 1; t <= TileCount; ++t)
+        mask |= tiles[static_cast<std::size_t>(t)] ? 1u << t : 0u;
+    return mask;
+}
+constexpr TTileSet TileSetOf(std::uint32_t mask) {
+    TTileSet tiles{};
+    for (int t = 1; t <= TileCount; ++t)
+        tiles[static_cast<std::size_t>(t)] = (mask >> t & 1) != 0;
+    return tiles;
+}
+
 // How many layouts a completion tries before it gives up.
 inline constexpr int CompletionAttemptLimit = 2000;
 

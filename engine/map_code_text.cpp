@@ -76,8 +76,7 @@ bool LooksLikeShareCode(std::string_view word) {
         return false;
     if (hyphens > 0)
         return hyphens >= 2 && grouped && size >= 1 && size <= 5;
-    for (const std::size_t length :
-         {GeneratedShareCodeSymbols, std::size_t{42}, std::size_t{80}, std::size_t{104}})
+    for (const std::size_t length : ShareCodeLengths)
         if (symbols + 2 >= length && symbols <= length + 2)
             return true;
     return false;
@@ -127,15 +126,17 @@ void ReadCodeWord(std::string_view text, std::size_t at, std::string_view word, 
     const bool link = scheme >= schemeSize &&
                       StartsWithNoCase(text, scheme - schemeSize, ShareLinkScheme) &&
                       (scheme == schemeSize || !IsWordChar(text[scheme - schemeSize - 1]));
-    auto map = ReadShareCode(word);
+    auto map = ReadPinnedShareCode(word);
     if (!map) {
         met.Mistake = met.Mistake || link || LooksLikeShareCode(word);
         return;
     }
     auto& slot = link ? met.Link : met.Code;
     if (!slot)
-        slot =
-            TFoundMapCode{link ? TMapCodeForm::Link : TMapCodeForm::ShareCode, std::move(*map), {}};
+        slot = TFoundMapCode{link ? TMapCodeForm::Link : TMapCodeForm::ShareCode,
+                             std::move(map->MapString),
+                             {},
+                             map->Pins};
 }
 
 // A code that a line break or blank cut after (or before) one of its

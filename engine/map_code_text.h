@@ -53,8 +53,9 @@ enum class TMapCodeForm { Link, ShareCode, MapString, Seed };
 
 struct TFoundMapCode {
     TMapCodeForm Form = TMapCodeForm::ShareCode;
-    std::string MapString; // the map, for every form but Seed (unchecked for MapString)
-    TSeedMap SeedMap;      // for Seed
+    std::string MapString;  // the map, for every form but Seed (unchecked for MapString)
+    TSeedMap SeedMap;       // for Seed
+    std::uint32_t Pins = 0; // a share code's or link's pinned tiles: bit t for tile t
     friend bool operator==(const TFoundMapCode&, const TFoundMapCode&) = default;
 };
 

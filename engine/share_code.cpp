@@ -49,6 +49,17 @@ void AppendCheck(std::vector<std::uint8_t>& symbols) {
 
 enum class TForm { Generated, Cluster, Positions, Bytes };
 
+// A form and whether the code carries pins.
+struct TShape {
+    TForm Form;
+    bool Pinned;
+    friend constexpr bool operator==(TShape, TShape) = default;
+};
+
+// The pins take 20 bits: four symbols more than the same map without them.
+constexpr std::size_t PinSymbols = 4;
+constexpr std::uint32_t PinRadix = 1u << 20;
+
 // Each form's length in symbols, check included; the payload is padded to
 // fill it.
 constexpr std::array<std::pair<TForm, std::size_t>, 4> FormLengths{{
@@ -58,19 +69,30 @@ constexpr std::array<std::pair<TForm, std::size_t>, 4> FormLengths{{
     {TForm::Bytes, 104},    // 480 bits, and 20 more that must be zero
 }};
 
-std::optional<TForm> FormOfLength(std::size_t symbols) {
+std::size_t LengthOf(TShape shape) {
+    for (const auto& [f, length] : FormLengths)
+        if (f == shape.Form)
+            return length + (shape.Pinned ? PinSymbols : 0);
+    return 0;
+}
+
+std::optional<TShape> ShapeOfLength(std::size_t symbols) {
     for (const auto& [form, length] : FormLengths)
-        if (length == symbols)
-            return form;
+        for (const bool pinned : {false, true})
+            if (LengthOf({form, pinned}) == symbols)
+                return TShape{form, pinned};
     return std::nullopt;
 }
 
-std::size_t LengthOf(TForm form) {
-    for (const auto& [f, length] : FormLengths)
-        if (f == form)
-            return length;
-    return 0;
+constexpr bool LengthsListed() {
+    for (const auto& [form, length] : FormLengths)
+        for (const std::size_t l : {length, length + PinSymbols})
+            if (std::find(ShareCodeLengths.begin(), ShareCodeLengths.end(), l) ==
+                ShareCodeLengths.end())
+                return false;
+    return ShareCodeLengths.size() == 2 * FormLengths.size();
 }
+static_assert(LengthsListed(), "ShareCodeLengths lists every form's length, pinned or not");
 
 // The number's leading symbols are mostly zero (a generated map takes 25 to
 // 31 of the 32) and its last ones much alike (the cluster's first cells), so
@@ -101,9 +123,16 @@ void Unspread(std::vector<std::uint8_t>& written) {
 
 // The digits padded to the form's length, with the check; none when they do
 // not fit.
-std::optional<std::vector<std::uint8_t>> Fitted(const TMixedRadixWriter& w, TForm form) {
-    const std::size_t payload = LengthOf(form) - CheckSymbols;
-    std::vector<std::uint8_t> symbols = w.Base32(payload);
+std::optional<std::vector<std::uint8_t>> Fitted(const TMixedRadixWriter& map, TForm form,
+                                                TPinMask pins) {
+    const bool pinned = pins != 0;
+    TMixedRadixWriter w;
+    if (pinned) {
+        w.Put(pins >> 1, PinRadix);
+        w.Append(map);
+    }
+    const std::size_t payload = LengthOf({form, pinned}) - CheckSymbols;
+    std::vector<std::uint8_t> symbols = (pinned ? w : map).Base32(payload);
     if (symbols.size() != payload)
         return std::nullopt;
     Spread(symbols);
@@ -111,21 +140,23 @@ std::optional<std::vector<std::uint8_t>> Fitted(const TMixedRadixWriter& w, TFor
     return symbols;
 }
 
-std::vector<std::uint8_t> Symbols(std::string_view mapString) {
-    if (mapString.size() != MapStringLength)
+// The pins below the map's digits add a factor of 2^20 to its number, just
+// what four symbols more hold: a map takes the same form pinned or not.
+std::vector<std::uint8_t> Symbols(std::string_view mapString, TPinMask pins) {
+    if (mapString.size() != MapStringLength || (pins & ~AllPins) != 0)
         throw ERangeError();
     using namespace share_payload;
     if (ClusterStart(mapString) == TCell{0, 0})
         if (const auto cluster = ClusterDigits(mapString, false))
-            if (auto symbols = Fitted(*cluster, TForm::Generated))
+            if (auto symbols = Fitted(*cluster, TForm::Generated, pins))
                 return *symbols;
     if (const auto cluster = ClusterDigits(mapString, true))
-        if (auto symbols = Fitted(*cluster, TForm::Cluster))
+        if (auto symbols = Fitted(*cluster, TForm::Cluster, pins))
             return *symbols;
     if (RotationsValid(mapString))
-        if (auto symbols = Fitted(PositionDigits(mapString), TForm::Positions))
+        if (auto symbols = Fitted(PositionDigits(mapString), TForm::Positions, pins))
             return *symbols;
-    return *Fitted(ByteDigits(mapString), TForm::Bytes);
+    return *Fitted(ByteDigits(mapString), TForm::Bytes, pins);
 }
 
 std::string Spelled(const std::vector<std::uint8_t>& symbols) {
@@ -135,16 +166,17 @@ std::string Spelled(const std::vector<std::uint8_t>& symbols) {
     return s;
 }
 
-std::optional<std::string> Decoded(const std::vector<std::uint8_t>& symbols) {
-    const auto form = FormOfLength(symbols.size());
-    if (!form || CheckSums(symbols) != std::pair<std::uint16_t, std::uint16_t>{0, 0})
+std::optional<TSharedMap> Decoded(const std::vector<std::uint8_t>& symbols) {
+    const auto shape = ShapeOfLength(symbols.size());
+    if (!shape || CheckSums(symbols) != std::pair<std::uint16_t, std::uint16_t>{0, 0})
         return std::nullopt;
     using namespace share_payload;
     std::vector<std::uint8_t> number(symbols.begin(), symbols.end() - CheckSymbols);
     Unspread(number);
     TMixedRadixReader r(number);
+    const TPinMask pins = shape->Pinned ? r.Take(PinRadix) << 1 : 0;
     std::optional<std::string> s;
-    switch (*form) {
+    switch (shape->Form) {
     case TForm::Generated:
         s = TakeCluster(r, TCell{0, 0});
         break;
@@ -160,9 +192,9 @@ std::optional<std::string> Decoded(const std::vector<std::uint8_t>& symbols) {
     }
     // Only the code that ShareCode gives for the map read is that map's code:
     // nothing left over, no other form.
-    if (!s || !r.Empty() || Symbols(*s) != symbols)
+    if (!s || !r.Empty() || Symbols(*s, pins) != symbols)
         return std::nullopt;
-    return s;
+    return TSharedMap{std::move(*s), pins};
 }
 
 } // namespace
@@ -178,16 +210,16 @@ int ShareSymbolValue(char c) {
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
-std::string ShareCodeSymbols(std::string_view mapString) {
-    return Spelled(Symbols(mapString));
+std::string ShareCodeSymbols(std::string_view mapString, TPinMask pins) {
+    return Spelled(Symbols(mapString, pins));
 }
 
-std::string ShareCode(std::string_view mapString) {
-    return GroupShareSymbols(ShareCodeSymbols(mapString));
+std::string ShareCode(std::string_view mapString, TPinMask pins) {
+    return GroupShareSymbols(ShareCodeSymbols(mapString, pins));
 }
 
-std::string ShareLink(std::string_view mapString) {
-    return std::string(ShareLinkScheme) + ShareCode(mapString);
+std::string ShareLink(std::string_view mapString, TPinMask pins) {
+    return std::string(ShareLinkScheme) + ShareCode(mapString, pins);
 }
 
 std::string GroupShareSymbols(std::string_view symbols) {
@@ -206,11 +238,17 @@ std::string GroupShareSymbols(std::string_view symbols) {
 }
 
 std::optional<std::string> ReadShareCode(std::string_view code) {
+    if (auto shared = ReadPinnedShareCode(code))
+        return std::move(shared->MapString);
+    return std::nullopt;
+}
+
+std::optional<TSharedMap> ReadPinnedShareCode(std::string_view code) {
     // Only a few lengths are codes; anything else is refused before any
     // arithmetic, which keeps reading the words of a long text cheap.
     if (code.size() > MaxShareCodeChars ||
-        !FormOfLength(code.size() -
-                      static_cast<std::size_t>(std::count(code.begin(), code.end(), '-'))))
+        !ShapeOfLength(code.size() -
+                       static_cast<std::size_t>(std::count(code.begin(), code.end(), '-'))))
         return std::nullopt;
     std::vector<std::uint8_t> symbols;
     bool hyphens = false;

@@ -12,6 +12,10 @@
 // - 42: any other cluster, with its start cell;
 // - 80: tiles anywhere, each tile's column, row and rotation whole;
 // - 104: any 60 bytes.
+// A map shared from the editor may carry pins, the tiles a player fixed so
+// that a re-roll keeps them: such a code holds the pins (20 bits, one for
+// each tile) below the map's digits, in a length of its own for each form:
+// 40, 46, 84 and 108. A map without pins has the code it always had.
 // The lengths lie at least two apart, so a symbol left out or typed twice
 // never gives another code, and a far-flung map cannot pass for a generated
 // one. The number is padded with zeros in front to the form's length; a
@@ -28,6 +32,7 @@
 
 #include "errors.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,8 +45,20 @@ inline constexpr std::string_view ShareLinkScheme = "tavrin:";
 inline constexpr const char* ShareCodeMistakeText = "This map code has a mistake in it";
 // The symbols of a generated map's code; the other forms are longer.
 inline constexpr std::size_t GeneratedShareCodeSymbols = 36;
-// Longer than any share code, hyphens included (104 symbols, 25 hyphens).
-inline constexpr std::size_t MaxShareCodeChars = 130;
+// Every length a share code has, in symbols.
+inline constexpr std::array<std::size_t, 8> ShareCodeLengths{36, 40, 42, 46, 80, 84, 104, 108};
+// Longer than any share code, hyphens included (108 symbols, 26 hyphens).
+inline constexpr std::size_t MaxShareCodeChars = 134;
+
+// The pinned tiles of a map: bit t for tile t (1..20).
+using TPinMask = std::uint32_t;
+inline constexpr TPinMask AllPins = ((1u << 20) - 1) << 1;
+
+struct TSharedMap {
+    std::string MapString;
+    TPinMask Pins = 0;
+    friend bool operator==(const TSharedMap&, const TSharedMap&) = default;
+};
 
 // A share code that fails its check or holds no map.
 class EShareCodeMistake : public ETavrinError {
@@ -53,19 +70,22 @@ public:
 // either case, I and L as 1, O as 0; -1 for any other character (U too).
 int ShareSymbolValue(char c);
 
-// The share code of a 60-byte map string, grouped: "7KQ2-M9XD-...".
-std::string ShareCode(std::string_view mapString);
+// The share code of a 60-byte map string, grouped: "7KQ2-M9XD-...". With
+// pins (bits outside AllPins raise ERangeError), the pinned form.
+std::string ShareCode(std::string_view mapString, TPinMask pins = 0);
 
 // The symbols alone, without hyphens.
-std::string ShareCodeSymbols(std::string_view mapString);
+std::string ShareCodeSymbols(std::string_view mapString, TPinMask pins = 0);
 
 // "tavrin:" and the share code.
-std::string ShareLink(std::string_view mapString);
+std::string ShareLink(std::string_view mapString, TPinMask pins = 0);
 
 // The map string of a share code of the current form. Hyphens may be left
 // out; when there are any, they stand exactly where ShareCode puts them.
-// None for anything that is not a share code ShareCode made.
+// None for anything that is not a share code ShareCode made. A pinned code
+// gives its map; ReadPinnedShareCode gives its pins too.
 std::optional<std::string> ReadShareCode(std::string_view code);
+std::optional<TSharedMap> ReadPinnedShareCode(std::string_view code);
 
 // The map string of a code the program stored (kept maps, history): of the
 // current form, or of the earlier one (old_share_code.h) whatever its map.

@@ -1,8 +1,11 @@
 #include "page_session.h"
 
 #include "acceptance.h"
+#include "editor_places.h"
 #include "errors.h"
+#include "layout_check.h"
 #include "listing.h"
+#include "map_editor.h"
 #include "map_search.h"
 #include "map_string.h"
 #include "map_texts.h"
@@ -31,6 +34,8 @@ TCriteria ReadWish(std::string_view text) {
 
 TPageSession::TPageSession() {
     InitTiles(*State);
+    // Completions count on from the clock's seed without drawing from it.
+    CompletionSeed = State->Random.Seed;
     State->Messages = &Sink;
     Core = std::make_unique<TSessionCore>(*State);
 }
@@ -65,11 +70,28 @@ TPageMap TPageSession::Shown() {
         map.Number = current->Position->Map;
     }
     map.Name = Core->SeedText();
+    if (map.Name.empty() && CompletedShown && Core->Current())
+        map.Name = "Map " + Core->Current()->Source; // "Map edited from Seed 4, map 2"
     if (map.Name.empty())
         map.Name = PastedMapName;
     map.Box = box;
     map.Places = MapPlaces(*State);
-    map.ShareCode = ShareCode(map.MapString);
+    map.ShareCode = ShareCode(map.MapString, PinMaskOf(Pins));
+    const std::vector<TLayoutFinding> findings = CheckLayout(*State);
+    map.Edited = !findings.empty() || PinMaskOf(Pins) != 0;
+    if (map.Edited)
+        map.FindingLine = FindingLine(findings);
+    const TEditorFrame frame{State->OffsetX, State->OffsetY, box.Width(), box.Height()};
+    for (const TLayoutFinding& f : findings) {
+        const TTile& tile = State->Tiles[f.Tile];
+        if (f.Kind == TFindingKind::RoadMismatch)
+            map.Bars.push_back(EdgeBar({tile.Col, tile.Row}, f.Direction, frame));
+        else if (f.Kind == TFindingKind::Unreached)
+            map.Rings.push_back(ClearingPoint(*State, f.Clearing, frame));
+    }
+    for (int t = 1; t <= TileCount; ++t)
+        if (Pins[static_cast<std::size_t>(t)])
+            map.Pins.push_back(t);
     map.Figures = MeasureMap(*State);
     map.KeyFigures = KeyFiguresText(map.Figures);
     map.CutOff = CutOffPoints(map.Places, map.Figures);
@@ -78,14 +100,46 @@ TPageMap TPageSession::Shown() {
 
 TPageMap TPageSession::CreateMap() {
     Guarded([this] { Core->CreateMap(); });
+    Pins = {};
+    CompletedShown = false;
+    return Shown();
+}
+
+TPageMap TPageSession::CompleteMap() {
+    return Complete(false);
+}
+
+TPageMap TPageSession::RerollUnpinned() {
+    return Complete(true);
+}
+
+TPageMap TPageSession::Complete(bool reroll) {
+    TMapEditor editor(*State, CompletionSeed++);
+    for (int t = 1; t <= TileCount; ++t)
+        if (Pins[static_cast<std::size_t>(t)])
+            if (const auto pin = editor.TogglePin(t))
+                editor.Apply(pin->After);
+    const TCompletionEdit done = reroll ? editor.RerollUnpinned() : editor.CompleteMap();
+    if (!done.Edit)
+        throw TRefusal{done.Sentence};
+    editor.Apply(done.Edit->After);
+    const THistoryEntry* current = Core->Current();
+    const std::string source =
+        current ? EditedSource(current->Position, current->Source, current->MapString)
+                : EditedSource(std::nullopt, {}, MakeMapString(*State));
+    Guarded([&] { Core->LoadMapLine(MakeMapString(editor.State()), {}, source); });
+    CompletedShown = true;
     return Shown();
 }
 
 std::optional<TPageMap> TPageSession::OpenText(std::u32string_view text, TTextSource source) {
     TOpenAnswer answer;
     Guarded([&] { answer = Core->OpenText(TextBytes(text), source); });
-    if (answer.End == TOpenEnd::Opened)
+    if (answer.End == TOpenEnd::Opened) {
+        Pins = TileSetOf(answer.Pins);
+        CompletedShown = false;
         return Shown();
+    }
     if (answer.End == TOpenEnd::NoAddress)
         return std::nullopt;
     // A map string the engine refused: its message is the refusal, said once.
@@ -136,6 +190,8 @@ std::optional<TPageMap> TPageSession::SearchOn(std::int64_t maps) {
     State->Messages = &Sink;
     SearchState.reset();
     Core->TakeMapFound(SearchMaps);
+    Pins = {};
+    CompletedShown = false;
     return Shown();
 }
 

@@ -6,6 +6,7 @@
 // the text to show, the map and the sequence before it kept as they were.
 
 #include "criteria_explanation.h"
+#include "layout_completion.h"
 #include "location.h"
 #include "map_criteria.h"
 #include "map_figures.h"
@@ -16,6 +17,7 @@
 #include "session_core.h"
 #include "sheet_plan.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -46,6 +48,13 @@ struct TPageMap {
     std::string KeyFigures; // "95/95 reachable, longest 17"
     TLayoutBox Box;
     TMapPlaces Places;
+    // An edited map (one shared with pins, or with findings): the page shows
+    // its finding line and marks, and offers Complete Map and Re-roll Unpinned.
+    bool Edited = false;
+    std::string FindingLine;
+    std::vector<std::array<TPoint, 2>> Bars; // along every edge whose roads disagree
+    std::vector<TPoint> Rings;               // on every clearing no road reaches
+    std::vector<int> Pins;                   // the pinned tiles, in tile order
 };
 
 struct TPageRoute {
@@ -91,6 +100,15 @@ public:
     TWishExplanation ExplainWish(std::string_view criteria, int grow);
     std::int64_t WishSampleTarget() const { return WishSampleSize; }
 
+    // The editor's completions of the map shown, by the core's editing
+    // rules: Complete Map keeps every tile, Re-roll Unpinned only the pinned
+    // ones (the pins stay). Each draws from the page's own completion seeds,
+    // never from the Create Map sequence; the completed map is a new map in
+    // the history. A map that cannot be completed is refused in words, the
+    // map shown kept.
+    TPageMap CompleteMap();
+    TPageMap RerollUnpinned();
+
     TPageRoute Route(TLocation from, TLocation to) const;
     // The clearing under picture point `p` within `reach` pixels, or none.
     TLocation ClearingAt(TPoint p, double reach) const;
@@ -116,6 +134,7 @@ private:
     TPageMap Shown();
     // Runs `change` on the tiles; if it throws, the map before it comes back.
     template <typename Change> void Guarded(Change change);
+    TPageMap Complete(bool reroll);
 
     std::unique_ptr<TMapState> State = std::make_unique<TMapState>();
     TCollectedMessages Sink;
@@ -128,6 +147,12 @@ private:
     std::int64_t SearchMaps = 0;
     // The sample a wish is explained by, made only once the page asks.
     std::unique_ptr<TWishSample> WishSample;
+    // The tiles the shared code pinned, kept through re-rolls.
+    TTileSet Pins{};
+    // The seed of the next completion: the page's own generator.
+    std::uint32_t CompletionSeed = 0;
+    // The map shown is a completion, named by where its editing began.
+    bool CompletedShown = false;
 };
 
 } // namespace tavrin::web

@@ -3,6 +3,7 @@
 
 #include "acceptance.h"
 #include "map_code_text.h"
+#include "map_link.h"
 #include "map_string.h"
 #include "map_text_table.h"
 #include "session_core.h"
@@ -180,8 +181,20 @@ TEST(SessionCoreText, EveryTextOfTheTableFromEverySource) {
                 EXPECT_EQ(answer.Text, NoMapCodeText(source));
             }
             EXPECT_TRUE(sink.Messages.empty());
+            EXPECT_EQ(answer.Pins, 0u); // no code of the table pins a tile
         }
     }
+}
+
+// A pinned page link opens its map and hands its pins to the door.
+TEST_F(SessionCore, APinnedLinkOpensItsMapWithItsPins) {
+    const std::string map = MapStringOfSeed({77, 3});
+    const std::uint32_t pins = (1u << 11) | (1u << 4);
+    const TOpenAnswer answer =
+        Core.OpenText(MapLink(map, "example.org/tavrin", pins), TTextSource::Address);
+    EXPECT_EQ(answer.End, TOpenEnd::Opened);
+    EXPECT_EQ(answer.Pins, pins);
+    EXPECT_EQ(Shown(), map);
 }
 
 // A map string with a bad rotation raises as Load Map's does, before any

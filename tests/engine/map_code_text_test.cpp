@@ -191,3 +191,19 @@ TEST(MapCodeText, SeedMapsAreThoseOfTheGenerator) {
 
 } // namespace
 } // namespace tavrin
+
+namespace tavrin {
+
+// A pinned code among words brings its pins along; a plain one brings none.
+TEST(MapCodeText, APinnedCodeBringsItsPins) {
+    const std::string map = MapStringOfSeed({12345, 1});
+    const TMapCodeSearch pinned =
+        FindMapCode("re-roll this: " + ShareLink(map, AllPins ^ 2u) + " ok");
+    ASSERT_TRUE(pinned.Found);
+    EXPECT_EQ(pinned.Found->Form, TMapCodeForm::Link);
+    EXPECT_EQ(pinned.Found->MapString, map);
+    EXPECT_EQ(pinned.Found->Pins, AllPins ^ 2u);
+    EXPECT_EQ(FindMapCode(ShareCode(map)).Found->Pins, 0u);
+}
+
+} // namespace tavrin

@@ -72,6 +72,37 @@ TEST(ShareCode, OddMapsReadBackInTheirFormsLength) {
     }
 }
 
+// Pins ride four symbols more in every form; the same map without pins
+// keeps the code it always had, and no pinned code reads as another.
+TEST(ShareCode, PinsReadBackWithTheirMapInFourSymbolsMore) {
+    EXPECT_EQ(ShareCode(GeneratedMaps(12345, 1).front()),
+              "EHPG-50N5-EWD4-1BQN-AP46-PCQX-P4CH-7084-0N77");
+    std::string spread, noRotations;
+    for (int t = 0; t < 20; ++t) {
+        spread += {static_cast<char>(100 + 4 * t), static_cast<char>(90 - 3 * t), 'e'};
+        noRotations += {'d', 'd', static_cast<char>(t == 0 ? 0 : 'd')};
+    }
+    std::vector<std::string> maps = GeneratedMaps(40, 30);
+    maps.push_back(spread);
+    maps.push_back(noRotations);
+    std::mt19937 random(3);
+    for (const std::string& map : maps) {
+        for (const TPinMask pins :
+             {TPinMask{1u << 11}, AllPins, static_cast<TPinMask>(random() & AllPins) | 2u}) {
+            const std::string code = ShareCode(map, pins);
+            EXPECT_EQ(SymbolCount(code), SymbolCount(ShareCode(map)) + 4) << code;
+            EXPECT_LE(code.size(), MaxShareCodeChars) << code;
+            EXPECT_EQ(ReadPinnedShareCode(code), (TSharedMap{map, pins})) << code;
+            EXPECT_EQ(ReadShareCode(code), map) << code;
+            std::string wrong = ShareCodeSymbols(map, pins);
+            wrong[wrong.size() / 2] = wrong[wrong.size() / 2] == '7' ? '8' : '7';
+            EXPECT_FALSE(ReadPinnedShareCode(wrong)) << wrong;
+        }
+        EXPECT_EQ(ReadPinnedShareCode(ShareCode(map)), (TSharedMap{map, 0}));
+    }
+    EXPECT_THROW(ShareCode(maps.front(), 1u), ERangeError); // bit 0 names no tile
+}
+
 TEST(ShareCode, ReadsEitherCaseWithoutHyphensAndCrockfordLookAlikes) {
     const std::string map = GeneratedMaps(11, 1).front();
     const std::string code = ShareCode(map);

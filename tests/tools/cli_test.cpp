@@ -80,6 +80,29 @@ TEST(CliGenerate, SeedAndCountPrintOneMapStringPerLine) {
     EXPECT_EQ(clock.out.size(), 61u);
 }
 
+// check names every finding and says by its status whether there was one;
+// generate --pin keeps the pins in every map it makes, and the maps check clean.
+TEST(CliCheck, FindingsOneALineAndPinnedMapsPass) {
+    EXPECT_EQ(RunTool({"check", "--map", Map12345}).status, 0);
+    std::string turned = Map12345;
+    turned[8] = 'j'; // Gloom Hollow turned
+    const TResult r = RunTool({"check", "--map", turned});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "Gloom Hollow has a road at its upper right edge; Burrows has none at the edge "
+              "they share\n");
+
+    const TResult pinned = RunTool(
+        {"generate", "--seed", "4", "--count", "3", "--pin", "March Land:0/0/3, Scarp:0/1/2"});
+    ASSERT_EQ(pinned.status, 0) << pinned.err;
+    std::istringstream lines(pinned.out);
+    for (std::string map; std::getline(lines, map);) {
+        EXPECT_EQ(map.substr(30, 3), "ddg"); // March Land at 0/0/3
+        EXPECT_EQ(map.substr(45, 3), "def"); // Scarp at 0/1/2
+        EXPECT_EQ(RunTool({"check", "--map", map}).status, 0) << map;
+    }
+}
+
 TEST(CliList, TwentyLinesFromAMapString) {
     const TResult r = RunTool({"list", "--map", Map12345});
     EXPECT_EQ(r.status, 0);
@@ -143,6 +166,10 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"generate", "--where", "reachable>=96"},
         {"figures"},
         {"figures", "--map", Map12345, "--file", "map.tvm"},
+        // Pins are refused before any map is made (pin_list_test holds the texts).
+        {"generate", "--pin", "Nowhere:0/0/1"},
+        {"generate", "--pin", "11:0/0/1,12:0/0/2", "--count", "1000000"},
+        {"check"},
         {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--tiles", ""},
         {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--web-address", "ftp://example.org"},
     };

@@ -4,6 +4,7 @@
 #include "acceptance.h"
 #include "map_string.h"
 #include "page_session.h"
+#include "share_code.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -91,6 +92,45 @@ TEST(PageSession, SearchGoesOnFromTheMapShownAndNamesWhatItFinds) {
     const auto maps = SeedMaps(12345, static_cast<int>(found->Number));
     EXPECT_EQ(found->MapString, maps.back());
     EXPECT_EQ(session.CreateMap().Number, found->Number + 1);
+}
+
+// A shared map with a tile turned and three pins: its finding line and
+// marks come with it; Re-roll Unpinned keeps the pins and makes a map with
+// no finding, whose code carries the pins on; Create Map afterwards is the
+// next map of the sequence, untouched by the re-roll.
+TEST(PageSession, AnEditedMapShowsItsFindingsAndRerollsAroundItsPins) {
+    const auto maps = SeedMaps(12345, 2);
+    std::string turned = maps[0];
+    turned[8] = 'j'; // Gloom Hollow turned against Burrows
+    const std::uint32_t pins = (1u << 11) | (1u << 12) | (1u << 16);
+    TPageSession session;
+    session.OpenText(U"12345/1", TTextSource::Address);
+    const std::string code = ShareCode(turned, pins);
+    const TPageMap shared =
+        *session.OpenText(std::u32string(code.begin(), code.end()), TTextSource::Address);
+    EXPECT_TRUE(shared.Edited);
+    EXPECT_EQ(shared.FindingLine,
+              "Gloom Hollow has a road at its upper right edge; Burrows has none at the edge they "
+              "share");
+    EXPECT_EQ(shared.Bars.size(), 1u);
+    EXPECT_EQ(shared.Pins, (std::vector<int>{11, 12, 16}));
+    EXPECT_EQ(shared.ShareCode, code);
+
+    // Complete Map keeps every tile: the turned one cannot be mended.
+    EXPECT_EQ(RefusalOf([&] { session.CompleteMap(); }).rfind("The map cannot be completed: ", 0),
+              0u);
+    EXPECT_EQ(session.MapString(), turned);
+
+    const TPageMap rerolled = session.RerollUnpinned();
+    EXPECT_TRUE(rerolled.Bars.empty() && rerolled.Rings.empty());
+    EXPECT_EQ(rerolled.Pins, shared.Pins);
+    for (const int t : {11, 12, 16})
+        EXPECT_EQ(rerolled.MapString.substr(3 * (t - 1), 3), turned.substr(3 * (t - 1), 3)) << t;
+    EXPECT_EQ(ReadPinnedShareCode(rerolled.ShareCode), (TSharedMap{rerolled.MapString, pins}));
+    EXPECT_EQ(rerolled.Name.rfind("Map edited from ", 0), 0u) << rerolled.Name;
+
+    EXPECT_FALSE(session.CreateMap().Edited);
+    EXPECT_EQ(session.MapString(), maps[1]);
 }
 
 } // namespace

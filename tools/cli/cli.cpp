@@ -10,11 +10,13 @@
 #include "file_error.h"
 #include "file_read.h"
 #include "file_save.h"
+#include "layout_check.h"
 #include "listing.h"
 #include "map_file.h"
 #include "map_search.h"
 #include "map_state.h"
 #include "map_string.h"
+#include "pin_list.h"
 #include "random.h"
 #include "render.h"
 #include "session.h"
@@ -32,6 +34,8 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tavrin-cli generate [--seed N] [--count K] [--where CRITERIA] [--stats] [--save FILE]\n"
+    "                          [--pin TILE:COL/ROW/ROT,...]\n"
+    "       tavrin-cli check (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
@@ -104,9 +108,49 @@ TMapSearchResult SearchExplained(TMapState& state, const TCriteria& where, std::
     return {rest.End, first.Maps + rest.Maps};
 }
 
+// Writes map i of `count` as generate does: its map string, and its file
+// with --save.
+void PutMap(const TArguments& args, const TMapState& state, std::int64_t i, std::int64_t count,
+            std::ostream& out) {
+    out << MakeMapString(state) << '\n';
+    if (const auto save = args.Option("--save")) {
+        out.flush(); // the save may go to the same pipe (/dev/stdout)
+        SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
+    }
+}
+
+// generate --pin: map i is the completion around the pins with seed N + i - 1
+// (the first that meets --where, counting on from there).
+int GeneratePinned(const TArguments& args, const std::vector<TPin>& pins, std::ostream& out,
+                   std::ostream& err) {
+    TSession session(err);
+    TMapState& state = *session.state;
+    std::uint32_t seed = state.Random.Seed;
+    if (const auto seedText = args.Option("--seed"))
+        seed = static_cast<std::uint32_t>(ParseNumber(*seedText, 0, 0xffffffffLL, "--seed"));
+    const auto countText = args.Option("--count");
+    const std::int64_t count = countText ? ParseNumber(*countText, 1, 1000000, "--count") : 1;
+    const TCriteria where = WhereOption(args).value_or(TCriteria{});
+    if (const auto reason = ImpossibleWish(where))
+        throw ETavrinError(*reason);
+    for (std::int64_t i = 1; i <= count; ++i) {
+        const TPinnedMap found = CompletePinned(state, pins, seed, where);
+        if (!found.Found)
+            throw ETavrinError(found.Sentence);
+        PutMap(args, state, i, count, out);
+        if (args.Flag("--stats"))
+            err << "map " << i << ": completion seed "
+                << seed + static_cast<std::uint32_t>(found.Completions - 1) << '\n';
+        seed += static_cast<std::uint32_t>(found.Completions);
+    }
+    return 0;
+}
+
 int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
         throw ETavrinError("generate takes no word '" + args.Positional().front() + "'");
+    if (const auto pinText = args.Option("--pin"))
+        return GeneratePinned(args, ParsePins(*pinText), out, err);
     TSession session(err);
     TMapState& state = *session.state;
     if (const auto seed = args.Option("--seed"))
@@ -131,11 +175,7 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
             stats = CreateMap(state);
             ++made;
         }
-        out << MakeMapString(state) << '\n';
-        if (const auto save = args.Option("--save")) {
-            out.flush(); // the save may go to the same pipe (/dev/stdout)
-            SaveFile(NumberedPath(*save, i, count), MapFileBytes(state));
-        }
+        PutMap(args, state, i, count, out);
         if (args.Flag("--stats") && where)
             err << "map " << i << ": seed " << seed << ", map " << made << '\n';
         else if (args.Flag("--stats"))
@@ -154,6 +194,19 @@ int List(const TArguments& args, std::ostream& out, std::ostream& err) {
     for (const std::string& line : TileListing(*session.state))
         out << line << '\n';
     return 0;
+}
+
+// Every finding of the map, one a line; status 1 when there is any.
+int Check(const TArguments& args, std::ostream& out, std::ostream& err) {
+    if (!args.Positional().empty())
+        throw ETavrinError("check takes no word '" + args.Positional().front() + "'");
+    TSession session(err);
+    if (!LoadMap(session, args))
+        return RefusedMap;
+    const std::vector<TLayoutFinding> findings = CheckLayout(*session.state);
+    for (const TLayoutFinding& finding : findings)
+        out << finding.Sentence << '\n';
+    return findings.empty() ? 0 : 1;
 }
 
 // FROM FROMCLEARING TO TOCLEARING, as route and render --route take them.
@@ -205,9 +258,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             throw ETavrinError("no command given; tavrin-cli --help lists them");
         const std::string& command = args[0];
         if (command == "generate")
-            return Generate(
-                TArguments(args, 1, {"--seed", "--count", "--save", "--where"}, {"--stats"}), out,
-                err);
+            return Generate(TArguments(args, 1, {"--seed", "--count", "--save", "--where", "--pin"},
+                                       {"--stats"}),
+                            out, err);
+        if (command == "check")
+            return Check(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "list")
             return List(TArguments(args, 1, {"--map", "--file"}, {}), out, err);
         if (command == "route")
