@@ -117,7 +117,8 @@ void TMapEditorPart::SetEditing(bool on) {
 void TMapEditorPart::Start() {
     if (!Context.MapInMemory())
         return;
-    Editor = std::make_unique<tavrin::TMapEditor>(Context.State, Context.State.Random.Seed);
+    Editor = std::make_unique<tavrin::TMapEditor>(Context.State, Context.State.Random.Seed,
+                                                  Context.Session.Pins());
     Picture.SetTileFolder(Context.Picture.GetTileFolder());
     Stack.clear();
     WasEnabled.clear();
@@ -165,6 +166,8 @@ bool TMapEditorPart::Leave() {
             tavrin::EditedSource(current->Position, current->Source, current->MapString);
         Context.Session.LoadMapLine(line, {}, QString::fromStdString(source));
     }
+    // Copy Map Code passes the pins on, so that a re-roll can be repeated.
+    Context.Session.SetPins(Editor->PinMask());
     View.SetOverlay({});
     Tray->hide();
     lblFinding->hide();

@@ -27,11 +27,21 @@ TCentre CentreOf(const TTile& tile) {
 
 } // namespace
 
-TMapEditor::TMapEditor(const TMapState& shown, std::uint32_t seed)
+TMapEditor::TMapEditor(const TMapState& shown, std::uint32_t seed, std::uint32_t pins)
     : State_(shown), Completions_{seed} {
     // The editor's copy says nothing on its own; its messages are its
     // sentences.
     State_.Messages = nullptr;
+    for (int t = 1; t <= TileCount; ++t)
+        Pins_[t] = (pins >> t & 1u) != 0 && State_.Tiles[t].Placed;
+}
+
+std::uint32_t TMapEditor::PinMask() const {
+    std::uint32_t mask = 0;
+    for (int t = 1; t <= TileCount; ++t)
+        if (Pins_[t])
+            mask |= 1u << t;
+    return mask;
 }
 
 TEditLayout TMapEditor::Layout() const {
