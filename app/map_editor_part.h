@@ -12,7 +12,8 @@
 // left while tiles wait in the tray: the line says so.
 //
 // Keys on the map view: the arrows select, R and Shift+R turn, P pins,
-// Delete lifts into the tray. Enter and Esc stay the window's.
+// Delete lifts into the tray. Enter and Esc stay the window's. The input
+// is turned into edits in map_editor_input.cpp.
 
 #include "command_context.h"
 #include "editor_picture.h"

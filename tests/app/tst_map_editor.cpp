@@ -107,6 +107,11 @@ private slots:
         QTest::keyClick(Form.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
         EditMap();
         QVERIFY(Editor().IsPinned(tavrin::StartTile));
+
+        // Closing the window keeps the edited map, as leaving the editor does.
+        Key(Qt::Key_R);
+        Form->close();
+        QVERIFY(Child<QLabel>("lblMapPlace")->text().contains(QStringLiteral("edited from ")));
     }
 
     // Turns timed from the key to the repainted view, with the tile art the
