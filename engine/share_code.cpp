@@ -53,7 +53,6 @@ enum class TForm { Generated, Cluster, Positions, Bytes };
 struct TShape {
     TForm Form;
     bool Pinned;
-    friend constexpr bool operator==(TShape, TShape) = default;
 };
 
 // The pins take 20 bits: four symbols more than the same map without them.

@@ -77,6 +77,22 @@ std::string MapObject(const TPageMap& map) {
     for (const tavrin::TPoint& p : map.CutOff)
         Point(json.Next(), p);
     json.Raw("]");
+    // An edited map's finding line and marks, and its pins.
+    json.Key("edited").Bool(map.Edited).Key("findingLine").Text(map.FindingLine);
+    json.Key("bars").Raw("[");
+    for (const auto& bar : map.Bars) {
+        json.Next().Raw("[");
+        Point(json.Next(), bar[0]);
+        Point(json.Next(), bar[1]);
+        json.Raw("]");
+    }
+    json.Raw("]").Key("rings").Raw("[");
+    for (const tavrin::TPoint& p : map.Rings)
+        Point(json.Next(), p);
+    json.Raw("]").Key("pins").Raw("[");
+    for (const int tile : map.Pins)
+        json.Next().Number(tile);
+    json.Raw("]");
     Messages(json);
     json.Raw("}");
     return json.Take();
@@ -128,6 +144,14 @@ std::string OpenAddress(const std::wstring& text) {
 // What is typed or pasted into the page's box.
 std::string PasteCode(const std::wstring& text) {
     return OpenText(text, tavrin::TTextSource::TypedText);
+}
+
+std::string CompleteMap() {
+    return Run([] { return MapObject(Session().CompleteMap()); });
+}
+
+std::string RerollUnpinned() {
+    return Run([] { return MapObject(Session().RerollUnpinned()); });
 }
 
 std::string Route(int fromTile, int fromClearing, int toTile, int toClearing) {
@@ -392,6 +416,8 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("openAddress", &OpenAddress);
     emscripten::function("pasteCode", &PasteCode);
     emscripten::function("route", &Route);
+    emscripten::function("completeMap", &CompleteMap);
+    emscripten::function("rerollUnpinned", &RerollUnpinned);
     emscripten::function("clearingAt", &ClearingAt);
     emscripten::function("clearingCentre", &ClearingCentre);
     emscripten::function("startSearch", &StartSearch);

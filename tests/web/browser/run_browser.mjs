@@ -9,7 +9,7 @@
 // screenshots in ARTEFACT_DIR.
 
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdirSync, readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -125,6 +125,20 @@ await step('a link with a share code opens that map; a bad one keeps the map sho
         await page.evaluate(`document.querySelector('#message button').click()`);
         assert.equal(await shownMap(page), seedMaps[1]);
     }
+});
+
+await step('an edited map shows its finding, a bar and Re-roll Unpinned, which gives a map tavrin-cli checks clean', async () => {
+    const turned = seedMaps[0].slice(0, 8) + 'j' + seedMaps[0].slice(9); // Gloom Hollow turned
+    const page = await open('#' + encodeURIComponent(turned), 1280, 800, false);
+    assert.equal(await page.evaluate(`document.querySelector('#edit-bar').hidden`), false);
+    const check = spawnSync(cli, ['check', '--map', turned], { encoding: 'latin1' });
+    assert.equal(check.status, 1);
+    assert.equal(await page.evaluate(`document.querySelector('#edit-bar .finding-line').textContent`),
+        check.stdout.split('\n')[0]);
+    assert.equal(await page.evaluate(`document.querySelectorAll('.layout-marks .bar').length`), 1);
+    await page.evaluate(`document.querySelector('#reroll').click()`);
+    await page.waitFor(`document.querySelector('#edit-bar').hidden`);
+    execFileSync(cli, ['check', '--map', await shownMap(page)]); // throws on status 1
 });
 
 // The texts every door reads a map from, with the answer all of them give

@@ -9,6 +9,8 @@ export async function loadEngine() {
     const parse = JSON.parse;
     return {
         createMap: () => parse(module.createMap()),
+        completeMap: () => parse(module.completeMap()),
+        rerollUnpinned: () => parse(module.rerollUnpinned()),
         openAddress: (text) => parse(module.openAddress(text)),
         pasteCode: (text) => parse(module.pasteCode(text)),
         route: (from, to) => parse(module.route(from.tile, from.clearing, to.tile, to.clearing)),

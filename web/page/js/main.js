@@ -4,6 +4,7 @@
 
 import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
+import { showEditBar } from './layout_marks.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { drawSheetMap, fillSheet } from './sheet.js';
@@ -65,6 +66,7 @@ function showAnswer(answer, how = 'push') {
         }
         document.body.dataset.drawn = addressOf(answer);
     });
+    showEditBar($('#edit-bar'), answer);
     $('#listing').textContent = answer.listing.join('\n');
     showRouteText(null);
     showFigures(answer);
@@ -382,6 +384,8 @@ async function start() {
     page.engine = await loadEngine();
     page.view = new MapView($('#map'), tapped);
     $('#create').addEventListener('click', () => showAnswer(page.engine.createMap()));
+    $('#complete-map').addEventListener('click', () => showAnswer(page.engine.completeMap()));
+    $('#reroll').addEventListener('click', () => showAnswer(page.engine.rerollUnpinned()));
     $('#fit').addEventListener('click', () => page.view.fit());
     $('#zoom-in').addEventListener('click', () => page.view.zoom(1.25));
     $('#zoom-out').addEventListener('click', () => page.view.zoom(0.8));

@@ -2,6 +2,7 @@
 // Fit scales whole into view, that the wheel and two fingers zoom and one
 // finger or the mouse drags, and taps that name picture points.
 
+import { layoutMarksGroup } from './layout_marks.js';
 import { cutOffGroup, routeGroup, svgElement, tileGroup } from './map_svg.js';
 import { fitTransform, pinchTransform, tapReach, toPicture, zoomAbout } from './view_math.js';
 
@@ -32,7 +33,7 @@ export class MapView {
     show(map, onDrawn) {
         this.map = map;
         this.world.replaceChildren(tileGroup(map, onDrawn), cutOffGroup(map),
-            svgElement('g', { class: 'route' }));
+            layoutMarksGroup(map), svgElement('g', { class: 'route' }));
         this.fit();
     }
 
