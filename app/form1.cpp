@@ -84,6 +84,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
 
 TForm1::~TForm1() {
     ViewPart->KeepDivider();
+    // The editor goes before the context and the session it works through.
+    delete EditorPart;
     if (State.Messages == this)
         State.Messages = nullptr;
 }

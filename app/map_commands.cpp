@@ -37,8 +37,8 @@ TMapCommands::TMapCommands(const TCommandContext& context, TMapFileCommands& fil
 
 void TMapCommands::CopyMapCode() {
     if (Context.MapInMemory())
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(tavrin::ShareCode(tavrin::MakeMapString(Context.State))));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(
+            tavrin::ShareCode(tavrin::MakeMapString(Context.State), Context.Session.Pins())));
 }
 
 void TMapCommands::CopyClassicMapCode() {

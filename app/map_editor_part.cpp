@@ -1,21 +1,15 @@
 #include "map_editor_part.h"
 
 #include "editor_tray.h"
+#include "hex_shape.h"
 #include "map_string.h"
 #include "map_view.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QUndoCommand>
-#include <QWheelEvent>
 
 namespace {
-
-// One notch of a mouse wheel.
-constexpr int WheelNotch = 120;
 
 // An edit on the undo stack: doing it puts the layout after it in place,
 // undoing it the layout before.
@@ -30,11 +24,6 @@ private:
     TMapEditorPart& Part;
     tavrin::TMapEdit Edit;
 };
-
-tavrin::TPoint PicturePoint(const TMapView& view, QPointF viewportPos) {
-    const QPointF p = view.ToPicture(viewportPos);
-    return {p.x(), p.y()};
-}
 
 } // namespace
 
@@ -56,7 +45,7 @@ TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
          tr("Turn, move, pin and lift the tiles of the map shown"));
     make(A_CompleteMap, "A_CompleteMap", tr("Com&plete Map"), {},
          tr("Lay the tray's tiles around the tiles on the map"));
-    make(A_RerollUnpinned, "A_RerollUnpinned", tr("&Re-roll Unpinned"), {},
+    make(A_RerollUnpinned, "A_RerollUnpinned", tr("Re-r&oll Unpinned"), {},
          tr("Lay every tile that is not pinned anew"));
     A_EditMap->setCheckable(true);
     A_CompleteMap->setEnabled(false);
@@ -87,6 +76,8 @@ TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
     Tray = new TEditorTray(&View);
     Tray->hide();
     connect(Tray, &TEditorTray::TileClicked, this, [this](int tile) {
+        if (!Editor)
+            return;
         Editor->Select(tile);
         ShowTray();
         View.viewport()->update();
@@ -98,6 +89,7 @@ TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
 
     View.installEventFilter(this);
     View.viewport()->installEventFilter(this);
+    Context.Window.installEventFilter(this);
 }
 
 TMapEditorPart::~TMapEditorPart() {
@@ -116,7 +108,8 @@ void TMapEditorPart::SetEditing(bool on) {
 void TMapEditorPart::Start() {
     if (!Context.MapInMemory())
         return;
-    Editor = std::make_unique<tavrin::TMapEditor>(Context.State, Context.State.Random.Seed);
+    Editor = std::make_unique<tavrin::TMapEditor>(Context.State, Context.State.Random.Seed,
+                                                  Context.Session.Pins());
     Picture.SetTileFolder(Context.Picture.GetTileFolder());
     Stack.clear();
     WasEnabled.clear();
@@ -144,6 +137,7 @@ void TMapEditorPart::Start() {
     Tray->show();
     Tray->raise();
     ShowTray();
+    ShowSelected();
     View.setFocus();
 }
 
@@ -163,6 +157,8 @@ bool TMapEditorPart::Leave() {
             tavrin::EditedSource(current->Position, current->Source, current->MapString);
         Context.Session.LoadMapLine(line, {}, QString::fromStdString(source));
     }
+    // Copy Map Code passes the pins on, so that a re-roll can be repeated.
+    Context.Session.SetPins(Editor->PinMask());
     View.SetOverlay({});
     Tray->hide();
     lblFinding->hide();
@@ -224,6 +220,17 @@ void TMapEditorPart::Redraw() {
     ShowTray();
 }
 
+// The selected tile is brought into view when it is on the map.
+void TMapEditorPart::ShowSelected() {
+    const tavrin::TTile& tile = Editor->State().Tiles[Editor->Selected()];
+    if (!tile.Placed)
+        return;
+    const tavrin::TPoint corner = tavrin::CellCorner({tile.Col, tile.Row}, Picture.Frame());
+    View.EnsureVisible(
+        QRectF(corner.X, corner.Y, tavrin::tileart::HexWidth, tavrin::tileart::HexHeight));
+    View.viewport()->update();
+}
+
 void TMapEditorPart::Note(const std::string& sentence) {
     if (!sentence.empty())
         lblFinding->setText(QString::fromStdString(sentence));
@@ -245,160 +252,4 @@ void TMapEditorPart::ShowTray() {
 void TMapEditorPart::PlaceTray() {
     const QRect area = View.viewport()->geometry();
     Tray->setGeometry(area.right() + 1 - Tray->width(), area.top(), Tray->width(), area.height());
-}
-
-int TMapEditorPart::TileUnder(QPointF viewportPos) const {
-    return Editor->TileIn(tavrin::CellAt(PicturePoint(View, viewportPos), Picture.Frame()));
-}
-
-void TMapEditorPart::DragTo(QPoint viewportPos) {
-    std::optional<tavrin::TCell> cell;
-    if (View.viewport()->rect().contains(viewportPos) &&
-        !Tray->geometry().contains(View.viewport()->mapTo(&View, viewportPos)))
-        cell = tavrin::CellAt(PicturePoint(View, viewportPos), Picture.Frame());
-    if (cell != DropCell) {
-        DropCell = cell;
-        View.viewport()->update();
-    }
-}
-
-// A tile let go over the tray is lifted; over the map it goes to the cell
-// under it, swapping with a tile there.
-void TMapEditorPart::DropAt(int tile, QPoint globalPos) {
-    DropCell.reset();
-    View.viewport()->update();
-    if (!Editor)
-        return;
-    if (Tray->rect().contains(Tray->mapFromGlobal(globalPos))) {
-        Do(Editor->Lift(tile));
-        return;
-    }
-    const QPoint at = View.viewport()->mapFromGlobal(globalPos);
-    if (View.viewport()->rect().contains(at))
-        Do(Editor->MoveTo(tile, tavrin::CellAt(PicturePoint(View, at), Picture.Frame())));
-}
-
-bool TMapEditorPart::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &View && event->type() == QEvent::Resize)
-        PlaceTray();
-    if (!Editor)
-        return false;
-    if (watched == &View && event->type() == QEvent::KeyPress) {
-        bool handled = false;
-        Context.Run([&] { handled = KeyPressed(static_cast<QKeyEvent*>(event)); });
-        return handled;
-    }
-    if (watched == View.viewport()) {
-        bool handled = false;
-        Context.Run([&] { handled = MouseEvent(event); });
-        return handled;
-    }
-    return false;
-}
-
-bool TMapEditorPart::KeyPressed(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers =
-        event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    if (modifiers != Qt::NoModifier)
-        return false;
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const int selected = Editor->Selected();
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        static constexpr tavrin::TArrow arrows[] = {tavrin::TArrow::Left, tavrin::TArrow::Up,
-                                                    tavrin::TArrow::Right, tavrin::TArrow::Down};
-        if (Editor->SelectToward(arrows[event->key() - Qt::Key_Left])) {
-            ShowTray();
-            View.viewport()->update();
-        }
-        return true;
-    }
-    case Qt::Key_R:
-        Do(Editor->Turn(selected, shift ? -1 : 1));
-        return true;
-    case Qt::Key_P:
-        Do(Editor->TogglePin(selected));
-        return true;
-    case Qt::Key_Delete:
-        Do(Editor->Lift(selected));
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Clicks select, a drag moves a tile, the wheel turns the tile under it
-// (Ctrl and the wheel still zoom). Nothing reaches the route query's
-// clearing clicks or the listing's tooltips while editing.
-bool TMapEditorPart::MouseEvent(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        View.setFocus();
-        if (mouse->button() != Qt::LeftButton)
-            return true;
-        Pressed = TileUnder(mouse->position());
-        PressPos = mouse->position().toPoint();
-        Dragging = false;
-        if (Pressed != 0) {
-            Editor->Select(Pressed);
-            ShowTray();
-            View.viewport()->update();
-        }
-        return true;
-    }
-    case QEvent::MouseMove: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (Pressed == 0) {
-            View.viewport()->setCursor(TileUnder(mouse->position()) != 0 ? Qt::OpenHandCursor
-                                                                         : Qt::ArrowCursor);
-            return true;
-        }
-        if ((mouse->position().toPoint() - PressPos).manhattanLength() >=
-            QApplication::startDragDistance())
-            Dragging = true;
-        if (Dragging) {
-            View.viewport()->setCursor(Qt::ClosedHandCursor);
-            DragTo(mouse->position().toPoint());
-        }
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const int tile = Pressed;
-        const bool dropped = Dragging;
-        Pressed = 0;
-        Dragging = false;
-        View.viewport()->setCursor(Qt::ArrowCursor);
-        if (tile != 0 && dropped)
-            DropAt(tile, mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::Wheel: {
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        if (wheel->modifiers() & Qt::ControlModifier)
-            return false;
-        const int tile = TileUnder(wheel->position());
-        if (tile == 0)
-            return false;
-        Editor->Select(tile);
-        WheelTurn += wheel->angleDelta().y();
-        int steps = 0;
-        for (; WheelTurn >= WheelNotch; WheelTurn -= WheelNotch)
-            ++steps;
-        for (; WheelTurn <= -WheelNotch; WheelTurn += WheelNotch)
-            --steps;
-        Do(Editor->Turn(tile, steps));
-        View.viewport()->update();
-        return true;
-    }
-    case QEvent::ToolTip:
-        return true;
-    default:
-        return false;
-    }
 }

@@ -12,7 +12,8 @@
 // left while tiles wait in the tray: the line says so.
 //
 // Keys on the map view: the arrows select, R and Shift+R turn, P pins,
-// Delete lifts into the tray. Enter and Esc stay the window's.
+// Delete lifts into the tray. Enter and Esc stay the window's. The input
+// is turned into edits in map_editor_input.cpp.
 
 #include "command_context.h"
 #include "editor_picture.h"
@@ -74,6 +75,7 @@ private:
     void Complete(bool reroll);
     void Redraw();
     void ShowTray();
+    void ShowSelected();
     void Note(const std::string& sentence);
     bool KeyPressed(QKeyEvent* event);
     bool MouseEvent(QEvent* event);

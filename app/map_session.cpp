@@ -40,8 +40,11 @@ bool TMapSession::LoadMapLine(std::string_view line, const QString& file, const 
 tavrin::TOpenAnswer TMapSession::OpenText(const QString& text, tavrin::TTextSource source) {
     const tavrin::TOpenAnswer answer =
         Core.OpenText(tavrin::TextBytes(text.toStdU32String()), source);
-    if (answer.End == tavrin::TOpenEnd::Opened)
+    if (answer.End == tavrin::TOpenEnd::Opened) {
+        if (answer.Pins != 0)
+            SetPins(answer.Pins);
         Announce();
+    }
     return answer;
 }
 
@@ -68,6 +71,18 @@ void TMapSession::RestoreHistory(std::deque<THistoryEntry> entries) {
     Core.RestoreHistory(std::move(entries));
     emit historyChanged();
     emit namingChanged();
+}
+
+std::uint32_t TMapSession::Pins() const {
+    const THistoryEntry* current = Current();
+    return current && current->MapString == PinnedMap ? PinMask : 0;
+}
+
+void TMapSession::SetPins(std::uint32_t pins) {
+    if (const THistoryEntry* current = Current()) {
+        PinnedMap = current->MapString;
+        PinMask = pins;
+    }
 }
 
 QString TMapSession::PlaceText() const {

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class TMapSession : public QObject {
@@ -50,6 +51,13 @@ public:
     bool Forward();
     void RestoreHistory(std::deque<THistoryEntry> entries);
 
+    // The tiles pinned on the map shown (bit t for tile t): the pins of the
+    // share code it was opened from or of the editor it was left from. They
+    // stay with that map, through Back and Forward, until another map is
+    // pinned.
+    std::uint32_t Pins() const;
+    void SetPins(std::uint32_t pins);
+
     // Where the map shown stands and where it came from, for the status bar:
     // "map 3 of 8", then its file's name or its source; empty without a map.
     QString PlaceText() const;
@@ -66,4 +74,6 @@ private:
     void Announce();
 
     tavrin::TSessionCore Core;
+    std::string PinnedMap; // the map string the pins belong to
+    std::uint32_t PinMask = 0;
 };

@@ -52,21 +52,17 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
         PlacesKnown = false;
     }
     Marks = {};
-    const double before = CurrentScale;
-    CurrentScale = ScaleFor(Mode);
-    ScaledCopy = QImage();
-    UpdateScrollBars();
-    horizontalScrollBar()->setValue(0);
-    verticalScrollBar()->setValue(0);
-    ScaledCopyWanted();
-    viewport()->update();
-    if (CurrentScale != before)
-        emit ZoomChanged();
+    ShowPictureAt({0, 0});
 }
 
 void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
     const QPoint scroll = ScrollPosition() + (QPointF(shift) * CurrentScale).toPoint();
     MapPicture = picture;
+    ShowPictureAt(scroll);
+}
+
+// A new picture at the zoom mode's scale, scrolled to `scroll`.
+void TMapView::ShowPictureAt(QPoint scroll) {
     const double before = CurrentScale;
     CurrentScale = ScaleFor(Mode);
     ScaledCopy = QImage();
@@ -77,6 +73,18 @@ void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
     viewport()->update();
     if (CurrentScale != before)
         emit ZoomChanged();
+}
+
+void TMapView::EnsureVisible(const QRectF& pictureRect) {
+    const QRectF shown = ToViewTransform().mapRect(pictureRect);
+    const auto scroll = [](QScrollBar* bar, double low, double high, int view) {
+        if (low < 0)
+            bar->setValue(bar->value() + static_cast<int>(std::floor(low)));
+        else if (high > view)
+            bar->setValue(bar->value() + static_cast<int>(std::ceil(std::min(high - view, low))));
+    };
+    scroll(horizontalScrollBar(), shown.left(), shown.right(), viewport()->width());
+    scroll(verticalScrollBar(), shown.top(), shown.bottom(), viewport()->height());
 }
 
 void TMapView::SetOverlay(TOverlay overlay) {

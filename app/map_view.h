@@ -55,6 +55,9 @@ public:
     using TOverlay = std::function<void(QPainter&, const QTransform& toView, double scale)>;
     void ShowEditing(const QImage& picture, QPoint shift);
     void SetOverlay(TOverlay overlay);
+    // Scrolls the least that brings the picture rectangle into view, as much
+    // of it as fits.
+    void EnsureVisible(const QRectF& pictureRect);
     // Picture to viewport coordinates at the current zoom and scroll.
     QTransform ToViewTransform() const;
 
@@ -110,6 +113,7 @@ protected:
 
 private:
     void ApplyZoom(tavrin::TZoomMode mode, QPointF anchor);
+    void ShowPictureAt(QPoint scroll);
     double ScaleFor(tavrin::TZoomMode mode) const;
     QSize ShownSize() const;
     void UpdateScrollBars();

@@ -27,11 +27,21 @@ TCentre CentreOf(const TTile& tile) {
 
 } // namespace
 
-TMapEditor::TMapEditor(const TMapState& shown, std::uint32_t seed)
+TMapEditor::TMapEditor(const TMapState& shown, std::uint32_t seed, std::uint32_t pins)
     : State_(shown), Completions_{seed} {
     // The editor's copy says nothing on its own; its messages are its
     // sentences.
     State_.Messages = nullptr;
+    for (int t = 1; t <= TileCount; ++t)
+        Pins_[t] = (pins >> t & 1u) != 0 && State_.Tiles[t].Placed;
+}
+
+std::uint32_t TMapEditor::PinMask() const {
+    std::uint32_t mask = 0;
+    for (int t = 1; t <= TileCount; ++t)
+        if (Pins_[t])
+            mask |= 1u << t;
+    return mask;
 }
 
 TEditLayout TMapEditor::Layout() const {
@@ -217,7 +227,8 @@ TCompletionEdit TMapEditor::Complete(const TTileSet& keep, const char* name) {
 
 std::string FindingLine(const std::vector<TLayoutFinding>& findings) {
     if (findings.empty())
-        return "Every tile is laid, every road meets a road, and every clearing is reached.";
+        return "No finding: every tile is laid, every road meets a road, and every tile is reached "
+               "from March Land.";
     return findings.front().Sentence;
 }
 

@@ -59,9 +59,12 @@ enum class TArrow : std::uint8_t { Left, Right, Up, Down };
 class TMapEditor {
 public:
     // Opens the map `shown` (its placement and catalogue), March Land
-    // selected and nothing pinned. Completions draw from a generator of the
+    // selected and the laid tiles of `pins` (bit t for tile t, as share
+    // codes carry them) pinned. Completions draw from a generator of the
     // editor's own, started at `seed`.
-    TMapEditor(const TMapState& shown, std::uint32_t seed);
+    TMapEditor(const TMapState& shown, std::uint32_t seed, std::uint32_t pins = 0);
+    // The pins as a share code carries them.
+    std::uint32_t PinMask() const;
 
     // The map as edited; tiles in the tray have Placed clear.
     const TMapState& State() const { return State_; }

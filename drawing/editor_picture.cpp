@@ -167,8 +167,8 @@ void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
         if (!tile.Placed || !editor.IsPinned(t))
             continue;
         const auto hexagon = CellHexagon({tile.Col, tile.Row}, frame);
-        // Near the top-left corner, inside the hexagon, clear of the name band.
-        const QPointF at = toView.map(QPointF(hexagon[0].X + 8, hexagon[0].Y + 40));
+        // In the left corner, where the art puts no name.
+        const QPointF at = toView.map(QPointF(hexagon[5].X + 18, hexagon[5].Y + 10));
         PaintPin(painter, at, std::max(14.0, 26.0 * scale));
     }
     painter.restore();

@@ -7,8 +7,11 @@
 #include "map_editor_part.h"
 #include "map_string.h"
 #include "map_view.h"
+#include "share_code.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <algorithm>
 #include <ctime>
@@ -85,6 +88,30 @@ private slots:
                     ->text()
                     .endsWith(QStringLiteral("edited from Seed 12345, map 1")));
         QVERIFY(Dialogs->Errors.isEmpty());
+    }
+
+    // Pins leave the editor in the map's share code, and come back with it.
+    void pinsPassOnThroughTheShareCode() {
+        CreateMap();
+        EditMap();
+        Key(Qt::Key_P);
+        Key(Qt::Key_R);
+        EditMap();
+        QTest::keyClick(Form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QGuiApplication::clipboard()->text();
+        const auto shared = tavrin::ReadPinnedShareCode(code.toStdString());
+        QVERIFY(shared);
+        QCOMPARE(shared->Pins, tavrin::TPinMask{1u << tavrin::StartTile});
+
+        CreateMap();
+        QTest::keyClick(Form.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        EditMap();
+        QVERIFY(Editor().IsPinned(tavrin::StartTile));
+
+        // Closing the window keeps the edited map, as leaving the editor does.
+        Key(Qt::Key_R);
+        Form->close();
+        QVERIFY(Child<QLabel>("lblMapPlace")->text().contains(QStringLiteral("edited from ")));
     }
 
     // Turns timed from the key to the repainted view, with the tile art the
