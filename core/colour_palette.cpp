@@ -60,6 +60,11 @@ std::optional<TPalette> PaletteNamed(std::string_view name) {
     return std::nullopt;
 }
 
+TRgb OutlineFor(TRgb fill) {
+    const bool light = 299 * fill.R + 587 * fill.G + 114 * fill.B > 150'000;
+    return light ? TRgb{0, 0, 0} : TRgb{255, 255, 255};
+}
+
 std::array<char, 8> HexText(TRgb colour) {
     constexpr char Digits[] = "0123456789abcdef";
     return {'#',

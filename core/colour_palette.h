@@ -46,6 +46,10 @@ std::array<TNamedColour, 12> NamedColours(TPalette palette);
 std::string_view PaletteName(TPalette palette);
 std::optional<TPalette> PaletteNamed(std::string_view name);
 
+// The outline that shows a mark's shape on any ground: black round a light
+// fill, white round a dark one.
+TRgb OutlineFor(TRgb fill);
+
 // "#rrggbb".
 std::array<char, 8> HexText(TRgb colour);
 

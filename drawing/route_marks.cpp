@@ -1,6 +1,7 @@
 #include "route_marks.h"
 
 #include "clearing_layout.h"
+#include "line_cut.h"
 #include "mark_layout.h"
 
 #include <QFont>
@@ -76,38 +77,6 @@ void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& c
 // itself shows both.
 double EndRingRadius(const TMarkSizes& sizes) {
     return sizes.RingRadius + sizes.RingWidth + 1;
-}
-
-// The line without its first part inside the circle of `radius` round its
-// first point, so that a road's line stops at the ring of its clearing and
-// leaves the clearing's number readable.
-QPolygonF CutStart(const QPolygonF& line, double radius) {
-    if (line.isEmpty())
-        return line;
-    const QPointF centre = line.front();
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        const QPointF from = line[i - 1] - centre;
-        const QPointF step = line[i] - line[i - 1];
-        if (QPointF::dotProduct(line[i] - centre, line[i] - centre) < radius * radius)
-            continue;
-        // Where |from + t step| = radius, the segment leaving the circle.
-        const double a = QPointF::dotProduct(step, step);
-        const double b = QPointF::dotProduct(from, step);
-        const double c = QPointF::dotProduct(from, from) - radius * radius;
-        const double t = (-b + std::sqrt(std::max(0.0, b * b - a * c))) / a;
-        QPolygonF rest{line[i - 1] + t * step};
-        rest << line.mid(i);
-        return rest;
-    }
-    return {};
-}
-
-QPolygonF CutEnds(const QPolygonF& line, double radius) {
-    QPolygonF cut = CutStart(line, radius);
-    std::reverse(cut.begin(), cut.end());
-    cut = CutStart(cut, radius);
-    std::reverse(cut.begin(), cut.end());
-    return cut;
 }
 
 } // namespace
@@ -205,11 +174,12 @@ void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
             pen.setDashPattern(RouteDashes);
         }
         painter.setPen(pen);
+        // The roads stop at the rings (the view's scale is the same both ways).
         for (const TPolyline& road : marks.Roads) {
             QPolygonF line;
-            for (const TPoint& p : road)
+            for (const TPoint& p : CutLineEnds(road, sizes.RingRadius / std::max(scale, 1e-6)))
                 line << toView.map(ToQt(p));
-            painter.drawPolyline(CutEnds(line, sizes.RingRadius));
+            painter.drawPolyline(line);
         }
     }
 

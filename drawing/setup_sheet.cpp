@@ -25,8 +25,8 @@ QColor MarkFill(TPalette palette) {
 }
 
 QColor MarkOutline(TPalette palette) {
-    const TRgb c = PaletteColours(palette).RotationMark;
-    return 0.299 * c.R + 0.587 * c.G + 0.114 * c.B > 150 ? QColor(Qt::black) : QColor(Qt::white);
+    const TRgb c = OutlineFor(PaletteColours(palette).RotationMark);
+    return {c.R, c.G, c.B};
 }
 
 QString Latin1(const std::string& text) {

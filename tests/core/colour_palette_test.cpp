@@ -85,6 +85,8 @@ TEST(ColourPalette, NamesReadBackAndColoursWriteAsHex) {
         EXPECT_EQ(PaletteNamed(PaletteName(palette)), palette);
     EXPECT_EQ(PaletteNamed("colour blind"), std::nullopt);
     EXPECT_STREQ(HexText({200, 30, 5}).data(), "#c81e05");
+    EXPECT_EQ(OutlineFor({200, 20, 30}), (TRgb{255, 255, 255}));
+    EXPECT_EQ(OutlineFor({208, 255, 147}), (TRgb{0, 0, 0}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "cli_run.h"
+#include "colour_palette.h"
 #include "map_code_text.h"
 #include "map_figures.h"
 #include "map_link.h"
@@ -123,6 +124,7 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"route", "--map", Map12345, "11", "7", "11", "1"},
         {"render", "--map", Map12345},
         {"render", "--map", Map12345, "--out", "map.gif"},
+        {"render", "--map", Map12345, "--out", "map.png", "--palette", "colour blind"},
         {"sheet", "--map", Map12345},
         {"sheet", "--map", Map12345, "--out", "sheet.png"},
         {"sheet", "--map", Map12345, "--out", "sheet"},
@@ -347,6 +349,26 @@ TEST(CliRender, MarksAreDrawnOnThePicture) {
     const auto both = markPixels({"--cut-off", "--route", "MarchLand", "1", "5", "1"});
     EXPECT_GT(both.first, 100);
     EXPECT_GT(both.second, 20);
+}
+
+// --palette colour-blind colours the art's ground and the route in the
+// palette the core holds apart; the palette itself is tested in the core.
+TEST(CliRender, ColourBlindPaletteColoursGroundAndRoute) {
+    const TTempDir dir;
+    const TResult r = RunTool({"render", "--map", Map12345, "--out", dir / "cb.png", "--palette",
+                               "colour-blind", "--route", "MarchLand", "1", "5", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const tavrin::TPaletteColours& colours = tavrin::PaletteColours(tavrin::TPalette::ColourBlind);
+    const auto rgb = [](tavrin::TRgb c) { return qRgb(c.R, c.G, c.B) & 0xffffff; };
+    const QImage image = ReadImage(dir / "cb.png");
+    long hollow = 0, route = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            hollow += (image.pixel(x, y) & 0xffffff) == rgb(colours.Terrain[0]);
+            route += (image.pixel(x, y) & 0xffffff) == rgb(colours.Route);
+        }
+    EXPECT_GT(hollow, 1000);
+    EXPECT_GT(route, 100);
 }
 
 // render writes the format the extension names, sheet writes a PDF; which

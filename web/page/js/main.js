@@ -4,6 +4,7 @@
 
 import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
+import { setTileFolder } from './map_svg.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { drawSheetMap, fillSheet } from './sheet.js';
@@ -378,9 +379,25 @@ function bindKeys() {
     });
 }
 
+// The palette chosen, remembered for the next visit: the engine's colours
+// become the style sheet's custom properties (--route, --from, ...), and the
+// tiles on show take the art in its colours.
+function usePalette(name) {
+    const palette = page.engine.palette(name);
+    for (const [key, colour] of Object.entries(palette.colours))
+        document.documentElement.style.setProperty(`--${key}`, colour);
+    setTileFolder(palette.tileFolder);
+    for (const image of document.querySelectorAll('.tiles image'))
+        image.setAttribute('href', image.getAttribute('href').replace(/^.*\//, palette.tileFolder));
+    $('#palette').value = palette.name;
+    localStorage.setItem('tavrin-palette', palette.name);
+}
+
 async function start() {
     page.engine = await loadEngine();
     page.view = new MapView($('#map'), tapped);
+    usePalette(localStorage.getItem('tavrin-palette') ?? 'standard');
+    $('#palette').addEventListener('change', (event) => usePalette(event.target.value));
     $('#create').addEventListener('click', () => showAnswer(page.engine.createMap()));
     $('#fit').addEventListener('click', () => page.view.fit());
     $('#zoom-in').addEventListener('click', () => page.view.zoom(1.25));
