@@ -124,7 +124,6 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"route", "--map", Map12345, "11", "7", "11", "1"},
         {"render", "--map", Map12345},
         {"render", "--map", Map12345, "--out", "map.gif"},
-        {"render", "--map", Map12345, "--out", "map.png", "--palette", "colour blind"},
         {"sheet", "--map", Map12345},
         {"sheet", "--map", Map12345, "--out", "sheet.png"},
         {"sheet", "--map", Map12345, "--out", "sheet"},
@@ -143,6 +142,7 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"generate", "--where", "reach>=95"},
         // Refused at once, not after a million maps.
         {"generate", "--where", "reachable>=96"},
+        {"render", "--map", Map12345, "--out", "map.png", "--palette", "colour blind"},
         {"figures"},
         {"figures", "--map", Map12345, "--file", "map.tvm"},
         {"sheet", "--map", Map12345, "--out", "sheet.pdf", "--tiles", ""},
