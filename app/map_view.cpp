@@ -180,7 +180,7 @@ void TMapView::UpdateScrollBars() {
 // screen is ever needed. The art is copied at any zoom while the copy stays
 // small (ArtAtScale).
 void TMapView::ScaledCopyWanted() {
-    if (MapPicture.isNull() || (Look == tavrin::TTileLook::Bitmaps && CurrentScale >= 1.0))
+    if (MapPicture.isNull() || (!ShowsArt() && CurrentScale >= 1.0))
         ScaledCopyTimer.stop();
     else
         ScaledCopyTimer.start();
@@ -189,7 +189,7 @@ void TMapView::ScaledCopyWanted() {
 void TMapView::MakeScaledCopy() {
     if (MapPicture.isNull())
         return;
-    if (Look == tavrin::TTileLook::Art) {
+    if (ShowsArt()) {
         ScaledCopy = ArtAtScale();
         if (ScaledCopy.isNull())
             return; // too large to keep: painted as it shows
@@ -200,6 +200,12 @@ void TMapView::MakeScaledCopy() {
         return;
     ScaledCopyScale = CurrentScale;
     viewport()->update();
+}
+
+// The art needs the tiles' places; a map whose drawing failed before it
+// began has none, and shows the picture as it was drawn.
+bool TMapView::ShowsArt() const {
+    return Look == tavrin::TTileLook::Art && PlacesKnown;
 }
 
 // The art of the whole map at the zoom in use, in the screen's device
@@ -246,7 +252,7 @@ void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
     const QRect area = exposed & QRect(origin, ShownSize());
     if (area.isEmpty())
         return;
-    if (Look == tavrin::TTileLook::Art) {
+    if (ShowsArt()) {
         PaintArt(painter, area);
         return;
     }

@@ -123,6 +123,7 @@ private:
     void PaintPicture(QPainter& painter, const QRect& exposed);
     void PaintArt(QPainter& painter, const QRect& exposed);
     QImage ArtAtScale() const;
+    bool ShowsArt() const;
     void ShowToolTip(QPoint globalPos, const QString& text);
 
     QImage MapPicture;
