@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStringDecoder>
 #include <QTranslator>
@@ -107,7 +108,16 @@ QString InstallTranslation(QCoreApplication& app, QTranslator* translator) {
 }
 
 QString InstallUserLanguage(QCoreApplication& app) {
-    return InstallTranslation(app, LoadUserLanguage());
+    const QString language = InstallTranslation(app, LoadUserLanguage());
+    // Qt's own dialogs (files, printing) speak it too where the system has
+    // Qt's translations (Debian's qt6-translations-l10n).
+    auto* qt = new QTranslator(&app);
+    if (language.isEmpty() ||
+        !qt->load(QStringLiteral("qtbase_") + language,
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(qt))
+        delete qt;
+    return language;
 }
 
 QString UseUserLanguage() {
