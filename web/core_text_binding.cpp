@@ -35,7 +35,7 @@ bool IsTemplate(std::string_view text) {
 void UseCoreTexts(emscripten::val catalogue) {
     TCoreTexts& texts = Texts();
     texts = {};
-    if (!catalogue.isObject())
+    if (catalogue.isNull() || catalogue.typeOf().as<std::string>() != "object")
         return;
     const emscripten::val sources =
         emscripten::val::global("Object").call<emscripten::val>("keys", catalogue);
