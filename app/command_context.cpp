@@ -27,15 +27,21 @@ QString EngineText(std::string_view text) {
     return decoded;
 }
 
+// An error's sentence in the user's language: translated first, so that the
+// full stop follows the translation's last character.
+QString ErrorText(std::string_view message) {
+    return EngineText(tavrin::ErrorSentence(CoreText(message).toStdString()));
+}
+
 void TCommandContext::Run(const std::function<void()>& command) const {
     try {
         command();
     } catch (const std::bad_alloc&) {
-        Dialogs.ShowError(&Window, EngineText(tavrin::ErrorSentence("Out of memory")));
+        Dialogs.ShowError(&Window, ErrorText("Out of memory"));
     } catch (const std::exception& error) {
         // The engine's errors (range, overflow), the file layer's (input and
         // output, invalid bitmap) and anything else: shown, never fatal.
-        Dialogs.ShowError(&Window, EngineText(tavrin::ErrorSentence(error.what())));
+        Dialogs.ShowError(&Window, ErrorText(error.what()));
     }
 }
 
@@ -46,7 +52,7 @@ void TCommandContext::Bind(QAction* action, std::function<void()> command) const
 
 bool TCommandContext::MapInMemory() const {
     if (!State.MapPresent)
-        Dialogs.ShowMessage(&Window, QString::fromLatin1(NoMapText));
+        Dialogs.ShowMessage(&Window, CoreText(NoMapText));
     return State.MapPresent;
 }
 

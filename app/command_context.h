@@ -9,6 +9,8 @@
 #include "map_picture.h"
 #include "map_session.h"
 #include "map_state.h"
+#include "translatable.h"
+#include "ui_language.h"
 #include "user_dialogs.h"
 
 #include <QString>
@@ -20,7 +22,7 @@ class QSettings;
 class QWidget;
 class TSettingsStore;
 
-inline constexpr const char* NoMapText = "There is no map in memory";
+inline constexpr const char* NoMapText = TAVRIN_TEXT("Core", "There is no map in memory");
 
 // A file's name as the bytes the system takes.
 std::string LocalPath(const QString& fileName);

@@ -4,6 +4,7 @@
 #include "user_dialogs.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -18,12 +19,14 @@ struct TParser {
     }
 
     TParser() {
-        Parser.setApplicationDescription(
-            QStringLiteral("Lays out random maps of 20 hexagonal tiles for the board game."));
+        Parser.setApplicationDescription(QCoreApplication::translate(
+            "TCommandLine", "Lays out random maps of 20 hexagonal tiles for the board "
+                            "game."));
         Parser.addPositionalArgument(
-            QStringLiteral("file"),
-            QStringLiteral("A map file (.tvm), a map code or a tavrin: link to open."),
-            QStringLiteral("[file]"));
+            QCoreApplication::translate("TCommandLine", "file"),
+            QCoreApplication::translate("TCommandLine",
+                                        "A map file (.tvm), a map code or a tavrin: link to open."),
+            QCoreApplication::translate("TCommandLine", "[file]"));
     }
 };
 

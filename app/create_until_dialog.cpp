@@ -2,8 +2,10 @@
 
 #include "criteria_explanation.h"
 #include "figure_histogram.h"
+#include "ui_language.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -55,10 +57,9 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
                                              int sampleSize)
     : QDialog(parent), Sample_(sampleSize) {
     setObjectName(QStringLiteral("CreateMapUntilDialog"));
-    setWindowTitle(QStringLiteral("Create Map Until"));
+    setWindowTitle(tr("Create Map Until"));
     auto* column = new QVBoxLayout(this);
-    column->addWidget(
-        new QLabel(QStringLiteral("Create maps until one meets every criterion checked:"), this));
+    column->addWidget(new QLabel(tr("Create maps until one meets every criterion checked:"), this));
 
     auto* grid = new QGridLayout();
     grid->setHorizontalSpacing(10);
@@ -67,14 +68,13 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
     for (const TRowKind& kind : RowKinds) {
         const tavrin::TFigureInfo& info = tavrin::InfoOf(kind.Figure);
         TRow row{kind.Figure, kind.Comparison, nullptr, nullptr, nullptr};
-        row.On = new QCheckBox(Text(info.Label), this);
+        row.On = new QCheckBox(CoreText(info.Label), this);
         row.On->setObjectName(QStringLiteral("chk_") + Text(info.Name));
-        auto* how = new QLabel(kind.Comparison == TComparison::AtLeast ? QStringLiteral("at least")
-                                                                       : QStringLiteral("at most"),
-                               this);
+        auto* how = new QLabel(
+            kind.Comparison == TComparison::AtLeast ? tr("at least") : tr("at most"), this);
         row.Value = new QDoubleSpinBox(this);
         row.Value->setObjectName(QStringLiteral("ed_") + Text(info.Name));
-        row.Value->setAccessibleName(Text(info.Label) + QLatin1Char(' ') + how->text());
+        row.Value->setAccessibleName(CoreText(info.Label) + QLatin1Char(' ') + how->text());
         row.Value->setDecimals(info.Whole ? 0 : 1);
         row.Value->setSingleStep(info.Whole ? 1 : 0.5);
         const tavrin::TFigureRange possible = tavrin::PossibleRange(kind.Figure);
@@ -82,7 +82,7 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
         row.Value->setValue(kind.Offered);
         row.Histogram = new TFigureHistogram(this);
         row.Histogram->setObjectName(QStringLiteral("hist_") + Text(info.Name));
-        row.Histogram->setAccessibleName(QStringLiteral("Histogram of ") + Text(info.Label));
+        row.Histogram->setAccessibleName(tr("Histogram of %1").arg(CoreText(info.Label)));
         grid->addWidget(row.On, line, 0);
         grid->addWidget(how, line, 1);
         grid->addWidget(row.Value, line, 2);
@@ -108,8 +108,7 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     btnOk = buttons->button(QDialogButtonBox::Ok);
-    btnNearest =
-        buttons->addButton(QStringLiteral("Use the nearest"), QDialogButtonBox::ActionRole);
+    btnNearest = buttons->addButton(tr("Use the nearest"), QDialogButtonBox::ActionRole);
     btnNearest->setObjectName(QStringLiteral("btnNearest"));
     btnNearest->setVisible(false);
     connect(btnNearest, &QPushButton::clicked, this, &TCreateMapUntilDialog::UseNearest);
@@ -157,7 +156,7 @@ void TCreateMapUntilDialog::UseNearest() {
 void TCreateMapUntilDialog::accept() {
     const tavrin::TCriteria criteria = Criteria();
     if (const auto reason = tavrin::ImpossibleWish(criteria)) {
-        lblExplanation->setText(Text(*reason));
+        lblExplanation->setText(CoreText(*reason));
         return;
     }
     const tavrin::TWishExplanation explanation = Sample_.Explain(criteria);
@@ -165,9 +164,9 @@ void TCreateMapUntilDialog::accept() {
         Asked = true;
         AskedAbout = criteria;
         Nearest = explanation.Nearest;
-        lblExplanation->setText(Text(tavrin::NoMatchText(explanation)));
+        lblExplanation->setText(CoreText(tavrin::NoMatchText(explanation)));
         btnNearest->setVisible(!explanation.Moved.empty());
-        btnOk->setText(QStringLiteral("Search anyway"));
+        btnOk->setText(tr("Search anyway"));
         return;
     }
     QDialog::accept();
@@ -183,8 +182,7 @@ void TCreateMapUntilDialog::UpdateHistograms() {
 void TCreateMapUntilDialog::Update() {
     const tavrin::TCriteria criteria = Criteria();
     const std::string text = tavrin::CriteriaText(criteria);
-    lblCriteria->setText(QStringLiteral("Criteria: ") +
-                         (text.empty() ? QStringLiteral("none") : Text(text)));
+    lblCriteria->setText(tr("Criteria: %1").arg(text.empty() ? tr("none") : Text(text)));
     for (const TRow& row : Rows) {
         row.Value->setEnabled(row.On->isChecked());
         row.Histogram->SetAllowed(
@@ -195,19 +193,19 @@ void TCreateMapUntilDialog::Update() {
     // A change of the criteria answers the question OK asked.
     if (Asked && criteria != AskedAbout) {
         Asked = false;
-        btnOk->setText(QStringLiteral("OK"));
+        btnOk->setText(QCoreApplication::translate("QPlatformTheme", "OK"));
         btnNearest->setVisible(false);
         lblExplanation->clear();
     }
     const tavrin::TWishExplanation explanation = Sample_.Explain(criteria);
     if (explanation.Sampled == 0) {
-        lblEstimate->setText(QStringLiteral("Sampling maps..."));
+        lblEstimate->setText(tr("Sampling maps..."));
         return;
     }
     lblEstimate->setText(
-        Text(tavrin::MeetingEstimateText(explanation.Meeting, explanation.Sampled)));
+        CoreText(tavrin::MeetingEstimateText(explanation.Meeting, explanation.Sampled)));
     QString lines;
     for (const std::string& line : tavrin::ExplanationLines(criteria, explanation))
-        lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) + Text(line);
+        lines += (lines.isEmpty() ? QString() : QStringLiteral("\n")) + CoreText(line);
     lblEstimate->setToolTip(lines);
 }

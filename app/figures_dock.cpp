@@ -2,6 +2,7 @@
 
 #include "map_texts.h"
 #include "route_search.h"
+#include "ui_language.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -16,16 +17,16 @@ QString CutOffText(const tavrin::TMapFigures& figures) {
     QStringList names;
     for (const tavrin::TLocation location : figures.CutOffList())
         names << Text(tavrin::LocationText(location));
-    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+    return names.isEmpty() ? TFiguresDock::tr("none") : names.join(QStringLiteral(", "));
 }
 
 } // namespace
 
-TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Figures"), parent) {
+TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(tr("Map Figures"), parent) {
     setObjectName(QStringLiteral("MapFigures1"));
     Table = new QTableWidget(static_cast<int>(tavrin::Figures.size()) + 1, 2, this);
     Table->setObjectName(QStringLiteral("tblFigures"));
-    Table->setAccessibleName(QStringLiteral("Map figures"));
+    Table->setAccessibleName(tr("Map figures"));
     Table->horizontalHeader()->hide();
     Table->verticalHeader()->hide();
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,8 +35,8 @@ TFiguresDock::TFiguresDock(QWidget* parent) : QDockWidget(QStringLiteral("Map Fi
     Table->horizontalHeader()->setStretchLastSection(true);
     int row = 0;
     for (const tavrin::TFigureInfo& info : tavrin::Figures)
-        Table->setItem(row++, 0, new QTableWidgetItem(Text(info.Label)));
-    Table->setItem(row, 0, new QTableWidgetItem(QStringLiteral("Cut off")));
+        Table->setItem(row++, 0, new QTableWidgetItem(CoreText(info.Label)));
+    Table->setItem(row, 0, new QTableWidgetItem(tr("Cut off")));
     for (int r = 0; r < Table->rowCount(); ++r)
         Table->setItem(r, 1, new QTableWidgetItem());
     setWidget(Table);

@@ -7,6 +7,7 @@
 #include "map_view.h"
 #include "route_marks.h"
 #include "settings_keys.h"
+#include "ui_language.h"
 
 #include <QAction>
 #include <QLabel>
@@ -23,8 +24,8 @@ TFiguresPart::TFiguresPart(QMainWindow& window, TMapView& view, QAction* showCut
     MapFigures1->setVisible(settings.value(SettingsKey::MapFigures, false).toBool());
     QAction* showDock = MapFigures1->toggleViewAction();
     showDock->setObjectName(QStringLiteral("A_ShowMapFigures"));
-    showDock->setText(QStringLiteral("&Map Figures"));
-    showDock->setStatusTip(QStringLiteral("Show every figure of the map"));
+    showDock->setText(tr("&Map Figures"));
+    showDock->setStatusTip(tr("Show every figure of the map"));
     // Only the user's own choice is remembered, not the dock's hiding with
     // the window.
     connect(showDock, &QAction::triggered, this,
@@ -38,7 +39,7 @@ TFiguresPart::TFiguresPart(QMainWindow& window, TMapView& view, QAction* showCut
 
     lblFigures = new QLabel(Window.statusBar());
     lblFigures->setObjectName(QStringLiteral("lblFigures"));
-    lblFigures->setAccessibleName(QStringLiteral("Key map figures"));
+    lblFigures->setAccessibleName(tr("Key map figures"));
     Window.statusBar()->insertPermanentWidget(0, lblFigures);
 }
 
@@ -54,7 +55,7 @@ void TFiguresPart::ShowFigures() {
         return;
     }
     const tavrin::TMapFigures figures = tavrin::MeasureMap(Context.State);
-    lblFigures->setText(QString::fromStdString(tavrin::KeyFiguresText(figures)));
+    lblFigures->setText(CoreText(tavrin::KeyFiguresText(figures)));
     MapFigures1->ShowFigures(&figures);
     View.SetCutOffMarks(A_ShowCutOff->isChecked() ? tavrin::CutOffPoints(View.Places(), figures)
                                                   : std::vector<tavrin::TPoint>{});
@@ -85,18 +86,15 @@ void TFiguresPart::CreateMapUntil() {
     switch (run.Result.End) {
     case tavrin::TMapSearchEnd::Found:
         Context.Session.TakeMapFound(run.Result.Maps);
-        Window.statusBar()->showMessage(QStringLiteral("Found after %1 maps in %2 s")
-                                            .arg(run.Result.Maps)
-                                            .arg(run.Seconds, 0, 'f', 2),
-                                        5000);
+        Window.statusBar()->showMessage(
+            tr("Found after %1 maps in %2 s").arg(run.Result.Maps).arg(run.Seconds, 0, 'f', 2),
+            5000);
         break;
     case tavrin::TMapSearchEnd::LimitReached:
-        Context.Dialogs.ShowMessage(&Window,
-                                    QString::fromStdString(tavrin::SearchFailureText(run.Result)));
+        Context.Dialogs.ShowMessage(&Window, CoreText(tavrin::SearchFailureText(run.Result)));
         break;
     case tavrin::TMapSearchEnd::Cancelled:
-        Window.statusBar()->showMessage(
-            QString::fromStdString(tavrin::SearchFailureText(run.Result)), 5000);
+        Window.statusBar()->showMessage(CoreText(tavrin::SearchFailureText(run.Result)), 5000);
         break;
     }
 }

@@ -38,9 +38,9 @@ constexpr int Panel2Width = 87;
 constexpr int MemoWidth = 129;
 
 // A menu of the menu bar with its items; null stands for a separator.
-QMenu* AddMenu(QMenuBar* bar, const char* title, const char* name,
+QMenu* AddMenu(QMenuBar* bar, const QString& title, const char* name,
                std::initializer_list<QAction*> items) {
-    QMenu* menu = Named(bar->addMenu(QString::fromLatin1(title)), name);
+    QMenu* menu = Named(bar->addMenu(title), name);
     for (QAction* item : items) {
         if (item)
             menu->addAction(item);
@@ -61,8 +61,8 @@ TForm1::TForm1(tavrin::TMapState& state, IUserDialogs& dialogs, QSettings& setti
       MapCommands(std::make_unique<TMapCommands>(Context, *FileCommands)),
       PictureCommands(std::make_unique<TPictureCommands>(Context)) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrin Map Generator Ver %1 by Ostrel")
-                       .arg(EngineText(tavrin::AppVersion())));
+    setWindowTitle(
+        tr("Tavrin Map Generator Ver %1 by Ostrel").arg(EngineText(tavrin::AppVersion())));
     Picture.SetTileFolder(tavrin::TileFolderFor(tavrin::ExecutableFolder()));
     State.Messages = this;
 
@@ -100,37 +100,37 @@ void TForm1::createActions() {
         const char* Hint;
     } actions[] = {
         // clang-format off
-        {A_CreateMap,          "A_CreateMap",          "Create &Map",              Ctrl | Qt::Key_M,        "Create random map"},
-        {A_Exit,               "A_Exit",               "&Exit",                    Qt::ALT | Qt::Key_F4,    "Exit from program"},
-        {A_LoadMap,            "A_LoadMap",            "&Load Map...",             Ctrl | Qt::Key_L,        "Load map"},
-        {A_SaveMap,            "A_SaveMap",            "&Save Map...",             Ctrl | Qt::Key_S,        "Save map"},
-        {A_SaveBmp,            "A_SaveBmp",            "Save Map as .&bmp...",     Ctrl | Qt::Key_B,        "Save Map as .bmp"},
-        {A_ExportPicture,      "A_ExportPicture",      "E&xport Picture...",       Ctrl | Qt::Key_E,        "Export the map picture as PNG, JPEG, SVG or PDF"},
-        {A_Print,              "A_Print",              "&Print...",                QKeySequence::Print,     "Print the set-up sheet"},
-        {A_PrintPreview,       "A_PrintPreview",       "Print Pre&view...",        {},                      "Preview the set-up sheet"},
+        {A_CreateMap,          "A_CreateMap",          QT_TR_NOOP("Create &Map"),              Ctrl | Qt::Key_M,        QT_TR_NOOP("Create random map")},
+        {A_Exit,               "A_Exit",               QT_TR_NOOP("&Exit"),                    Qt::ALT | Qt::Key_F4,    QT_TR_NOOP("Exit from program")},
+        {A_LoadMap,            "A_LoadMap",            QT_TR_NOOP("&Load Map..."),             Ctrl | Qt::Key_L,        QT_TR_NOOP("Load map")},
+        {A_SaveMap,            "A_SaveMap",            QT_TR_NOOP("&Save Map..."),             Ctrl | Qt::Key_S,        QT_TR_NOOP("Save map")},
+        {A_SaveBmp,            "A_SaveBmp",            QT_TR_NOOP("Save Map as .&bmp..."),     Ctrl | Qt::Key_B,        QT_TR_NOOP("Save Map as .bmp")},
+        {A_ExportPicture,      "A_ExportPicture",      QT_TR_NOOP("E&xport Picture..."),       Ctrl | Qt::Key_E,        QT_TR_NOOP("Export the map picture as PNG, JPEG, SVG or PDF")},
+        {A_Print,              "A_Print",              QT_TR_NOOP("&Print..."),                QKeySequence::Print,     QT_TR_NOOP("Print the set-up sheet")},
+        {A_PrintPreview,       "A_PrintPreview",       QT_TR_NOOP("Print Pre&view..."),        {},                      QT_TR_NOOP("Preview the set-up sheet")},
         // The view's zooms and marks; they change what is shown, never the map.
-        {A_ZoomIn,             "A_ZoomIn",             "Zoom &In",                 {},                      "Zoom in"},
-        {A_ZoomOut,            "A_ZoomOut",            "Zoom &Out",                Ctrl | Qt::Key_Minus,    "Zoom out"},
-        {A_ActualSize,         "A_ActualSize",         "&Actual Size",             Ctrl | Qt::Key_1,        "Show the map at actual size"},
-        {A_FitMap,             "A_FitMap",             "&Fit Map",                 Ctrl | Qt::Key_0,        "Fit the whole map into the window"},
-        {A_ShowCoordinates,    "A_ShowCoordinates",    "Show &Coordinates",        {},                      "Show each tile's column and row on the map"},
-        {A_ShowCutOff,         "A_ShowCutOff",         "Show Cut-off C&learings",  {},                      "Mark the clearings no road joins to the start"},
-        {A_CopyMapCode,        "A_CopyMapCode",        "&Copy Map Code",           CtrlShift | Qt::Key_C,   "Copy the map's share code to the clipboard"},
-        {A_CopyClassicMapCode, "A_CopyClassicMapCode", "Copy C&lassic Map Code",   {},                      "Copy the 60-character map code to the clipboard"},
-        {A_ShareMap,           "A_ShareMap",           "&Share Map...",            CtrlShift | Qt::Key_S,   "Show the map's code, link and QR code"},
-        {A_KeepMap,            "A_KeepMap",            "&Keep Map...",             Ctrl | Qt::Key_D,        "Keep the map under a name"},
-        {A_PasteMapCode,       "A_PasteMapCode",       "&Paste Map Code",          CtrlShift | Qt::Key_V,   "Load the map code on the clipboard"},
-        {A_CreateMapUntil,     "A_CreateMapUntil",     "Create Map &Until...",     Ctrl | Qt::Key_U,        "Create maps until one meets your criteria"},
-        {A_CreateMapFromSeed,  "A_CreateMapFromSeed",  "Create Map from &Seed...", CtrlShift | Qt::Key_M,   "Create the first map of a seed"},
-        {A_Back,               "A_Back",               "&Back",                    Qt::ALT | Qt::Key_Left,  "Show the map before this one"},
-        {A_Forward,            "A_Forward",            "&Forward",                 Qt::ALT | Qt::Key_Right, "Show the map after this one"},
+        {A_ZoomIn,             "A_ZoomIn",             QT_TR_NOOP("Zoom &In"),                 {},                      QT_TR_NOOP("Zoom in")},
+        {A_ZoomOut,            "A_ZoomOut",            QT_TR_NOOP("Zoom &Out"),                Ctrl | Qt::Key_Minus,    QT_TR_NOOP("Zoom out")},
+        {A_ActualSize,         "A_ActualSize",         QT_TR_NOOP("&Actual Size"),             Ctrl | Qt::Key_1,        QT_TR_NOOP("Show the map at actual size")},
+        {A_FitMap,             "A_FitMap",             QT_TR_NOOP("&Fit Map"),                 Ctrl | Qt::Key_0,        QT_TR_NOOP("Fit the whole map into the window")},
+        {A_ShowCoordinates,    "A_ShowCoordinates",    QT_TR_NOOP("Show &Coordinates"),        {},                      QT_TR_NOOP("Show each tile's column and row on the map")},
+        {A_ShowCutOff,         "A_ShowCutOff",         QT_TR_NOOP("Show Cut-off C&learings"),  {},                      QT_TR_NOOP("Mark the clearings no road joins to the start")},
+        {A_CopyMapCode,        "A_CopyMapCode",        QT_TR_NOOP("&Copy Map Code"),           CtrlShift | Qt::Key_C,   QT_TR_NOOP("Copy the map's share code to the clipboard")},
+        {A_CopyClassicMapCode, "A_CopyClassicMapCode", QT_TR_NOOP("Copy C&lassic Map Code"),   {},                      QT_TR_NOOP("Copy the 60-character map code to the clipboard")},
+        {A_ShareMap,           "A_ShareMap",           QT_TR_NOOP("&Share Map..."),            CtrlShift | Qt::Key_S,   QT_TR_NOOP("Show the map's code, link and QR code")},
+        {A_KeepMap,            "A_KeepMap",            QT_TR_NOOP("&Keep Map..."),             Ctrl | Qt::Key_D,        QT_TR_NOOP("Keep the map under a name")},
+        {A_PasteMapCode,       "A_PasteMapCode",       QT_TR_NOOP("&Paste Map Code"),          CtrlShift | Qt::Key_V,   QT_TR_NOOP("Load the map code on the clipboard")},
+        {A_CreateMapUntil,     "A_CreateMapUntil",     QT_TR_NOOP("Create Map &Until..."),     Ctrl | Qt::Key_U,        QT_TR_NOOP("Create maps until one meets your criteria")},
+        {A_CreateMapFromSeed,  "A_CreateMapFromSeed",  QT_TR_NOOP("Create Map from &Seed..."), CtrlShift | Qt::Key_M,   QT_TR_NOOP("Create the first map of a seed")},
+        {A_Back,               "A_Back",               QT_TR_NOOP("&Back"),                    Qt::ALT | Qt::Key_Left,  QT_TR_NOOP("Show the map before this one")},
+        {A_Forward,            "A_Forward",            QT_TR_NOOP("&Forward"),                 Qt::ALT | Qt::Key_Right, QT_TR_NOOP("Show the map after this one")},
         // clang-format on
     };
     for (const auto& [action, name, caption, key, hint] : actions) {
-        action = new QAction(QString::fromLatin1(caption), this);
+        action = new QAction(tr(caption), this);
         action->setObjectName(QString::fromLatin1(name));
-        action->setToolTip(QString::fromLatin1(hint));
-        action->setStatusTip(QString::fromLatin1(hint));
+        action->setToolTip(tr(hint));
+        action->setStatusTip(tr(hint));
         action->setShortcut(key);
         addAction(action);
     }
@@ -245,18 +245,18 @@ void TForm1::createWidgets() {
 
 void TForm1::createMenus() {
     QMenu* file =
-        AddMenu(menuBar(), "&File", "File1",
+        AddMenu(menuBar(), tr("&File"), "File1",
                 {A_LoadMap, FileCommands->RecentMenu()->menuAction(), A_SaveMap, A_SaveBmp,
                  A_ExportPicture, nullptr, A_Print, A_PrintPreview, nullptr, A_Exit});
     file->actions()[5]->setObjectName(QStringLiteral("N2"));
     file->actions()[8]->setObjectName(QStringLiteral("N1"));
     connect(file, &QMenu::aboutToShow, EditorPart, &TMapEditorPart::KeepWaiting);
     // Alt+E stays the Exit button's access key.
-    AddMenu(menuBar(), "E&dit", "Edit1",
+    AddMenu(menuBar(), tr("E&dit"), "Edit1",
             {EditorPart->UndoAction(), EditorPart->RedoAction(), nullptr, A_CopyMapCode,
              A_CopyClassicMapCode, A_PasteMapCode, nullptr, A_ShareMap});
     QMenu* map =
-        AddMenu(menuBar(), "&Map", "Map1",
+        AddMenu(menuBar(), tr("&Map"), "Map1",
                 {A_CreateMap, A_CreateMapUntil, A_CreateMapFromSeed, nullptr, A_Back, A_Forward,
                  nullptr, A_KeepMap, MapCommands->KeptMenu()->menuAction(),
                  MapCommands->RemoveKeptMenu()->menuAction(), nullptr, EditorPart->EditMapAction(),
@@ -264,7 +264,7 @@ void TForm1::createMenus() {
     // Another window may have kept or removed maps since.
     connect(map, &QMenu::aboutToShow, MapCommands.get(), &TMapCommands::UpdateKeptMenu);
     connect(map, &QMenu::aboutToShow, EditorPart, &TMapEditorPart::KeepWaiting);
-    AddMenu(menuBar(), "&View", "View1",
+    AddMenu(menuBar(), tr("&View"), "View1",
             {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, nullptr, A_ShowCoordinates, A_ShowCutOff,
              nullptr, ViewPart->ColoursMenu()->menuAction(), ViewPart->TileBitmapsAction(), nullptr,
              Figures->DockAction()});
@@ -281,12 +281,13 @@ void TForm1::setTabOrders() {
 // The names a screen reader gives the controls without a caption; buttons
 // and menu items are read by their captions.
 void TForm1::nameForScreenReaders() {
-    const std::pair<QWidget*, const char*> names[] = {
-        {Memo1, "Tile listing"}, {ScrollBox1, "Map"}, {lblSeed, "Map seed"}, {lblZoom, "Zoom"}};
+    const std::pair<QWidget*, const char*> names[] = {{Memo1, QT_TR_NOOP("Tile listing")},
+                                                      {ScrollBox1, QT_TR_NOOP("Map")},
+                                                      {lblSeed, QT_TR_NOOP("Map seed")},
+                                                      {lblZoom, QT_TR_NOOP("Zoom")}};
     for (const auto& [widget, name] : names)
-        widget->setAccessibleName(QString::fromLatin1(name));
-    Memo1->setAccessibleDescription(
-        QStringLiteral("Each tile's name, column, row and rotation on the map"));
+        widget->setAccessibleName(tr(name));
+    Memo1->setAccessibleDescription(tr("Each tile's name, column, row and rotation on the map"));
 }
 
 // The window follows the session: the map is listed and drawn when it
@@ -317,7 +318,7 @@ void TForm1::OpenStartArgument(const QString& argument, const std::string& bytes
 }
 
 void TForm1::ShowMessage(std::string_view text) {
-    Context.Dialogs.ShowMessage(this, EngineText(text));
+    Context.Dialogs.ShowMessage(this, CoreText(text));
 }
 
 // As Create Map ends: the listing, the drawing, then the route query opens

@@ -12,6 +12,7 @@
 #include "map_state.h"
 #include "qt_user_dialogs.h"
 #include "settings_trim.h"
+#include "ui_language.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,11 +59,13 @@ int main(int argc, char* argv[]) {
         raw << QString::fromLocal8Bit(argv[i]);
     if (AsksForHelpOrVersion(raw)) {
         // The help names the program as it was started; no display is needed.
-        const QCoreApplication core(argc, argv);
+        QCoreApplication core(argc, argv);
+        InstallUserLanguage(core);
         return Answer(ReadCommandLine(QCoreApplication::arguments()));
     }
 
     QApplication app(argc, argv);
+    InstallUserLanguage(app);
     // The name, not the display name: Qt would append a display name to
     // every window caption, and the main window has a caption of its own.
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));

@@ -8,6 +8,7 @@
 #include "share_code.h"
 #include "share_dialog.h"
 #include "stored_maps.h"
+#include "translatable.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -20,8 +21,8 @@
 
 namespace {
 
-QMenu* NamedMenu(const char* title, const char* name, QWidget* window) {
-    auto* menu = new QMenu(QString::fromLatin1(title), window);
+QMenu* NamedMenu(const QString& title, const char* name, QWidget* window) {
+    auto* menu = new QMenu(title, window);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -30,8 +31,8 @@ QMenu* NamedMenu(const char* title, const char* name, QWidget* window) {
 
 TMapCommands::TMapCommands(const TCommandContext& context, TMapFileCommands& files)
     : Context(context), Files(files), Kept(context.Store) {
-    KeptMaps1 = NamedMenu("Kep&t Maps", "KeptMaps1", &Context.Window);
-    RemoveKeptMap1 = NamedMenu("&Remove Kept Map", "RemoveKeptMap1", &Context.Window);
+    KeptMaps1 = NamedMenu(tr("Kep&t Maps"), "KeptMaps1", &Context.Window);
+    RemoveKeptMap1 = NamedMenu(tr("&Remove Kept Map"), "RemoveKeptMap1", &Context.Window);
     UpdateKeptMenu();
 }
 
@@ -55,7 +56,7 @@ void TMapCommands::PasteMapCode() {
 void TMapCommands::OpenMapText(const QString& text, tavrin::TTextSource source) {
     const tavrin::TOpenAnswer answer = Context.Session.OpenText(text, source);
     if (!answer.Text.empty())
-        Context.Dialogs.ShowMessage(&Context.Window, QString::fromStdString(answer.Text));
+        Context.Dialogs.ShowMessage(&Context.Window, CoreText(answer.Text));
 }
 
 // A file (also as a file: URL) is loaded as Load Map loads it. Anything else
@@ -76,7 +77,7 @@ void TMapCommands::OpenStartArgument(const QString& argument, const std::string&
         if (answer.End == tavrin::TOpenEnd::NoMapCode)
             Files.LoadMapPath(path);
         else if (!answer.Text.empty())
-            Context.Dialogs.ShowMessage(&Context.Window, QString::fromStdString(answer.Text));
+            Context.Dialogs.ShowMessage(&Context.Window, CoreText(answer.Text));
     });
 }
 
@@ -95,12 +96,12 @@ void TMapCommands::ShareMap() {
 void TMapCommands::CreateMapFromSeed() {
     const std::optional<std::uint32_t> last = Context.Session.SequenceSeed();
     QString entry = last ? QString::number(*last) : QString();
-    if (!Context.Dialogs.InputQuery(&Context.Window, QStringLiteral("Create Map from Seed"),
-                                    QStringLiteral("Seed (0 to 4294967295):"), entry))
+    if (!Context.Dialogs.InputQuery(&Context.Window, tr("Create Map from Seed"),
+                                    tr("Seed (0 to 4294967295):"), entry))
         return;
     const std::optional<std::uint32_t> seed = ParseSeed(entry.toStdString());
     if (!seed) {
-        Context.Dialogs.ShowMessage(&Context.Window, QString::fromLatin1(SeedRangeText));
+        Context.Dialogs.ShowMessage(&Context.Window, CoreText(SeedRangeText));
         return;
     }
     Context.Session.CreateMapFromSeed(*seed);
@@ -119,8 +120,8 @@ void TMapCommands::KeepMap() {
         return;
     const std::string map = tavrin::MakeMapString(Context.State);
     QString name = Context.Session.SeedText();
-    if (!Context.Dialogs.InputQuery(&Context.Window, QStringLiteral("Keep Map"),
-                                    QStringLiteral("Name of the map (may be left empty):"), name))
+    if (!Context.Dialogs.InputQuery(&Context.Window, tr("Keep Map"),
+                                    tr("Name of the map (may be left empty):"), name))
         return;
     Context.SayIfUnsaved(Kept.Add(
         {tavrin::KeptMapName(name.toStdString(), Context.Session.SeedText().toStdString(), map),
@@ -129,9 +130,11 @@ void TMapCommands::KeepMap() {
 }
 
 void TMapCommands::OpenKeptMap(const tavrin::TKeptMap& map) {
-    Context.Session.LoadMapLine(map.MapString, QString(),
-                                QStringLiteral("kept map ") +
-                                    QString::fromStdString(tavrin::ShownName(map.Name)));
+    // Kept in the history as the core's English text, shown translated.
+    Context.Session.LoadMapLine(
+        map.MapString, QString(),
+        QString::fromStdString(
+            tavrin::FillText(TAVRIN_TEXT("Core", "kept map %1"), {tavrin::ShownName(map.Name)})));
 }
 
 void TMapCommands::RemoveKeptMap(const tavrin::TKeptMap& map) {

@@ -4,6 +4,7 @@
 #include "hex_shape.h"
 #include "map_string.h"
 #include "map_view.h"
+#include "ui_language.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace {
 class TEditCommand : public QUndoCommand {
 public:
     TEditCommand(TMapEditorPart& part, tavrin::TMapEdit edit)
-        : QUndoCommand(QString::fromStdString(edit.Name)), Part(part), Edit(std::move(edit)) {}
+        : QUndoCommand(CoreText(edit.Name)), Part(part), Edit(std::move(edit)) {}
     void redo() override { Part.ShowLayout(Edit.After); }
     void undo() override { Part.ShowLayout(Edit.Before); }
 
@@ -131,7 +132,7 @@ void TMapEditorPart::Start() {
                                  DropCell, View.Palette());
     });
     Findings = Editor->Findings();
-    lblFinding->setText(QString::fromStdString(tavrin::FindingLine(Findings)));
+    lblFinding->setText(CoreText(tavrin::FindingLine(Findings)));
     lblFinding->show();
     PlaceTray();
     Tray->show();
@@ -214,7 +215,7 @@ void TMapEditorPart::Redraw() {
     Picture.Draw(*Editor);
     const tavrin::TEditorFrame& after = Picture.Frame();
     Findings = Editor->Findings();
-    lblFinding->setText(QString::fromStdString(tavrin::FindingLine(Findings)));
+    lblFinding->setText(CoreText(tavrin::FindingLine(Findings)));
     View.ShowEditing(Picture.Image(),
                      {after.OffsetX - before.OffsetX, after.OffsetY - before.OffsetY});
     ShowTray();
@@ -233,7 +234,7 @@ void TMapEditorPart::ShowSelected() {
 
 void TMapEditorPart::Note(const std::string& sentence) {
     if (!sentence.empty())
-        lblFinding->setText(QString::fromStdString(sentence));
+        lblFinding->setText(CoreText(sentence));
 }
 
 void TMapEditorPart::ShowTray() {

@@ -16,13 +16,12 @@
 
 TMapFileCommands::TMapFileCommands(const TCommandContext& context)
     : Context(context), Recent(context.Settings) {
-    const QString mapFilter = QStringLiteral("map files (*.tvm)|*.tvm|any files (*.*)|*.*");
-    OpenDialog1 = {QStringLiteral("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), false};
-    SaveDialog1 = {QStringLiteral("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), true};
-    SaveDialog2 = {QStringLiteral("Tavrin Map Files"),
-                   QStringLiteral("bitmap files (*.bmp)|*.bmp|any files (*.*)|*.*"),
+    const QString mapFilter = tr("map files (*.tvm)|*.tvm|any files (*.*)|*.*");
+    OpenDialog1 = {tr("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), false};
+    SaveDialog1 = {tr("Tavrin Map Files"), mapFilter, QStringLiteral("tvm"), true};
+    SaveDialog2 = {tr("Tavrin Map Files"), tr("bitmap files (*.bmp)|*.bmp|any files (*.*)|*.*"),
                    QStringLiteral("bmp"), true};
-    RecentMaps1 = new QMenu(QStringLiteral("&Recent Maps"), &Context.Window);
+    RecentMaps1 = new QMenu(tr("&Recent Maps"), &Context.Window);
     RecentMaps1->setObjectName(QStringLiteral("RecentMaps1"));
     UpdateRecentMenu();
     Context.Window.setAcceptDrops(true);

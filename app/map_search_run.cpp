@@ -1,5 +1,6 @@
 #include "map_search_run.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -19,7 +20,7 @@ constexpr int ShowAfterMs = 250;
 } // namespace
 
 QString SearchProgressText(std::int64_t maps, std::int64_t limit, double seconds) {
-    return QStringLiteral("Maps tried: %1 of %2\nTime: %3 s")
+    return QCoreApplication::translate("TMapSearchRun", "Maps tried: %1 of %2\nTime: %3 s")
         .arg(maps)
         .arg(limit)
         .arg(seconds, 0, 'f', 1);
@@ -75,9 +76,10 @@ TMapSearchRun RunMapSearch(QWidget* parent, tavrin::TMapState& state,
 
     if (!done && showTime) {
         QProgressDialog progress(SearchProgressText(tried, limit, clock.elapsed() / 1000.0),
-                                 QStringLiteral("Cancel"), 0, 0, parent);
+                                 QCoreApplication::translate("QPlatformTheme", "Cancel"), 0, 0,
+                                 parent);
         progress.setObjectName(QStringLiteral("SearchProgress"));
-        progress.setWindowTitle(QStringLiteral("Create Map Until"));
+        progress.setWindowTitle(QCoreApplication::translate("TMapSearchRun", "Create Map Until"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumWidth(340); // the title whole
         progress.setAutoClose(false);

@@ -1,5 +1,7 @@
 #include "map_session.h"
 
+#include "ui_language.h"
+
 #include <QFileInfo>
 
 TMapSession::TMapSession(tavrin::TMapState& state, QObject* parent)
@@ -89,11 +91,11 @@ QString TMapSession::PlaceText() const {
     const THistoryEntry* current = Current();
     if (!current)
         return {};
-    QString text = QStringLiteral("map %1 of %2").arg(History().Index() + 1).arg(History().Size());
+    QString text = tr("map %1 of %2").arg(History().Index() + 1).arg(History().Size());
     if (!current->File.empty())
         text += QStringLiteral(", ") + QFileInfo(QString::fromStdString(current->File)).fileName();
     else if (!current->Source.empty())
-        text += QStringLiteral(", ") + QString::fromStdString(current->Source);
+        text += QStringLiteral(", ") + CoreText(current->Source);
     return text;
 }
 

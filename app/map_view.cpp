@@ -327,8 +327,8 @@ void TMapView::paintEvent(QPaintEvent* event) {
 }
 
 QString TMapView::EmptyViewText() const {
-    const QString create = QStringLiteral("Create Map (Ctrl+M) lays out a new map");
-    return BackOffered ? create + QStringLiteral("\nBack (Alt+Left) brings back the last one")
+    const QString create = tr("Create Map (Ctrl+M) lays out a new map");
+    return BackOffered ? create + QLatin1Char('\n') + tr("Back (Alt+Left) brings back the last one")
                        : create;
 }
 
@@ -391,8 +391,8 @@ QString TMapView::HoverText(QPointF viewportPoint) const {
     const tavrin::TLocation clearing = ClearingUnder(viewportPoint);
     if (clearing == tavrin::NoLocation)
         return line;
-    return line + QStringLiteral(", clearing ") + QString::number(clearing.Clearing) +
-           QStringLiteral("\nLeft click: From, right click: To");
+    return tr("%1, clearing %2").arg(line).arg(clearing.Clearing) + QLatin1Char('\n') +
+           tr("Left click: From, right click: To");
 }
 
 void TMapView::ShowToolTip(QPoint globalPos, const QString& text) {

@@ -1,5 +1,6 @@
 #include "picture_export_dialog.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -15,12 +16,12 @@ struct TExportFilter {
 
 // clang-format off
 constexpr std::array<TExportFilter, 6> ExportFilters{{
-    {TPictureFormat::Png,  TTileLook::Bitmaps, "PNG image (*.png)|*.png"},
-    {TPictureFormat::Jpeg, TTileLook::Bitmaps, "JPEG image (*.jpg)|*.jpg;*.jpeg"},
-    {TPictureFormat::Svg,  TTileLook::Art,     "SVG drawing (*.svg)|*.svg"},
-    {TPictureFormat::Pdf,  TTileLook::Art,     "PDF document (*.pdf)|*.pdf"},
-    {TPictureFormat::Svg,  TTileLook::Bitmaps, "SVG drawing, Tile bitmaps (*.svg)|*.svg"},
-    {TPictureFormat::Pdf,  TTileLook::Bitmaps, "PDF document, Tile bitmaps (*.pdf)|*.pdf"},
+    {TPictureFormat::Png,  TTileLook::Bitmaps, QT_TRANSLATE_NOOP("TPictureExport", "PNG image (*.png)|*.png")},
+    {TPictureFormat::Jpeg, TTileLook::Bitmaps, QT_TRANSLATE_NOOP("TPictureExport", "JPEG image (*.jpg)|*.jpg;*.jpeg")},
+    {TPictureFormat::Svg,  TTileLook::Art,     QT_TRANSLATE_NOOP("TPictureExport", "SVG drawing (*.svg)|*.svg")},
+    {TPictureFormat::Pdf,  TTileLook::Art,     QT_TRANSLATE_NOOP("TPictureExport", "PDF document (*.pdf)|*.pdf")},
+    {TPictureFormat::Svg,  TTileLook::Bitmaps, QT_TRANSLATE_NOOP("TPictureExport", "SVG drawing, Tile bitmaps (*.svg)|*.svg")},
+    {TPictureFormat::Pdf,  TTileLook::Bitmaps, QT_TRANSLATE_NOOP("TPictureExport", "PDF document, Tile bitmaps (*.pdf)|*.pdf")},
 }};
 // clang-format on
 
@@ -29,9 +30,9 @@ constexpr std::array<TExportFilter, 6> ExportFilters{{
 TFileDialog PictureExportDialog() {
     QStringList filters;
     for (const TExportFilter& filter : ExportFilters)
-        filters << QString::fromLatin1(filter.Filter);
-    return {QStringLiteral("Export Picture"), filters.join(QLatin1Char('|')), QStringLiteral("png"),
-            true};
+        filters << QCoreApplication::translate("TPictureExport", filter.Filter);
+    return {QCoreApplication::translate("TPictureExport", "Export Picture"),
+            filters.join(QLatin1Char('|')), QStringLiteral("png"), true};
 }
 
 tavrin::TPictureFormat ExportFilterFormat(int filter) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -137,19 +138,21 @@ bool TQtUserDialogs::ExecPrintDialog(QWidget* parent, QPrinter& printer,
     // The sheet's page: the spin box's lowest value stands for "as large as
     // the pages allow".
     QWidget sheet;
-    sheet.setWindowTitle(QStringLiteral("Sheet"));
-    auto* bitmaps = new QCheckBox(QStringLiteral("Tile bitmaps"), &sheet);
-    bitmaps->setToolTip(QStringLiteral("Draw the tile bitmaps beside the program (your own "
-                                       "pictures, say) instead of the program's tile art"));
+    sheet.setWindowTitle(QCoreApplication::translate("TQtUserDialogs", "Sheet"));
+    auto* bitmaps =
+        new QCheckBox(QCoreApplication::translate("TQtUserDialogs", "Tile bitmaps"), &sheet);
+    bitmaps->setToolTip(QCoreApplication::translate(
+        "TQtUserDialogs", "Draw the tile bitmaps beside the program (your own pictures, say) "
+                          "instead of the program's tile art"));
     bitmaps->setChecked(options.Look == tavrin::TTileLook::Bitmaps);
     auto* size = new QSpinBox(&sheet);
     size->setRange(tavrin::MinTileMillimetres - 1, tavrin::MaxTileMillimetres);
-    size->setSpecialValueText(QStringLiteral("as large as fits"));
+    size->setSpecialValueText(QCoreApplication::translate("TQtUserDialogs", "as large as fits"));
     size->setValue(options.TileMillimetres > 0 ? static_cast<int>(options.TileMillimetres)
                                                : size->minimum());
     auto* layout = new QFormLayout(&sheet);
     layout->addRow(bitmaps);
-    layout->addRow(QStringLiteral("Print at N mm per tile:"), size);
+    layout->addRow(QCoreApplication::translate("TQtUserDialogs", "Print at N mm per tile:"), size);
     dialog.setOptionTabs({&sheet});
     if (dialog.exec() != QDialog::Accepted)
         return false;

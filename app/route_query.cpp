@@ -7,6 +7,7 @@
 #include "route_marks.h"
 #include "route_search.h"
 #include "rx_spin_edit.h"
+#include "ui_language.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,8 +29,8 @@ int ClearingValue(double value) {
 
 TRouteQuery::TRouteQuery(QWidget* panel, TMapView& view, const TCommandContext& context)
     : QObject(panel), View(view), Context(context) {
-    Named(new QLabel(QStringLiteral("From"), panel), "Label1")->move(16, 44);
-    Named(new QLabel(QStringLiteral("To"), panel), "Label2")->move(16, 68);
+    Named(new QLabel(tr("From"), panel), "Label1")->move(16, 44);
+    Named(new QLabel(tr("To"), panel), "Label2")->move(16, 68);
 
     cbFromTile = Named(new QComboBox(panel), "cbFromTile");
     cbFromTile->setGeometry(48, 40, 145, 21);
@@ -54,23 +55,22 @@ TRouteQuery::TRouteQuery(QWidget* panel, TMapView& view, const TCommandContext& 
         clearing->setMaxLength(1);
     }
 
-    btnFindPath =
-        Named(new QPushButton(QStringLiteral("Find shortest path"), panel), "btnFindPath");
+    btnFindPath = Named(new QPushButton(tr("Find shortest path"), panel), "btnFindPath");
     btnFindPath->setGeometry(248, 40, 121, 25);
     btnFindPath->setEnabled(false);
     // The button has no hint; the status bar says what it does.
     btnFindPath->setStatusTip(
-        QStringLiteral("Show the shortest road route from the From clearing to the To clearing"));
+        tr("Show the shortest road route from the From clearing to the To clearing"));
     connect(btnFindPath, &QPushButton::clicked, this,
             [this] { Context.Run([this] { FindPath(); }); });
 
     // The controls without a caption, as a screen reader names them.
-    const std::pair<QWidget*, const char*> names[] = {{cbFromTile, "From tile"},
-                                                      {edFromClearing, "From clearing"},
-                                                      {cbToTile, "To tile"},
-                                                      {edToClearing, "To clearing"}};
+    const std::pair<QWidget*, const char*> names[] = {{cbFromTile, QT_TR_NOOP("From tile")},
+                                                      {edFromClearing, QT_TR_NOOP("From clearing")},
+                                                      {cbToTile, QT_TR_NOOP("To tile")},
+                                                      {edToClearing, QT_TR_NOOP("To clearing")}};
     for (const auto& [widget, name] : names)
-        widget->setAccessibleName(QString::fromLatin1(name));
+        widget->setAccessibleName(tr(name));
 
     connect(&View, &TMapView::ClearingClicked, this, &TRouteQuery::ChooseClearing);
     // An end typed or chosen in the inputs is no longer the one clicked.
@@ -100,7 +100,7 @@ void TRouteQuery::FindPath() {
     tavrin::FindShortestPath(Context.State, from, to, route);
     ChosenMarked = false;
     View.SetRouteMarks(tavrin::RouteAnswerMarks(Context.State, View.Places(), from, to, route));
-    Context.Dialogs.ShowMessage(&Context.Window, EngineText(tavrin::RouteAnswer(route)));
+    Context.Dialogs.ShowMessage(&Context.Window, CoreText(tavrin::RouteAnswer(route)));
 }
 
 void TRouteQuery::MapShown() {

@@ -3,8 +3,10 @@
 #include "map_link.h"
 #include "qr_code.h"
 #include "share_code.h"
+#include "ui_language.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -33,22 +35,22 @@ TShareDialog::TShareDialog(const std::string& mapString, const QString& seedText
     : QDialog(parent), MapString_(mapString),
       Code_(QString::fromStdString(tavrin::ShareCode(mapString))), Picture_(picture) {
     setObjectName(QStringLiteral("ShareDialog"));
-    setWindowTitle(QStringLiteral("Share Map"));
+    setWindowTitle(tr("Share Map"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Map code:"), ReadOnlyLine(Code_, "edShareCode", this));
+    form->addRow(tr("Map code:"), ReadOnlyLine(Code_, "edShareCode", this));
     if (!seedText.isEmpty()) {
         auto* seed = new QLabel(seedText, this);
         seed->setObjectName(QStringLiteral("lblShareSeed"));
-        form->addRow(QStringLiteral("Made from:"), seed);
+        form->addRow(tr("Made from:"), seed);
     }
     LinkLine_ = ReadOnlyLine(QString(), "edShareLink", this);
-    form->addRow(QStringLiteral("Link:"), LinkLine_);
+    form->addRow(tr("Link:"), LinkLine_);
     auto* address = new QLineEdit(webAddress, this);
     address->setObjectName(QStringLiteral("edWebAddress"));
-    address->setPlaceholderText(QStringLiteral("https://... where the web page is served"));
-    form->addRow(QStringLiteral("Web page:"), address);
+    address->setPlaceholderText(tr("https://... where the web page is served"));
+    form->addRow(tr("Web page:"), address);
     AddressNote_ = new QLabel(this);
     AddressNote_->setObjectName(QStringLiteral("lblWebAddressNote"));
     form->addRow(QString(), AddressNote_);
@@ -61,11 +63,11 @@ TShareDialog::TShareDialog(const std::string& mapString, const QString& seedText
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, copy);
     };
-    addCopy(QStringLiteral("Copy &Code"), "btnCopyCode",
+    addCopy(tr("Copy &Code"), "btnCopyCode",
             [this] { QGuiApplication::clipboard()->setText(Code_); });
-    addCopy(QStringLiteral("Copy &Link"), "btnCopyLink",
+    addCopy(tr("Copy &Link"), "btnCopyLink",
             [this] { QGuiApplication::clipboard()->setText(Link_); });
-    addCopy(QStringLiteral("Copy &Picture"), "btnCopyPicture",
+    addCopy(tr("Copy &Picture"), "btnCopyPicture",
             [this] { QGuiApplication::clipboard()->setImage(Picture_); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -85,7 +87,7 @@ void TShareDialog::SetWebAddress(const QString& address) {
     try {
         Link_ = QString::fromStdString(tavrin::MapLink(MapString_, address.toStdString()));
     } catch (const tavrin::EWebAddress& e) {
-        AddressNote_->setText(QString::fromLatin1(e.what()));
+        AddressNote_->setText(CoreText(e.what()));
         return;
     }
     AddressNote_->clear();

@@ -2,6 +2,7 @@
 
 #include "settings_keys.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QSettings>
 #include <exception>
@@ -24,7 +25,7 @@ QPrinter& TSheetPrinting::ThePrinter() {
     if (!Printer) {
         Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         Printer->setPageLayout(tavrin::SheetPageLayout());
-        Printer->setDocName(QStringLiteral("Tavrin set-up sheet"));
+        Printer->setDocName(QCoreApplication::translate("TSheetPrinting", "Tavrin set-up sheet"));
         Printer->setCreator(QStringLiteral("Tavrin Map Generator"));
     }
     return *Printer;

@@ -1,5 +1,6 @@
 #include "view_geometry.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -67,7 +68,8 @@ TZoomMode ZoomModeFromText(const QString& text) {
 
 QString ZoomCaption(TZoomMode mode, double scale) {
     const QString percent = QString::number(std::lround(scale * 100)) + QLatin1Char('%');
-    return (mode.Fit ? QStringLiteral("Fit ") : QStringLiteral("Zoom ")) + percent;
+    return mode.Fit ? QCoreApplication::translate("TMapView", "Fit %1").arg(percent)
+                    : QCoreApplication::translate("TMapView", "Zoom %1").arg(percent);
 }
 
 } // namespace tavrin

@@ -29,23 +29,23 @@ TViewPart::TViewPart(TMapView& view, QSplitter& divider, QLabel* zoomLabel,
 
     // The palette colours the view, the exports and the sheet; each reads
     // it from the settings.
-    menuColours = new QMenu(QStringLiteral("Colou&rs"), &View);
+    menuColours = new QMenu(tr("Colou&rs"), &View);
     menuColours->setObjectName(QStringLiteral("Colours1"));
     auto* group = new QActionGroup(menuColours);
     const tavrin::TPalette stored = StoredPalette(Settings);
     View.SetPalette(stored);
     for (const auto& [palette, caption, name] :
-         {std::tuple{tavrin::TPalette::Standard, "&Standard", "A_ColoursStandard"},
-          std::tuple{tavrin::TPalette::ColourBlind, "&Colour-blind Safe",
+         {std::tuple{tavrin::TPalette::Standard, QT_TR_NOOP("&Standard"), "A_ColoursStandard"},
+          std::tuple{tavrin::TPalette::ColourBlind, QT_TR_NOOP("&Colour-blind Safe"),
                      "A_ColoursColourBlind"}}) {
-        QAction* action = group->addAction(QString::fromLatin1(caption));
+        QAction* action = group->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setCheckable(true);
         action->setChecked(palette == stored);
         action->setStatusTip(
             palette == tavrin::TPalette::Standard
-                ? QStringLiteral("Draw the map in its usual colours")
-                : QStringLiteral("Draw the map in colours every player can tell apart"));
+                ? tr("Draw the map in its usual colours")
+                : tr("Draw the map in colours every player can tell apart"));
         menuColours->addAction(action);
         connect(action, &QAction::triggered, this, [this, palette] {
             View.SetPalette(palette);
@@ -54,11 +54,11 @@ TViewPart::TViewPart(TMapView& view, QSplitter& divider, QLabel* zoomLabel,
         });
     }
 
-    A_TileBitmaps = new QAction(QStringLiteral("Show Tile &Bitmaps"), &View);
+    A_TileBitmaps = new QAction(tr("Show Tile &Bitmaps"), &View);
     A_TileBitmaps->setObjectName(QStringLiteral("A_TileBitmaps"));
     A_TileBitmaps->setCheckable(true);
     A_TileBitmaps->setStatusTip(
-        QStringLiteral("Show the tile bitmaps beside the program instead of the tile art"));
+        tr("Show the tile bitmaps beside the program instead of the tile art"));
     const bool bitmaps = Settings.value(SettingsKey::TileBitmaps).toBool();
     A_TileBitmaps->setChecked(bitmaps);
     View.SetTileLook(bitmaps ? tavrin::TTileLook::Bitmaps : tavrin::TTileLook::Art);

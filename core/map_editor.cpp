@@ -2,6 +2,7 @@
 
 #include "map_layout.h"
 #include "share_code.h"
+#include "translatable.h"
 
 #include <cmath>
 #include <limits>
@@ -142,7 +143,7 @@ std::optional<TMapEdit> TMapEditor::Turn(int tile, int steps) const {
     TTileSpot& spot = after.Tiles[tile];
     const int turned = ((spot.Rotation - 1 + steps) % 6 + 6) % 6 + 1;
     spot.Rotation = static_cast<std::uint8_t>(turned);
-    return EditOf("Turn " + TileName(State_, tile), after);
+    return EditOf(FillText(TAVRIN_TEXT("Core", "Turn %1"), {TileName(State_, tile)}), after);
 }
 
 std::optional<TMapEdit> TMapEditor::MoveTo(int tile, TCell cell) const {
@@ -158,7 +159,7 @@ std::optional<TMapEdit> TMapEditor::MoveTo(int tile, TCell cell) const {
     moved.Col = cell.Col;
     moved.Row = cell.Row;
     if (there == 0)
-        return EditOf("Move " + TileName(State_, tile), after);
+        return EditOf(FillText(TAVRIN_TEXT("Core", "Move %1"), {TileName(State_, tile)}), after);
     // The tile that was there takes the dropped tile's place, its pin with
     // it; a tile going into the tray holds none.
     TTileSpot& other = after.Tiles[there];
@@ -167,7 +168,9 @@ std::optional<TMapEdit> TMapEditor::MoveTo(int tile, TCell cell) const {
     other.Row = from.Placed ? from.Row : 0;
     if (!other.Placed)
         after.Pins[there] = false;
-    return EditOf("Swap " + TileName(State_, tile) + " and " + TileName(State_, there), after);
+    return EditOf(FillText(TAVRIN_TEXT("Core", "Swap %1 and %2"),
+                           {TileName(State_, tile), TileName(State_, there)}),
+                  after);
 }
 
 std::optional<TMapEdit> TMapEditor::Lift(int tile) const {
@@ -181,7 +184,7 @@ std::optional<TMapEdit> TMapEditor::Lift(int tile) const {
     spot.Col = 0;
     spot.Row = 0;
     after.Pins[tile] = false;
-    return EditOf("Lift " + TileName(State_, tile), after);
+    return EditOf(FillText(TAVRIN_TEXT("Core", "Lift %1"), {TileName(State_, tile)}), after);
 }
 
 std::optional<TMapEdit> TMapEditor::TogglePin(int tile) const {
@@ -189,18 +192,21 @@ std::optional<TMapEdit> TMapEditor::TogglePin(int tile) const {
         return std::nullopt;
     TEditLayout after = Layout();
     after.Pins[tile] = !after.Pins[tile];
-    return EditOf((after.Pins[tile] ? "Pin " : "Unpin ") + TileName(State_, tile), after);
+    return EditOf(FillText(after.Pins[tile] ? TAVRIN_TEXT("Core", "Pin %1")
+                                            : TAVRIN_TEXT("Core", "Unpin %1"),
+                           {TileName(State_, tile)}),
+                  after);
 }
 
 TCompletionEdit TMapEditor::CompleteMap() {
     TTileSet keep{};
     for (int t = 1; t <= TileCount; ++t)
         keep[t] = State_.Tiles[t].Placed;
-    return Complete(keep, "Complete Map");
+    return Complete(keep, TAVRIN_TEXT("Core", "Complete Map"));
 }
 
 TCompletionEdit TMapEditor::RerollUnpinned() {
-    return Complete(Pins_, "Re-roll Unpinned");
+    return Complete(Pins_, TAVRIN_TEXT("Core", "Re-roll Unpinned"));
 }
 
 // The completion works on a copy: the layout changes only through the edit,
@@ -227,8 +233,8 @@ TCompletionEdit TMapEditor::Complete(const TTileSet& keep, const char* name) {
 
 std::string FindingLine(const std::vector<TLayoutFinding>& findings) {
     if (findings.empty())
-        return "No finding: every tile is laid, every road meets a road, and every tile is reached "
-               "from March Land.";
+        return TAVRIN_TEXT("Core", "No finding: every tile is laid, every road meets a road, and "
+                                   "every tile is reached from March Land.");
     return findings.front().Sentence;
 }
 
@@ -236,18 +242,22 @@ std::string LeaveRefusal(const TMapEditor& editor) {
     const std::size_t waiting = editor.Tray().size();
     if (waiting == 0)
         return {};
-    const std::string count =
-        waiting == 1 ? std::string("1 tile waits") : std::to_string(waiting) + " tiles wait";
-    return count + " in the tray: lay them, or use Complete Map, before leaving the editor.";
+    if (waiting == 1)
+        return TAVRIN_TEXT("Core", "1 tile waits in the tray: lay them, or use Complete Map, "
+                                   "before leaving the editor.");
+    return FillText(TAVRIN_TEXT("Core", "%1 tiles wait in the tray: lay them, or use Complete "
+                                        "Map, before leaving the editor."),
+                    {std::to_string(waiting)});
 }
 
 std::string EditedSource(const std::optional<TSeedPosition>& position, const std::string& source,
                          const std::string& mapString) {
     if (source.starts_with(EditedPrefix))
         return source;
-    if (position)
-        return std::string(EditedPrefix) + SeedText(*position);
-    return std::string(EditedPrefix) + ShareCode(mapString);
+    // The words are kept as they are, in English, in the history; the doors
+    // translate them as they show them.
+    const std::string from = position ? SeedText(*position) : ShareCode(mapString);
+    return FillText(TAVRIN_TEXT("Core", "edited from %1"), {from});
 }
 
 } // namespace tavrin

@@ -5,6 +5,7 @@
 // dialog's QR code and the set-up sheet's QR code all take it from here.
 
 #include "errors.h"
+#include "translatable.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +14,7 @@
 namespace tavrin {
 
 inline constexpr const char* WebAddressText =
-    "The web address must be an http:// or https:// address without spaces";
+    TAVRIN_TEXT("Core", "The web address must be an http:// or https:// address without spaces");
 
 // Where the web page is served, as the build was told
 // (-DTAVRIN_WEB_ADDRESS=...); empty when it was not.

@@ -1,5 +1,7 @@
 #include "map_text_answer.h"
 
+#include "translatable.h"
+
 namespace tavrin {
 namespace {
 
@@ -41,13 +43,13 @@ std::string TextBytes(std::u32string_view text) {
 std::string_view NoMapCodeText(TTextSource source) {
     switch (source) {
     case TTextSource::Clipboard:
-        return "The clipboard holds no map code";
+        return TAVRIN_TEXT("Core", "The clipboard holds no map code");
     case TTextSource::TypedText:
-        return "The text holds no map code";
+        return TAVRIN_TEXT("Core", "The text holds no map code");
     case TTextSource::Address:
-        return "The address holds no map code";
+        return TAVRIN_TEXT("Core", "The address holds no map code");
     case TTextSource::Argument:
-        return "The argument holds no map code";
+        return TAVRIN_TEXT("Core", "The argument holds no map code");
     }
     return {};
 }

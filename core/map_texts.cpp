@@ -1,6 +1,7 @@
 #include "map_texts.h"
 
 #include "map_state.h"
+#include "translatable.h"
 
 #include <cstdio>
 
@@ -14,8 +15,9 @@ std::string FigureValueText(const TMapFigures& figures, TFigure figure) {
 }
 
 std::string KeyFiguresText(const TMapFigures& figures) {
-    return std::to_string(figures.Reachable) + "/" + std::to_string(ClearingCount) +
-           " reachable, longest " + std::to_string(figures.Longest);
+    return FillText(TAVRIN_TEXT("Core", "%1/%2 reachable, longest %3"),
+                    {std::to_string(figures.Reachable), std::to_string(ClearingCount),
+                     std::to_string(figures.Longest)});
 }
 
 std::string ErrorSentence(std::string_view message) {

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "map_figures.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -53,9 +54,10 @@ int TileNamed(const TMapState& names, std::string_view text) {
     for (int t = 1; t <= TileCount; ++t)
         if (SameNoCase(text, names.Tiles[t].Name.View()) || SameNoCase(text, TileFileNames[t]))
             return t;
-    throw ETavrinError("--pin: " + Quoted(text) +
-                       " names no tile; give 1..20 or a name as the listing writes it, such as "
-                       "March Land");
+    throw ETavrinError(FillText(TAVRIN_TEXT("Core", "--pin: %1 names no tile; give 1..20 or a "
+                                                    "name as the listing writes it, such as "
+                                                    "March Land"),
+                                {Quoted(text)}));
 }
 
 const TMapState& Names() {
@@ -70,9 +72,9 @@ const TMapState& Names() {
 TPin ParsePin(std::string_view entry) {
     const auto colon = entry.rfind(':');
     const auto bad = [&] {
-        return ETavrinError("--pin: " + Quoted(entry) +
-                            " is not TILE:COL/ROW/ROT, such as "
-                            "'March Land:0/0/3'");
+        return ETavrinError(FillText(
+            TAVRIN_TEXT("Core", "--pin: %1 is not TILE:COL/ROW/ROT, such as 'March Land:0/0/3'"),
+            {Quoted(entry)}));
     };
     if (colon == std::string_view::npos)
         throw bad();
@@ -89,13 +91,14 @@ TPin ParsePin(std::string_view entry) {
     if (!col || !row || !rotation)
         throw bad();
     const std::string name(Names().Tiles[pin.Tile].Name.View());
-    for (const auto& [value, what] : {std::pair{*col, "column"}, std::pair{*row, "row"}})
+    for (const auto& [value, text] :
+         {std::pair{*col, TAVRIN_TEXT("Core", "--pin: %1's column %2 is outside -100..155")},
+          std::pair{*row, TAVRIN_TEXT("Core", "--pin: %1's row %2 is outside -100..155")}})
         if (value < LowestCell || value > HighestCell)
-            throw ETavrinError("--pin: " + name + "'s " + what + " " + std::to_string(value) +
-                               " is outside -100..155");
+            throw ETavrinError(FillText(text, {name, std::to_string(value)}));
     if (*rotation < 1 || *rotation > 6)
-        throw ETavrinError("--pin: " + name + "'s rotation " + std::to_string(*rotation) +
-                           " is outside 1..6");
+        throw ETavrinError(FillText(TAVRIN_TEXT("Core", "--pin: %1's rotation %2 is outside 1..6"),
+                                    {name, std::to_string(*rotation)}));
     pin.Col = static_cast<std::int32_t>(*col);
     pin.Row = static_cast<std::int32_t>(*row);
     pin.Rotation = static_cast<int>(*rotation);
@@ -112,17 +115,20 @@ std::vector<TPin> ParsePins(std::string_view text) {
         const std::string_view entry =
             Trimmed(text.substr(at, comma == text.npos ? text.npos : comma - at));
         if (entry.empty())
-            throw ETavrinError("--pin: an empty entry; give TILE:COL/ROW/ROT, ... such as "
-                               "'March Land:0/0/3'");
+            throw ETavrinError(TAVRIN_TEXT("Core", "--pin: an empty entry; give "
+                                                   "TILE:COL/ROW/ROT, ... such as 'March "
+                                                   "Land:0/0/3'"));
         const TPin pin = ParsePin(entry);
         const auto name = [](int tile) { return std::string(Names().Tiles[tile].Name.View()); };
         for (const TPin& other : pins) {
             if (other.Tile == pin.Tile)
-                throw ETavrinError("--pin: " + name(pin.Tile) + " is pinned twice");
+                throw ETavrinError(
+                    FillText(TAVRIN_TEXT("Core", "--pin: %1 is pinned twice"), {name(pin.Tile)}));
             if (other.Col == pin.Col && other.Row == pin.Row)
-                throw ETavrinError("--pin: column " + std::to_string(pin.Col) + ", row " +
-                                   std::to_string(pin.Row) + " is taken twice, by " +
-                                   name(other.Tile) + " and " + name(pin.Tile));
+                throw ETavrinError(FillText(
+                    TAVRIN_TEXT("Core", "--pin: column %1, row %2 is taken twice, by %3 and %4"),
+                    {std::to_string(pin.Col), std::to_string(pin.Row), name(other.Tile),
+                     name(pin.Tile)}));
         }
         pins.push_back(pin);
         if (comma == text.npos)
@@ -163,8 +169,9 @@ TPinnedMap CompletePinned(TMapState& state, const std::vector<TPin>& pins, std::
         }
         LayPins(state, pins);
     }
-    result.Sentence = "No completion of " + std::to_string(PinnedSearchLimit) +
-                      " around the pins meets these criteria.";
+    result.Sentence =
+        FillText(TAVRIN_TEXT("Core", "No completion of %1 around the pins meets these criteria."),
+                 {std::to_string(PinnedSearchLimit)});
     return result;
 }
 

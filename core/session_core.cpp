@@ -3,6 +3,7 @@
 #include "acceptance.h"
 #include "map_code_text.h"
 #include "map_string.h"
+#include "translatable.h"
 
 namespace tavrin {
 
@@ -80,7 +81,8 @@ TOpenAnswer TSessionCore::OpenText(std::string_view bytes, TTextSource source) {
         return {};
     }
     if (!LoadMapLine(found.MapString, {},
-                     found.Form == TMapCodeForm::Link ? "link" : "pasted code"))
+                     found.Form == TMapCodeForm::Link ? TAVRIN_TEXT("Core", "link")
+                                                      : TAVRIN_TEXT("Core", "pasted code")))
         return {TOpenEnd::Refused, {}};
     return {TOpenEnd::Opened, {}, found.Pins};
 }

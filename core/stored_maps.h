@@ -10,6 +10,8 @@
 // writing a copy back: a window or tab that keeps or removes a map leaves
 // what another one kept meanwhile as it is.
 
+#include "translatable.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,8 +31,8 @@ inline constexpr std::size_t StoredPathLength = 4096;
 // Said once, the first time the kept maps or the history could not be
 // written; the maps shown stay until the program closes.
 inline constexpr const char* StoreFailedText =
-    "Kept maps and the history cannot be saved: the settings cannot be written. "
-    "The maps shown stay until the program is closed.";
+    TAVRIN_TEXT("Core", "Kept maps and the history cannot be saved: the settings cannot be "
+                        "written. The maps shown stay until the program is closed.");
 
 // The map string a stored share code holds, when it is a map the tiles can
 // take (a code without mistake, every rotation one a tile has); none for

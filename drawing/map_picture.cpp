@@ -3,6 +3,7 @@
 #include "bmp_file.h"
 #include "catalogue.h"
 #include "checked.h"
+#include "translatable.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -63,7 +64,7 @@ void TMapPicture::DrawTileBitmap(std::int32_t x, std::int32_t y, const QString& 
 
     const QImage bitmap = Tiles.KeyedTileAt(path);
     if (bitmap.isNull()) {
-        State.ShowMessage("File not found: " + path);
+        State.ShowMessage(FillText(TAVRIN_TEXT("Core", "File not found: %1"), {path}));
         return;
     }
 

@@ -2,6 +2,7 @@
 
 #include "acceptance.h"
 #include "map_state.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -116,12 +117,14 @@ std::optional<std::string> ImpossibleWish(const TCriteria& criteria) {
         };
         std::string why;
         if (criterion.Comparison == TComparison::Equal && range.Least <= v && v <= range.Most)
-            why = name + " is a whole number";
+            why = FillText(TAVRIN_TEXT("Core", "%1 is a whole number"), {name});
         else if (v > range.Most || (criterion.Comparison == TComparison::Above && v >= range.Most))
-            why = name + " is never above " + number(range.Most);
+            why = FillText(TAVRIN_TEXT("Core", "%1 is never above %2"), {name, number(range.Most)});
         else
-            why = name + " is never below " + number(range.Least);
-        return "no map can meet " + CriterionText(criterion) + ": " + why;
+            why =
+                FillText(TAVRIN_TEXT("Core", "%1 is never below %2"), {name, number(range.Least)});
+        return FillText(TAVRIN_TEXT("Core", "no map can meet %1: %2"),
+                        {CriterionText(criterion), why});
     }
     return std::nullopt;
 }
@@ -225,24 +228,27 @@ std::string CountText(std::int64_t count) {
 std::string NoMatchText(const TWishExplanation& explanation) {
     if (explanation.Meeting > 0 || explanation.Sampled == 0)
         return {};
-    std::string text = "No map of " + CountText(explanation.Sampled) + " meets these";
+    const std::string sampled = CountText(explanation.Sampled);
     if (explanation.Moved.empty())
-        return text;
-    text += "; the nearest that some do: ";
+        return FillText(TAVRIN_TEXT("Core", "No map of %1 meets these"), {sampled});
+    std::string nearest;
     for (std::size_t k = 0; k < explanation.Moved.size(); ++k)
-        text += (k ? ", " : "") + CriterionText(explanation.Nearest.Items[explanation.Moved[k]]);
-    return text;
+        nearest += (k ? ", " : "") + CriterionText(explanation.Nearest.Items[explanation.Moved[k]]);
+    return FillText(TAVRIN_TEXT("Core", "No map of %1 meets these; the nearest that some do: %2"),
+                    {sampled, nearest});
 }
 
 std::vector<std::string> ExplanationLines(const TCriteria& criteria,
                                           const TWishExplanation& explanation) {
     std::vector<std::string> lines;
-    const std::string of = " of " + CountText(explanation.Sampled);
+    const std::string sampled = CountText(explanation.Sampled);
     for (std::size_t i = 0; i < criteria.Items.size(); ++i)
-        lines.push_back(CriterionText(criteria.Items[i]) + ": " +
-                        CountText(explanation.MeetingAlone[i]) + of + " meet it alone");
+        lines.push_back(FillText(
+            TAVRIN_TEXT("Core", "%1: %2 of %3 meet it alone"),
+            {CriterionText(criteria.Items[i]), CountText(explanation.MeetingAlone[i]), sampled}));
     if (explanation.Rarest)
-        lines.push_back("the rarest: " + CriterionText(criteria.Items[*explanation.Rarest]));
+        lines.push_back(FillText(TAVRIN_TEXT("Core", "the rarest: %1"),
+                                 {CriterionText(criteria.Items[*explanation.Rarest])}));
     if (const std::string none = NoMatchText(explanation); !none.empty())
         lines.push_back(none);
     return lines;

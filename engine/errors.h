@@ -4,6 +4,8 @@
 // error box. Errors about a file (input/output, an invalid bitmap) are the
 // file layer's EFileError family, caught in the same place.
 
+#include "translatable.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -17,13 +19,13 @@ public:
 // An index or a value outside its declared range.
 class ERangeError : public ETavrinError {
 public:
-    ERangeError() : ETavrinError("Range check error") {}
+    ERangeError() : ETavrinError(TAVRIN_TEXT("Core", "Range check error")) {}
 };
 
 // A 32-bit addition, subtraction or multiplication that left the signed range.
 class EIntOverflow : public ETavrinError {
 public:
-    EIntOverflow() : ETavrinError("Integer overflow") {}
+    EIntOverflow() : ETavrinError(TAVRIN_TEXT("Core", "Integer overflow")) {}
 };
 
 } // namespace tavrin

@@ -1,6 +1,7 @@
 #include "generator.h"
 
 #include "grid.h"
+#include "translatable.h"
 
 #include <array>
 #include <bit>
@@ -173,7 +174,8 @@ void AddCandidate(const TMapState& state, TCandidates& candidates, TCell cell, T
         candidates.Entries[candidates.nposs] = {cell, static_cast<std::uint8_t>(rotation.Number())};
         return;
     }
-    state.ShowMessage("Internal error: nposs=" + std::to_string(candidates.nposs));
+    state.ShowMessage(FillText(TAVRIN_TEXT("Core", "Internal error: nposs=%1"),
+                               {std::to_string(candidates.nposs)}));
 }
 
 void CollectCandidates(const TMapState& state, TCandidates& candidates, int tile,

@@ -2,6 +2,7 @@
 
 #include "acceptance.h"
 #include "grid.h"
+#include "translatable.h"
 
 #include <array>
 
@@ -11,7 +12,9 @@ namespace {
 // A map edge as the sentences name it, from the tile's side.
 // clang-format off
 constexpr std::array<std::string_view, 7> EdgeWords{
-    "", "upper", "upper right", "lower right", "lower", "lower left", "upper left"};
+    "", TAVRIN_TEXT("Core", "upper"), TAVRIN_TEXT("Core", "upper right"),
+    TAVRIN_TEXT("Core", "lower right"), TAVRIN_TEXT("Core", "lower"),
+    TAVRIN_TEXT("Core", "lower left"), TAVRIN_TEXT("Core", "upper left")};
 // clang-format on
 
 std::string NameOf(const TMapState& state, int tile) {
@@ -53,7 +56,8 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
     for (int t = 1; t <= TileCount; ++t)
         if (!placed(t))
             findings.push_back(
-                Finding(TFindingKind::NotPlaced, t, NameOf(state, t) + " is not on the map"));
+                Finding(TFindingKind::NotPlaced, t,
+                        FillText(TAVRIN_TEXT("Core", "%1 is not on the map"), {NameOf(state, t)})));
 
     // Which placed tiles touch, and across which edge: one pass over the pairs.
     std::array<std::array<std::uint8_t, TileCount + 1>, TileCount + 1> edge{};
@@ -66,10 +70,11 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
                 continue;
             if (cell(t) == cell(u)) {
                 const TCell c = cell(t);
-                TLayoutFinding f = Finding(TFindingKind::SharedCell, t,
-                                           NameOf(state, t) + " and " + NameOf(state, u) +
-                                               " lie in one cell, column " + std::to_string(c.Col) +
-                                               ", row " + std::to_string(c.Row));
+                TLayoutFinding f = Finding(
+                    TFindingKind::SharedCell, t,
+                    FillText(TAVRIN_TEXT("Core", "%1 and %2 lie in one cell, column %3, row %4"),
+                             {NameOf(state, t), NameOf(state, u), std::to_string(c.Col),
+                              std::to_string(c.Row)}));
                 f.OtherTile = u;
                 findings.push_back(std::move(f));
                 touches[t] = touches[u] = true;
@@ -85,7 +90,8 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
     for (int t = 1; t <= TileCount; ++t)
         if (placed(t) && !touches[t])
             findings.push_back(
-                Finding(TFindingKind::Isolated, t, NameOf(state, t) + " touches no other tile"));
+                Finding(TFindingKind::Isolated, t,
+                        FillText(TAVRIN_TEXT("Core", "%1 touches no other tile"), {NameOf(state, t)})));
 
     for (int t = 1; t <= TileCount; ++t) {
         for (int u = t + 1; u <= TileCount; ++u) {
@@ -101,9 +107,10 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
             const TEdge side = tRoad ? e : Opposite(e);
             TLayoutFinding f = Finding(
                 TFindingKind::RoadMismatch, with,
-                NameOf(state, with) + " has a road at its " +
-                    std::string(EdgeWords[static_cast<std::size_t>(side.Number())]) + " edge; " +
-                    NameOf(state, without) + " has none at the edge they share");
+                FillText(TAVRIN_TEXT("Core",
+                                     "%1 has a road at its %2 edge; %3 has none at the edge they share"),
+                         {NameOf(state, with), EdgeWords[static_cast<std::size_t>(side.Number())],
+                          NameOf(state, without)}));
             f.OtherTile = without;
             f.Direction = side.Number();
             findings.push_back(std::move(f));
@@ -122,9 +129,10 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
             continue;
         const std::uint8_t asked = AskedClearings(tile);
         if (asked == 0) {
-            TLayoutFinding f = Finding(TFindingKind::Unreached, t,
-                                       "No road from " + start + " can reach " + NameOf(state, t) +
-                                           ": it has no clearing");
+            TLayoutFinding f = Finding(
+                TFindingKind::Unreached, t,
+                FillText(TAVRIN_TEXT("Core", "No road from %1 can reach %2: it has no clearing"),
+                         {start, NameOf(state, t)}));
             f.Clearing = {static_cast<std::uint8_t>(t), 0};
             findings.push_back(std::move(f));
             continue;
@@ -132,9 +140,10 @@ std::vector<TLayoutFinding> CheckLayout(const TMapState& state) {
         for (int c = 1; c <= 6; ++c) {
             if ((asked >> c & 1) == 0 || (reached[static_cast<std::size_t>(t)] >> c & 1) != 0)
                 continue;
-            TLayoutFinding f = Finding(TFindingKind::Unreached, t,
-                                       "No road from " + start + " reaches clearing " +
-                                           std::to_string(c) + " of " + NameOf(state, t));
+            TLayoutFinding f = Finding(
+                TFindingKind::Unreached, t,
+                FillText(TAVRIN_TEXT("Core", "No road from %1 reaches clearing %2 of %3"),
+                         {start, std::to_string(c), NameOf(state, t)}));
             f.Clearing = {static_cast<std::uint8_t>(t), static_cast<std::uint8_t>(c)};
             findings.push_back(std::move(f));
         }

@@ -5,6 +5,7 @@
 #include "grid.h"
 #include "layout_check.h"
 #include "random.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <bit>
@@ -178,8 +179,22 @@ const TLayoutFinding* Unmendable(const std::vector<TLayoutFinding>& findings) {
     return nullptr;
 }
 
-std::string Plural(int n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+std::string CannotComplete(const std::string& reason) {
+    return FillText(TAVRIN_TEXT("Core", "The map cannot be completed: %1."), {reason});
+}
+
+// What a completion did, in words; whole sentences for one tile and for
+// more, so that a language can say each its own way.
+std::string LaidAround(int laid, int kept) {
+    const std::string l = std::to_string(laid);
+    const std::string k = std::to_string(kept);
+    if (laid == 1 && kept == 1)
+        return TAVRIN_TEXT("Core", "Laid 1 tile around 1 kept tile.");
+    if (laid == 1)
+        return FillText(TAVRIN_TEXT("Core", "Laid 1 tile around %1 kept tiles."), {k});
+    if (kept == 1)
+        return FillText(TAVRIN_TEXT("Core", "Laid %1 tiles around 1 kept tile."), {l});
+    return FillText(TAVRIN_TEXT("Core", "Laid %1 tiles around %2 kept tiles."), {l, k});
 }
 
 } // namespace
@@ -197,33 +212,33 @@ TCompletion CompleteLayout(TMapState& state, const TTileSet& keep, std::uint32_t
         if ((kept >> t & 1) != 0 && !TCompleter::InRange(CellOf(state.Tiles[t]))) {
             state.Tiles = before;
             return {false, 0,
-                    "The map cannot be completed: " + std::string(state.Tiles[t].Name.View()) +
-                        " lies outside the map's columns and rows (-100 to 155)."};
+                    FillText(TAVRIN_TEXT("Core", "The map cannot be completed: %1 lies outside "
+                                                 "the map's columns and rows (-100 to 155)."),
+                             {state.Tiles[t].Name.View()})};
         }
 
     const std::vector<TLayoutFinding> keptFindings = CheckLayout(state);
     if (const TLayoutFinding* f = Unmendable(keptFindings)) {
         state.Tiles = before;
-        return {false, 0, "The map cannot be completed: " + f->Sentence + "."};
+        return {false, 0, CannotComplete(f->Sentence)};
     }
 
     TCompleter completer(state, kept, seed);
     const int toLay = TileCount - std::popcount(kept);
     for (int attempt = 1; attempt <= CompletionAttemptLimit; ++attempt) {
         if (completer.Attempt() && MapAccepted(state) && CheckLayout(state).empty())
-            return {true, attempt,
-                    "Laid " + Plural(toLay, "tile", "tiles") + " around " +
-                        Plural(TileCount - toLay, "kept tile", "kept tiles") + "."};
+            return {true, attempt, LaidAround(toLay, TileCount - toLay)};
         completer.Lift();
         if (toLay == 0)
             break; // nothing to lay: the kept tiles are the whole answer
     }
     state.Tiles = before;
     if (toLay == 0)
-        return {false, 1, "The map cannot be completed: " + keptFindings.front().Sentence + "."};
+        return {false, 1, CannotComplete(keptFindings.front().Sentence)};
     return {false, CompletionAttemptLimit,
-            "No map passes around the kept tiles after " + std::to_string(CompletionAttemptLimit) +
-                " tries; every tile stays where it was."};
+            FillText(TAVRIN_TEXT("Core", "No map passes around the kept tiles after %1 tries; "
+                                         "every tile stays where it was."),
+                     {std::to_string(CompletionAttemptLimit)})};
 }
 
 } // namespace tavrin

@@ -5,6 +5,7 @@
 #include "location.h"
 #include "map_state.h"
 #include "route_search.h"
+#include "translatable.h"
 
 #include <string>
 #include <vector>
@@ -29,6 +30,6 @@ std::string RouteAnswer(const TRoute& route);
 // Runs the route search from `from` to `to` and returns RouteAnswer.
 std::string RouteQuery(const TMapState& state, TLocation from, TLocation to);
 
-inline constexpr const char* NotConnectedText = "Clearings not connected!";
+inline constexpr const char* NotConnectedText = TAVRIN_TEXT("Core", "Clearings not connected!");
 
 } // namespace tavrin

@@ -21,6 +21,8 @@
 // the text wins. A map string whose rotations are all e..j wins over one
 // that has others. Only the first MaxMapCodeTextBytes of a text are read.
 
+#include "translatable.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,13 +43,15 @@ inline constexpr std::int64_t MaxSeedMap = 100000;
 
 // The answers to a seed or a map number out of range, as the seed dialog
 // and the page give them.
-inline constexpr const char* SeedRangeText = "A seed is a whole number from 0 to 4294967295.";
-inline constexpr const char* MapNumberText = "A map number is a whole number from 1 to 100000.";
+inline constexpr const char* SeedRangeText =
+    TAVRIN_TEXT("Core", "A seed is a whole number from 0 to 4294967295.");
+inline constexpr const char* MapNumberText =
+    TAVRIN_TEXT("Core", "A map number is a whole number from 1 to 100000.");
 
 // How much of a text is read; a longer one is cut at the last blank before.
 inline constexpr std::size_t MaxMapCodeTextBytes = 1000000;
 inline constexpr const char* MapCodeTextTooLongText =
-    "Only the first 1000000 characters of a text are searched for a map.";
+    TAVRIN_TEXT("Core", "Only the first 1000000 characters of a text are searched for a map.");
 
 enum class TMapCodeForm { Link, ShareCode, MapString, Seed };
 

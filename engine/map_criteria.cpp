@@ -1,5 +1,7 @@
 #include "map_criteria.h"
 
+#include "translatable.h"
+
 #include <array>
 #include <charconv>
 
@@ -46,7 +48,8 @@ std::string Shown(std::string_view text, std::size_t limit) {
 }
 
 [[noreturn]] void Refuse(std::string_view criterion, const std::string& why) {
-    throw ECriteriaError("bad criterion '" + Shown(criterion, 40) + "': " + why);
+    throw ECriteriaError(
+        FillText(TAVRIN_TEXT("Core", "bad criterion '%1': %2"), {Shown(criterion, 40), why}));
 }
 
 // Digits with an optional fraction: "95", "9.5". No sign, no exponent.
@@ -79,11 +82,14 @@ TCriterion ParseCriterion(std::string_view criterion) {
         if (candidate.Name == name)
             info = &candidate;
     if (info == nullptr)
-        Refuse(criterion, name.empty() ? "it names no figure (" + FigureNameList() + ")"
-                                       : "no figure is called '" + Shown(name, 20) + "' (" +
-                                             FigureNameList() + ")");
+        Refuse(criterion,
+               name.empty()
+                   ? FillText(TAVRIN_TEXT("Core", "it names no figure (%1)"), {FigureNameList()})
+                   : FillText(TAVRIN_TEXT("Core", "no figure is called '%1' (%2)"),
+                              {Shown(name, 20), FigureNameList()}));
     if (at == criterion.size())
-        Refuse(criterion, "it needs a comparison (>=, <=, =, <, >) and a number");
+        Refuse(criterion,
+               TAVRIN_TEXT("Core", "it needs a comparison (>=, <=, =, <, >) and a number"));
     const std::string_view rest = criterion.substr(at);
     for (const TComparisonText& comparison : Comparisons) {
         if (!rest.starts_with(comparison.Text))
@@ -91,10 +97,11 @@ TCriterion ParseCriterion(std::string_view criterion) {
         const std::string_view number = Trimmed(rest.substr(comparison.Text.size()));
         double value = 0;
         if (!ReadNumber(number, value))
-            Refuse(criterion, "'" + Shown(number, 20) + "' is not a number");
+            Refuse(criterion,
+                   FillText(TAVRIN_TEXT("Core", "'%1' is not a number"), {Shown(number, 20)}));
         return {info->Figure, comparison.Comparison, value};
     }
-    Refuse(criterion, "it needs a comparison (>=, <=, =, <, >) and a number");
+    Refuse(criterion, TAVRIN_TEXT("Core", "it needs a comparison (>=, <=, =, <, >) and a number"));
 }
 
 } // namespace
@@ -128,8 +135,10 @@ std::int64_t OneMapIn(std::int64_t meeting, std::int64_t sampled) {
 
 std::string MeetingEstimateText(std::int64_t meeting, std::int64_t sampled) {
     if (meeting <= 0)
-        return "no map of " + std::to_string(sampled) + " sampled meets these";
-    return "about 1 map in " + std::to_string(OneMapIn(meeting, sampled)) + " meets these";
+        return FillText(TAVRIN_TEXT("Core", "no map of %1 sampled meets these"),
+                        {std::to_string(sampled)});
+    return FillText(TAVRIN_TEXT("Core", "about 1 map in %1 meets these"),
+                    {std::to_string(OneMapIn(meeting, sampled))});
 }
 
 TCriteria ParseCriteria(std::string_view text) {
@@ -140,7 +149,8 @@ TCriteria ParseCriteria(std::string_view text) {
         const std::size_t comma = text.find(',');
         const std::string_view criterion = Trimmed(text.substr(0, comma));
         if (criterion.empty())
-            throw ECriteriaError("bad criteria: an empty criterion between commas");
+            throw ECriteriaError(
+                TAVRIN_TEXT("Core", "bad criteria: an empty criterion between commas"));
         criteria.Items.push_back(ParseCriterion(criterion));
         if (comma == std::string_view::npos)
             return criteria;

@@ -13,6 +13,7 @@
 
 #include "location.h"
 #include "map_state.h"
+#include "translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -81,17 +82,17 @@ struct TFigureInfo {
 
 // clang-format off
 inline constexpr std::array<TFigureInfo, 11> Figures{{
-    {TFigure::Reachable,   "reachable",   "Reachable clearings",       true},
-    {TFigure::CutOff,      "cutoff",      "Cut-off clearings",         true},
-    {TFigure::CutOffTiles, "cutofftiles", "Tiles with cut-off clearings", true},
-    {TFigure::Longest,     "longest",     "Longest route",             true},
-    {TFigure::MeanRoute,   "mean",        "Mean route",                false},
-    {TFigure::Columns,     "columns",     "Columns",                   true},
-    {TFigure::Rows,        "rows",        "Rows",                      true},
-    {TFigure::Clumping,    "clumping",    "Same-kind edges",           true},
-    {TFigure::SharedEdges, "edges",       "Shared tile edges",         true},
-    {TFigure::DeadEnds,    "deadends",    "Dead-end clearings",        true},
-    {TFigure::Bridges,     "bridges",     "Bridge roads",              true},
+    {TFigure::Reachable,   "reachable",   TAVRIN_TEXT("Core", "Reachable clearings"),       true},
+    {TFigure::CutOff,      "cutoff",      TAVRIN_TEXT("Core", "Cut-off clearings"),         true},
+    {TFigure::CutOffTiles, "cutofftiles", TAVRIN_TEXT("Core", "Tiles with cut-off clearings"), true},
+    {TFigure::Longest,     "longest",     TAVRIN_TEXT("Core", "Longest route"),             true},
+    {TFigure::MeanRoute,   "mean",        TAVRIN_TEXT("Core", "Mean route"),                false},
+    {TFigure::Columns,     "columns",     TAVRIN_TEXT("Core", "Columns"),                   true},
+    {TFigure::Rows,        "rows",        TAVRIN_TEXT("Core", "Rows"),                      true},
+    {TFigure::Clumping,    "clumping",    TAVRIN_TEXT("Core", "Same-kind edges"),           true},
+    {TFigure::SharedEdges, "edges",       TAVRIN_TEXT("Core", "Shared tile edges"),         true},
+    {TFigure::DeadEnds,    "deadends",    TAVRIN_TEXT("Core", "Dead-end clearings"),        true},
+    {TFigure::Bridges,     "bridges",     TAVRIN_TEXT("Core", "Bridge roads"),              true},
 }};
 // clang-format on
 

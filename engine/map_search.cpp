@@ -1,6 +1,7 @@
 #include "map_search.h"
 
 #include "acceptance.h"
+#include "translatable.h"
 
 namespace tavrin {
 
@@ -30,9 +31,11 @@ std::string SearchFailureText(const TMapSearchResult& result) {
     case TMapSearchEnd::Found:
         return {};
     case TMapSearchEnd::LimitReached:
-        return "No map of " + std::to_string(result.Maps) + " meets these criteria.";
+        return FillText(TAVRIN_TEXT("Core", "No map of %1 meets these criteria."),
+                        {std::to_string(result.Maps)});
     case TMapSearchEnd::Cancelled:
-        return "Stopped after " + std::to_string(result.Maps) + " maps.";
+        return FillText(TAVRIN_TEXT("Core", "Stopped after %1 maps."),
+                        {std::to_string(result.Maps)});
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "map_string.h"
 
 #include "edge.h"
+#include "translatable.h"
 
 namespace tavrin {
 namespace {
@@ -32,11 +33,10 @@ std::string MakeMapString(const TMapState& state) {
 }
 
 std::string MapStringNotValidMessage(std::string_view text) {
-    std::string message = "Internal Error: mapstring not valid=";
-    message += text.substr(0, MessageLimit);
+    std::string shown(text.substr(0, MessageLimit));
     if (text.size() > MessageLimit)
-        message += "...";
-    return message;
+        shown += "...";
+    return FillText(TAVRIN_TEXT("Core", "Internal Error: mapstring not valid=%1"), {shown});
 }
 
 bool ReadMapString(TMapState& state, std::string_view text) {

@@ -31,6 +31,7 @@
 // 2^20, and fewer still read as a map whose code it is.
 
 #include "errors.h"
+#include "translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -42,7 +43,8 @@ namespace tavrin {
 
 inline constexpr std::string_view ShareCodeAlphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 inline constexpr std::string_view ShareLinkScheme = "tavrin:";
-inline constexpr const char* ShareCodeMistakeText = "This map code has a mistake in it";
+inline constexpr const char* ShareCodeMistakeText =
+    TAVRIN_TEXT("Core", "This map code has a mistake in it");
 // The symbols of a generated map's code; the other forms are longer.
 inline constexpr std::size_t GeneratedShareCodeSymbols = 36;
 // Every length a share code has, in symbols.

@@ -1,5 +1,7 @@
 #include "in_out_error.h"
 
+#include "translatable.h"
+
 #include <cerrno>
 
 namespace tavrin {
@@ -10,21 +12,21 @@ EInOutError::EInOutError(int code, std::string path)
 std::string EInOutError::TextFor(int code) {
     switch (code) {
     case 2:
-        return "File not found";
+        return TAVRIN_TEXT("Core", "File not found");
     case 3:
-        return "Invalid filename";
+        return TAVRIN_TEXT("Core", "Invalid filename");
     case 4:
-        return "Too many open files";
+        return TAVRIN_TEXT("Core", "Too many open files");
     case 5:
-        return "File access denied";
+        return TAVRIN_TEXT("Core", "File access denied");
     case 100:
-        return "Read beyond end of file";
+        return TAVRIN_TEXT("Core", "Read beyond end of file");
     case 101:
-        return "Disk full";
+        return TAVRIN_TEXT("Core", "Disk full");
     case 106:
-        return "Invalid numeric input";
+        return TAVRIN_TEXT("Core", "Invalid numeric input");
     default:
-        return "I/O error " + std::to_string(code);
+        return FillText(TAVRIN_TEXT("Core", "I/O error %1"), {std::to_string(code)});
     }
 }
 

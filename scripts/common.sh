@@ -9,7 +9,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # What the programs need to build; the tests and the benchmarks need GoogleTest
 # and Google Benchmark besides.
 PROGRAM_PACKAGES=(cmake ninja-build make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core pkg-config
-    libqrencode-dev)
+    libqrencode-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 TEST_BUILD_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev)
 BUILD_PACKAGES=("${PROGRAM_PACKAGES[@]}" "${TEST_BUILD_PACKAGES[@]}")
 # What scripts/package needs besides: dpkg-shlibdeps finds the package's
@@ -109,8 +109,9 @@ build_web() {
     shift 2
     ensure_packages "${WEB_PACKAGES[@]}"
     ensure_node
-    build "$native" tile_svgs "$@"
+    build "$native" tile_svgs tavrin-ts-catalogue "$@"
     emcmake cmake -S "$ROOT/web" -B "$web" -DCMAKE_BUILD_TYPE=Release \
-        -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" >/dev/null
+        -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" \
+        -DTAVRIN_TS_CATALOGUE="$native/bin/tavrin-ts-catalogue" >/dev/null
     cmake --build "$web" -j "$JOBS"
 }

@@ -60,7 +60,10 @@ for file in usr/bin/tavrin-map-generator usr/bin/tavrin-cli \
     usr/share/icons/hicolor/256x256/apps/tavrin-map-generator.png \
     usr/share/man/man6/tavrin-map-generator.6.gz usr/share/man/man6/tavrin-cli.6.gz \
     usr/share/bash-completion/completions/tavrin-cli \
-    usr/share/doc/tavrin-map-generator/copyright usr/share/doc/tavrin-map-generator/changelog.gz; do
+    usr/share/doc/tavrin-map-generator/copyright usr/share/doc/tavrin-map-generator/changelog.gz \
+    usr/share/tavrin-map-generator/translations/tavrin_de.qm \
+    usr/share/tavrin-map-generator/translations/tavrin_fr.qm \
+    usr/share/tavrin-map-generator/translations/tavrin_es.qm; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
 bitmaps=$(find "$root/usr/share/tavrin-map-generator" -name '*.bmp' | wc -l)
@@ -70,6 +73,8 @@ echo "== The unpacked tavrin-cli, with nothing else on the path"
 cli="$root/usr/bin/tavrin-cli"
 run() { env -i PATH=/nonexistent HOME="$work" "$cli" "$@"; }
 [ "$(run --version)" = "tavrin-cli $version" ] || fail "--version does not print $version"
+env -i PATH=/nonexistent HOME="$work" LANGUAGE=de "$cli" --help | grep -q '^Aufruf:' ||
+    fail "LANGUAGE=de tavrin-cli --help is not German: the installed translations are not found"
 map=$(run generate --seed 1) || fail "generate --seed 1 failed"
 [ ${#map} -eq 60 ] || fail "generate --seed 1 printed '$map', not a map string"
 if run render --map "$map" --out "$work/map.png" 2>"$work/render.err"; then

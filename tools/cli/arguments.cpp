@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "errors.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <charconv>
@@ -19,14 +20,15 @@ TArguments::TArguments(const std::vector<std::string>& args, std::size_t first,
         if (a.size() > 2 && a.starts_with("--")) {
             if (known(valued, a)) {
                 if (i + 1 >= args.size())
-                    throw ETavrinError("option " + a + " needs a value");
+                    throw ETavrinError(
+                        FillText(TAVRIN_TEXT("Core", "option %1 needs a value"), {a}));
                 if (Option(a))
-                    throw ETavrinError("option " + a + " given twice");
+                    throw ETavrinError(FillText(TAVRIN_TEXT("Core", "option %1 given twice"), {a}));
                 options_.emplace_back(a, args[++i]);
             } else if (known(flags, a)) {
                 flags_.push_back(a);
             } else {
-                throw ETavrinError("unknown option " + a);
+                throw ETavrinError(FillText(TAVRIN_TEXT("Core", "unknown option %1"), {a}));
             }
         } else {
             positional_.push_back(a);
@@ -51,8 +53,9 @@ std::int64_t ParseNumber(const std::string& text, std::int64_t low, std::int64_t
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high)
-        throw ETavrinError(what + " must be a whole number from " + std::to_string(low) + " to " +
-                           std::to_string(high) + ", not '" + text + "'");
+        throw ETavrinError(
+            FillText(TAVRIN_TEXT("Core", "%1 must be a whole number from %2 to %3, not '%4'"),
+                     {what, std::to_string(low), std::to_string(high), text}));
     return value;
 }
 
@@ -62,8 +65,15 @@ std::uint8_t ParseTile(const std::string& text) {
             return static_cast<std::uint8_t>(t);
     if (!text.empty() &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return static_cast<std::uint8_t>(ParseNumber(text, 1, TileCount, "a tile"));
-    throw ETavrinError("unknown tile '" + text + "': give 1..20 or a token such as MarchLand");
+        return static_cast<std::uint8_t>(
+            ParseNumber(text, 1, TileCount, TAVRIN_TEXT("Core", "a tile")));
+    throw ETavrinError(FillText(
+        TAVRIN_TEXT("Core", "unknown tile '%1': give 1..20 or a token such as MarchLand"), {text}));
+}
+
+std::string TakesNoWord(const std::string& command, const TArguments& args) {
+    return FillText(TAVRIN_TEXT("Core", "%1 takes no word '%2'"),
+                    {command, args.Positional().front()});
 }
 
 } // namespace tavrin::cli

@@ -34,4 +34,7 @@ std::int64_t ParseNumber(const std::string& text, std::int64_t low, std::int64_t
 // A tile by number 1..20 or by its file-name token (case-sensitive).
 std::uint8_t ParseTile(const std::string& text);
 
+// The refusal of a word after `command`, which takes none.
+std::string TakesNoWord(const std::string& command, const TArguments& args);
+
 } // namespace tavrin::cli

@@ -24,6 +24,8 @@
 #include "sheet.h"
 #include "stats.h"
 #include "terminal_text.h"
+#include "translatable.h"
+#include "ui_language.h"
 
 #include <new>
 #include <optional>
@@ -32,25 +34,48 @@
 namespace tavrin::cli {
 namespace {
 
-constexpr const char* Usage =
-    "usage: tavrin-cli generate [--seed N] [--count K] [--where CRITERIA] [--stats] [--save FILE]\n"
-    "                          [--pin TILE:COL/ROW/ROT,...]\n"
-    "       tavrin-cli check (--map MAPSTRING | --file FILE)\n"
-    "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
-    "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
-    "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
-    "[--tiles art|bitmaps|DIR] [--palette standard|colour-blind] [--cut-off]\n"
-    "                [--route FROM FROMCLEARING TO TOCLEARING]\n"
-    "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
-    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR]\n"
-    "                [--palette standard|colour-blind] [--web-address URL]\n"
-    "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
-    "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
-    "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
-    "       tavrin-cli --help | --version\n"
-    "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or \"N/k\".\n"
-    "CRITERIA: comma-separated figure, comparison (>= <= = < >) and number, such as\n"
-    "          reachable>=95,longest<=18,columns<=6\n";
+// The commands and their options, which read the same in every language, and
+// the words around them, which are translated.
+constexpr const char* UsageLines[] = {
+    "tavrin-cli generate [--seed N] [--count K] [--where CRITERIA] [--stats] [--save FILE]",
+    "                    [--pin TILE:COL/ROW/ROT,...]",
+    "tavrin-cli check (--map MAPSTRING | --file FILE)",
+    "tavrin-cli list (--map MAPSTRING | --file FILE)",
+    "tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING",
+    "tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
+    "[--tiles art|bitmaps|DIR] [--palette standard|colour-blind] [--cut-off]",
+    "                  [--route FROM FROMCLEARING TO TOCLEARING]",
+    "tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
+    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR]",
+    "                 [--palette standard|colour-blind] [--web-address URL]",
+    "tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]",
+    "tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]",
+    "tavrin-cli share (--map MAPSTRING | --file FILE)",
+    "tavrin-cli --help | --version",
+};
+
+// The characters of UTF-8 text: its bytes but the continuation bytes.
+std::size_t Characters(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+    return count;
+}
+
+std::string UsageText() {
+    const std::string usage = CoreTextBytes(TAVRIN_TEXT("Core", "usage:"));
+    // The lines after the first start below the first's command, however
+    // many characters the word takes in the language shown.
+    const std::size_t width = Characters(usage) + 1;
+    std::string text;
+    for (const char* line : UsageLines)
+        text += (text.empty() ? usage + ' ' : std::string(width, ' ')) + line + '\n';
+    return text +
+           CoreTextBytes(TAVRIN_TEXT(
+               "Core", "MAPSTRING may also be a share code, a tavrin: link, \"seed N\" or "
+                       "\"N/k\".\nCRITERIA: comma-separated figure, comparison (>= <= = < >) "
+                       "and number, such as\n          reachable>=95,longest<=18,columns<=6\n"));
+}
 
 // The map of --map, in any form the window's paste reads (a share code, a
 // tavrin: link, a map string, "seed N" or "N/k", with words around it or
@@ -63,7 +88,7 @@ bool LoadMap(TSession& session, const TArguments& args) {
     const auto map = args.Option("--map");
     const auto file = args.Option("--file");
     if (map.has_value() == file.has_value())
-        throw ETavrinError("give either --map MAPSTRING or --file FILE");
+        throw ETavrinError(TAVRIN_TEXT("Core", "give either --map MAPSTRING or --file FILE"));
     if (file)
         return session.core.LoadMapLine(FirstLine(ReadFileHead(*file, MapLineLimit)), *file);
     const TOpenAnswer answer = session.core.OpenText(*map, TTextSource::Argument);
@@ -103,7 +128,7 @@ TMapSearchResult SearchExplained(TMapState& state, const TCriteria& where, std::
     const TWishExplanation explanation = ExplainWish(where, SampleMaps(WishSampleSize));
     if (explanation.Meeting == 0)
         for (const std::string& line : ExplanationLines(where, explanation))
-            err << line << '\n';
+            err << CoreTextBytes(line) << '\n';
     err.flush();
     search.Limit = MapSearchLimit - first.Maps;
     const TMapSearchResult rest = CreateMapUntil(state, where, search);
@@ -150,7 +175,7 @@ int GeneratePinned(const TArguments& args, const std::vector<TPin>& pins, std::o
 
 int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
-        throw ETavrinError("generate takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("generate", args));
     if (const auto pinText = args.Option("--pin"))
         return GeneratePinned(args, ParsePins(*pinText), out, err);
     TSession session(err);
@@ -189,7 +214,7 @@ int Generate(const TArguments& args, std::ostream& out, std::ostream& err) {
 
 int List(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
-        throw ETavrinError("list takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("list", args));
     TSession session(err);
     if (!LoadMap(session, args))
         return RefusedMap;
@@ -207,14 +232,15 @@ int Check(const TArguments& args, std::ostream& out, std::ostream& err) {
         return RefusedMap;
     const std::vector<TLayoutFinding> findings = CheckLayout(*session.state);
     for (const TLayoutFinding& finding : findings)
-        out << finding.Sentence << '\n';
+        out << CoreTextBytes(finding.Sentence) << '\n';
     return findings.empty() ? 0 : 1;
 }
 
 // FROM FROMCLEARING TO TOCLEARING, as route and render --route take them.
 TRouteQuery RouteWords(const std::vector<std::string>& words, const std::string& command) {
     if (words.size() != 4)
-        throw ETavrinError(command + " needs FROM FROMCLEARING TO TOCLEARING");
+        throw ETavrinError(
+            FillText(TAVRIN_TEXT("Core", "%1 needs FROM FROMCLEARING TO TOCLEARING"), {command}));
     return {{ParseTile(words[0]),
              static_cast<std::uint8_t>(ParseNumber(words[1], 0, 6, "FROMCLEARING"))},
             {ParseTile(words[2]),
@@ -240,10 +266,10 @@ int Render(const TArguments& args, std::ostream& err) {
     if (args.Flag("--route"))
         marks.Route = RouteWords(args.Positional(), "render --route");
     else if (!args.Positional().empty())
-        throw ETavrinError("render takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("render", args));
     const auto outPath = args.Option("--out");
     if (!outPath)
-        throw ETavrinError("--out FILE is required");
+        throw ETavrinError(TAVRIN_TEXT("Core", "--out FILE is required"));
     if (!IsPictureName(*outPath))
         throw ETavrinError(PictureNameText);
     TSession session(err);
@@ -258,7 +284,8 @@ int Render(const TArguments& args, std::ostream& err) {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty())
-            throw ETavrinError("no command given; tavrin-cli --help lists them");
+            throw ETavrinError(
+                TAVRIN_TEXT("Core", "no command given; tavrin-cli --help lists them"));
         const std::string& command = args[0];
         if (command == "generate")
             return Generate(TArguments(args, 1, {"--seed", "--count", "--save", "--where", "--pin"},
@@ -284,20 +311,22 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command == "share")
             return Share(TArguments(args, 1, {"--map", "--file"}, {}), out, err, LoadMap);
         if (command == "--help" || command == "-h" || command == "help") {
-            out << Usage;
+            out << UsageText();
             return 0;
         }
         if (command == "--version") {
             out << "tavrin-cli " << AppVersion() << '\n';
             return 0;
         }
-        throw ETavrinError("unknown command '" + command + "'; tavrin-cli --help lists them");
+        throw ETavrinError(FillText(
+            TAVRIN_TEXT("Core", "unknown command '%1'; tavrin-cli --help lists them"), {command}));
     } catch (const std::bad_alloc&) {
-        err << "tavrin-cli: Out of memory\n";
+        err << "tavrin-cli: " << CoreTextBytes(TAVRIN_TEXT("Core", "Out of memory")) << '\n';
     } catch (const EFileError& e) {
-        err << "tavrin-cli: " << TerminalLine(e.Path()) << ": " << TerminalLine(e.what()) << '\n';
+        err << "tavrin-cli: " << TerminalLine(e.Path()) << ": "
+            << TerminalLine(CoreTextBytes(e.what())) << '\n';
     } catch (const std::exception& e) {
-        err << "tavrin-cli: " << TerminalLine(e.what()) << '\n';
+        err << "tavrin-cli: " << TerminalLine(CoreTextBytes(e.what())) << '\n';
     }
     return 2;
 }

@@ -46,7 +46,7 @@ void PrintJson(std::ostream& out, const TMapFigures& figures) {
 
 int Figures(const TArguments& args, std::ostream& out, std::ostream& err, TMapLoader loadMap) {
     if (!args.Positional().empty())
-        throw ETavrinError("figures takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("figures", args));
     TSession session(err);
     if (!loadMap(session, args))
         return RefusedMapStatus;

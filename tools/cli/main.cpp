@@ -1,4 +1,5 @@
 #include "cli.h"
+#include "ui_language.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -19,6 +20,7 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(KeepQtQuiet);
+    UseUserLanguage();
     return tavrin::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout,
                                std::cerr);
 }

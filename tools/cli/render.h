@@ -6,6 +6,7 @@
 #include "location.h"
 #include "map_art.h"
 #include "map_state.h"
+#include "translatable.h"
 
 #include <optional>
 #include <string>
@@ -24,7 +25,7 @@ bool IsPictureName(const std::string& path);
 
 // The one line that refuses any other name.
 inline constexpr const char* PictureNameText =
-    "--out must name a .bmp, .png, .jpg, .svg or .pdf file";
+    TAVRIN_TEXT("Core", "--out must name a .bmp, .png, .jpg, .svg or .pdf file");
 
 // What --tiles chose: "art" draws the program's own tile art as vectors,
 // "bitmaps" the tile bitmaps beside tavrin-cli, and any other value names a
@@ -35,12 +36,14 @@ struct TTileChoice {
 };
 // An empty value is refused with EmptyTilesText.
 TTileChoice ParseTiles(const std::optional<std::string>& value);
-inline constexpr const char* EmptyTilesText = "--tiles must be art, bitmaps or a folder's name";
+inline constexpr const char* EmptyTilesText =
+    TAVRIN_TEXT("Core", "--tiles must be art, bitmaps or a folder's name");
 
 // What --palette chose: "standard" (also when not given) or "colour-blind";
 // any other value is refused with PaletteText.
 TPalette ParsePalette(const std::optional<std::string>& value);
-inline constexpr const char* PaletteText = "--palette must be standard or colour-blind";
+inline constexpr const char* PaletteText =
+    TAVRIN_TEXT("Core", "--palette must be standard or colour-blind");
 
 // Draws the tiles of `state` with the bitmaps of the chosen folder and saves
 // the map to `outPath` in the format its extension names (".bmp": 24-bit

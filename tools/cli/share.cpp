@@ -11,7 +11,7 @@ namespace tavrin::cli {
 
 int Share(const TArguments& args, std::ostream& out, std::ostream& err, TMapLoader loadMap) {
     if (!args.Positional().empty())
-        throw ETavrinError("share takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("share", args));
     TSession session(err);
     if (!loadMap(session, args))
         return RefusedMapStatus;

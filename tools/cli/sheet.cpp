@@ -10,6 +10,7 @@
 #include "render.h"
 #include "session.h"
 #include "setup_sheet.h"
+#include "translatable.h"
 
 #include <optional>
 #include <ostream>
@@ -28,7 +29,7 @@ QPageSize Paper(const std::optional<std::string>& name) {
         return QPageSize(QPageSize::Letter);
     if (word == QLatin1String("a3"))
         return QPageSize(QPageSize::A3);
-    throw ETavrinError("--paper must be A4, Letter or A3");
+    throw ETavrinError(TAVRIN_TEXT("Core", "--paper must be A4, Letter or A3"));
 }
 
 } // namespace
@@ -40,13 +41,13 @@ std::vector<std::string> SheetOptions() {
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     if (!args.Positional().empty())
-        throw ETavrinError("sheet takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("sheet", args));
     const auto outPath = args.Option("--out");
     if (!outPath)
-        throw ETavrinError("--out FILE.pdf is required");
+        throw ETavrinError(TAVRIN_TEXT("Core", "--out FILE.pdf is required"));
     const std::string& path = *outPath;
     if (PictureFormatForPath(path) != TPictureFormat::Pdf)
-        throw ETavrinError("--out must name a .pdf file");
+        throw ETavrinError(TAVRIN_TEXT("Core", "--out must name a .pdf file"));
 
     const QPageSize paper = Paper(args.Option("--paper"));
     TSheetOptions options;

@@ -5,6 +5,7 @@
 #include "figures.h"
 #include "file_save.h"
 #include "map_texts.h"
+#include "translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -34,11 +35,14 @@ struct TSeedRange {
 TSeedRange ParseSeeds(const std::string& text) {
     const auto dots = text.find("..");
     if (dots == std::string::npos)
-        throw ETavrinError("--seeds must be A..B, not '" + text + "'");
-    const std::int64_t first = ParseNumber(text.substr(0, dots), 0, MaxSeed, "the first seed");
-    const std::int64_t last = ParseNumber(text.substr(dots + 2), 0, MaxSeed, "the last seed");
+        throw ETavrinError(FillText(TAVRIN_TEXT("Core", "--seeds must be A..B, not '%1'"), {text}));
+    const std::int64_t first =
+        ParseNumber(text.substr(0, dots), 0, MaxSeed, TAVRIN_TEXT("Core", "the first seed"));
+    const std::int64_t last =
+        ParseNumber(text.substr(dots + 2), 0, MaxSeed, TAVRIN_TEXT("Core", "the last seed"));
     if (first > last)
-        throw ETavrinError("--seeds " + text + ": the first seed is above the last");
+        throw ETavrinError(
+            FillText(TAVRIN_TEXT("Core", "--seeds %1: the first seed is above the last"), {text}));
     return {static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)};
 }
 
@@ -209,10 +213,10 @@ std::int32_t TFigureSummary::Median() const {
 
 int Stats(const TArguments& args, std::ostream& out, std::ostream& err) {
     if (!args.Positional().empty())
-        throw ETavrinError("stats takes no word '" + args.Positional().front() + "'");
+        throw ETavrinError(TakesNoWord("stats", args));
     const auto seedsText = args.Option("--seeds");
     if (!seedsText)
-        throw ETavrinError("--seeds A..B is required");
+        throw ETavrinError(TAVRIN_TEXT("Core", "--seeds A..B is required"));
     const TSeedRange seeds = ParseSeeds(*seedsText);
     const auto threadsText = args.Option("--threads");
     const std::int64_t threads =

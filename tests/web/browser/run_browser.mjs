@@ -464,6 +464,25 @@ await step('two tabs never lose each other\'s kept maps or history', async () =>
         assert.ok(history.includes(map), `${map} in ${history}`);
 });
 
+await step('a French reader gets the page in French, and the same map', async () => {
+    const page = await browser.newPage();
+    await page.setSize(1280, 800, false);
+    const userAgent = await page.evaluate('navigator.userAgent');
+    await page.send('Emulation.setUserAgentOverride', { userAgent, acceptLanguage: 'fr-FR,fr' });
+    await page.goto(`${base}#12345/2`);
+    await page.waitFor(`document.body.dataset.drawn !== undefined`);
+    const text = (selector) => page.evaluate(`document.querySelector(${JSON.stringify(selector)}).textContent`);
+    assert.equal(await page.evaluate('document.documentElement.lang'), 'fr');
+    assert.equal(await text('#create'), 'Créer une carte');
+    assert.equal(await page.evaluate(`document.querySelector('#code').placeholder`),
+        'Collez un code de carte, N/k ou un lien');
+    // The core's texts, whole and from a template with its numbers.
+    assert.equal(await text('#figures dt'), 'Clairières accessibles');
+    assert.match(await text('#status'), /^Seed 12345, map 2 · \d+\/95 accessibles, plus long \d+$/);
+    assert.equal(await shownMap(page), seedMaps[1]);
+    writeFileSync(join(artefacts, 'page-french.png'), await page.screenshot());
+});
+
 await step('the page can be installed, and after the first visit opens offline', async () => {
     const page = await open('#12345/2', 1280, 800, false);
     await page.waitFor(`navigator.serviceWorker.controller !== null`);

@@ -4,9 +4,32 @@
 
 import TavrinEngine from '../tavrin_engine.js';
 
-export async function loadEngine() {
-    const module = await TavrinEngine();
-    const parse = JSON.parse;
+// The fields of the engine's answers that people read: translated by the
+// engine from the catalogue it was given (the core's texts, which are
+// English as they come), every other field left as it is.
+const SaidFields = ['error', 'estimate', 'noMatch', 'keyFigures', 'findingLine'];
+const SaidLists = ['messages', 'lines'];
+
+// `coreTextsReady`: the catalogue's "Core" texts ({} for English), once
+// the catalogue is read; the engine loads meanwhile.
+export async function loadEngine(coreTextsReady = Promise.resolve({})) {
+    const [module, coreTexts] = await Promise.all([TavrinEngine(), coreTextsReady]);
+    module.useCoreTexts(coreTexts);
+    const said = (text) => module.coreText(text);
+    const parse = (json) => {
+        const answer = JSON.parse(json);
+        if (answer === null || typeof answer !== 'object' || Object.keys(coreTexts).length === 0)
+            return answer;
+        for (const field of SaidFields)
+            if (typeof answer[field] === 'string')
+                answer[field] = said(answer[field]);
+        for (const field of SaidLists)
+            if (Array.isArray(answer[field]))
+                answer[field] = answer[field].map((text) => said(text));
+        for (const figure of Array.isArray(answer.figures) ? answer.figures : [])
+            figure.label = said(figure.label);
+        return answer;
+    };
     return {
         createMap: () => parse(module.createMap()),
         completeMap: () => parse(module.completeMap()),
@@ -31,7 +54,7 @@ export async function loadEngine() {
         history: (text) => parse(module.history(text)),
         addToHistory: (text, map) =>
             module.addToHistory(text, map.shareCode, map.seed ?? -1, map.number),
-        storeFailedText: () => module.storeFailedText(),
+        storeFailedText: () => said(module.storeFailedText()),
         tileArtFiles: () => parse(module.tileArtFiles()),
     };
 }

@@ -4,6 +4,7 @@
 // finding with the buttons that complete the map. Nothing here decides
 // what is wrong; the engine says it.
 
+import { tr } from './language.js';
 import { svgElement, TileSide } from './map_svg.js';
 
 const PinRadius = 12;
@@ -20,7 +21,7 @@ export function layoutMarksGroup(map) {
             class: 'pin', cx: place.x + TileSide / 2, cy: place.y + TileSide / 2 - 60, r: PinRadius,
         });
         const title = svgElement('title');
-        title.textContent = `${place.name} is pinned: Re-roll Unpinned keeps it`;
+        title.textContent = tr('%1 is pinned: Re-roll Unpinned keeps it', place.name);
         pin.append(title);
         group.append(pin);
     }

@@ -5,6 +5,7 @@
 import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
 import { showEditBar } from './layout_marks.js';
+import { coreTexts, loadLanguage, translatePage, tr } from './language.js';
 import { setTileFolder } from './map_svg.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
@@ -178,7 +179,7 @@ function listItem(label, title, open, remove) {
         const cross = document.createElement('button');
         cross.type = 'button';
         cross.textContent = '×';
-        cross.setAttribute('aria-label', `Remove kept map ${label}`);
+        cross.setAttribute('aria-label', tr('Remove kept map %1', label));
         cross.addEventListener('click', remove);
         item.append(cross);
     }
@@ -225,9 +226,9 @@ function showRouteText(route) {
     const lines = $('#route-lines');
     const help = $('#route-help');
     const { from } = page.picker;
-    help.textContent = route ? 'Tap a clearing to start a new route.'
-        : from ? `From ${from.token} ${from.clearing}: tap a clearing for To.`
-        : 'Tap or click a clearing for From, then another for To.';
+    help.textContent = route ? tr('Tap a clearing to start a new route.')
+        : from ? tr('From %1 %2: tap a clearing for To.', from.token, from.clearing)
+        : tr('Tap or click a clearing for From, then another for To.');
     lines.textContent = route ? route.lines.join('\n') : '';
 }
 
@@ -282,10 +283,10 @@ function openEntry(event) {
 async function copyLink() {
     try {
         await navigator.clipboard.writeText(location.href);
-        status(`${page.map.name}: link copied`);
+        status(tr('%1: link copied', page.map.name));
     } catch {
         // No clipboard (an old browser, or no permission): the link to copy by hand.
-        window.prompt('Copy this link:', location.href);
+        window.prompt(tr('Copy this link:'), location.href);
     }
 }
 
@@ -319,7 +320,7 @@ function searchUntil(event) {
         $('#wish-note span').textContent = wish.noMatch;
         $('#use-nearest').hidden = !wish.nearest;
         $('#wish-note').hidden = false;
-        button.textContent = 'Search anyway';
+        button.textContent = tr('Search anyway');
         return;
     }
     $('#wish-note').hidden = true;
@@ -330,23 +331,23 @@ function searchUntil(event) {
     }
     localStorage.setItem('tavrin-criteria', criteria);
     page.searching = true;
-    button.textContent = 'Cancel';
+    button.textContent = tr('Cancel');
     const startTime = performance.now();
     const finish = () => {
         page.searching = false;
-        button.textContent = 'Create Map Until';
+        button.textContent = tr('Create Map Until');
         setTimeout(explainWish, 0);
     };
     const step = () => {
         if (!page.searching) {
             finish();
-            status(`${page.map.name} · search cancelled`);
+            status(tr('%1 · search cancelled', page.map.name));
             return;
         }
         const answer = page.engine.searchOn(SearchSlice);
         if (answer.tried !== undefined) {
             const seconds = ((performance.now() - startTime) / 1000).toFixed(1);
-            status(`Searching: ${answer.tried} maps tried, ${seconds} s`);
+            status(tr('Searching: %1 maps tried, %2 s', answer.tried, seconds));
             setTimeout(step, 0);
             return;
         }
@@ -401,7 +402,7 @@ function explainWish() {
         page.wishAsked = undefined;
         $('#wish-note').hidden = true;
         if (!page.searching)
-            $('#until-form button').textContent = 'Create Map Until';
+            $('#until-form button').textContent = tr('Create Map Until');
     }
     // The search has the processor while it runs; the sample grows on after.
     if (!answer.error && answer.sampled < answer.target && !page.searching)
@@ -461,7 +462,12 @@ function usePalette(name) {
 async function start() {
     // The view first: it opens the kept tile bitmaps while the engine loads.
     page.view = new MapView($('#map'), $('#tiles'), tapped);
-    page.engine = await loadEngine();
+    // The reader's language loads beside the engine (English needs nothing).
+    const texts = loadLanguage().then(() => {
+        translatePage();
+        return coreTexts();
+    });
+    page.engine = await loadEngine(texts);
     performance.mark('tavrin-engine');
     usePalette(localStorage.getItem('tavrin-palette') ?? 'standard');
     $('#palette').addEventListener('change', (event) => usePalette(event.target.value));

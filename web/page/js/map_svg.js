@@ -2,6 +2,8 @@
 // (tiles/MarchLand3.svg), and the marks of a route, all in the picture's
 // pixels as the engine gives them.
 
+import { tr } from './language.js';
+
 const SvgNs = 'http://www.w3.org/2000/svg';
 export const TileSide = 200;
 const RingRadius = 17;
@@ -54,7 +56,7 @@ export function cutOffGroup(map) {
     for (const p of map.cutOff ?? []) {
         const mark = svgElement('g');
         const title = svgElement('title');
-        title.textContent = 'Cut off: no road from March Land 1 reaches it';
+        title.textContent = tr('Cut off: no road from March Land 1 reaches it');
         mark.append(title, svgElement('circle', { cx: p.x, cy: p.y, r: 9 }),
             svgElement('path', { d: `M${p.x - 5} ${p.y - 5}L${p.x + 5} ${p.y + 5}M${p.x + 5} ${p.y - 5}L${p.x - 5} ${p.y + 5}` }));
         group.append(mark);
@@ -87,14 +89,14 @@ export function routeGroup(from, to, route) {
         }
         for (const stop of route.stops.slice(1, -1))
             group.append(ring(stop, 'stop'));
-        group.append(ring(route.stops[0], 'from', 'From'));
-        group.append(ring(route.stops[route.stops.length - 1], 'to', 'To'));
+        group.append(ring(route.stops[0], 'from', tr('From')));
+        group.append(ring(route.stops[route.stops.length - 1], 'to', tr('To')));
         return group;
     }
     const apart = route && !route.found;
     if (from)
-        group.append(ring(from.centre, apart ? 'apart' : 'from', apart ? 'From: not joined' : 'From'));
+        group.append(ring(from.centre, apart ? 'apart' : 'from', apart ? tr('From: not joined') : tr('From')));
     if (to)
-        group.append(ring(to.centre, apart ? 'apart' : 'to', apart ? 'To: not joined' : 'To'));
+        group.append(ring(to.centre, apart ? 'apart' : 'to', apart ? tr('To: not joined') : tr('To')));
     return group;
 }
