@@ -19,9 +19,9 @@
 # given the one its libraries call for, so a new library or test program
 # needs no line of its own. A precompiled header only serves files compiled
 # with the same options as the header, so a target with compile options of
-# its own (target_compile_options) keeps parsing its headers; a mismatch
-# left over is an error (-Winvalid-pch with -Werror), never a quietly slow
-# build.
+# its own (target_compile_options; warning options aside) keeps parsing its
+# headers; a mismatch left over is an error (-Winvalid-pch with -Werror),
+# never a quietly slow build.
 option(TAVRIN_PCH "Precompile the Qt, GoogleTest and standard headers most files include" ON)
 
 set(TAVRIN_STD_PCH_HEADERS
@@ -138,6 +138,11 @@ function(_tavrin_use_pch folder)
                 set(sanitized ON)
             endif()
         endif()
+        # Warnings asked for or turned off (the tests' own folder may turn
+        # one off) do not change what a header compiles to.
+        if(options)
+            list(FILTER options EXCLUDE REGEX "^-W")
+        endif()
         if(NOT "${options}" STREQUAL "${TAVRIN_PCH_OPTIONS}")
             continue()
         endif()
@@ -177,6 +182,7 @@ endfunction()
 
 function(tavrin_precompiled_headers)
     get_directory_property(TAVRIN_PCH_OPTIONS DIRECTORY ${PROJECT_SOURCE_DIR} COMPILE_OPTIONS)
+    list(FILTER TAVRIN_PCH_OPTIONS EXCLUDE REGEX "^-W")
     _tavrin_use_pch(${PROJECT_SOURCE_DIR})
 endfunction()
 
