@@ -1,6 +1,6 @@
 # Precompiled headers. Most of the time of a file that includes Qt goes into
 # parsing Qt's headers, and of a GoogleTest file into gtest.h: each build
-# parses them once, in three small object libraries, and every target of the
+# parses them once, in small object libraries, and every target of the
 # project reuses one of them:
 #
 #   tavrin_gui_pch      Qt Core and Gui and the standard library, for the
@@ -9,15 +9,19 @@
 #   tavrin_widgets_pch  the same and Qt Widgets, for the targets that link
 #                       Qt Widgets (the window, the widgets, their tests);
 #   tavrin_test_pch     gtest.h and the standard library, for the GoogleTest
-#                       programs that do not link Qt.
+#                       programs that do not link Qt;
+#   tavrin_gui_sanitized_pch, tavrin_widgets_sanitized_pch
+#                       in a sanitized build, the first two for the program's
+#                       code, which is built with the sanitizers' options
+#                       (the tests' code is not; cmake/sanitizers.cmake).
 #
-# Nothing is named per target: once every folder is read, each target is
+# Each is made when a target first calls for it. Nothing is named per target: once every folder is read, each target is
 # given the one its libraries call for, so a new library or test program
 # needs no line of its own. A precompiled header only serves files compiled
 # with the same options as the header, so a target with compile options of
-# its own (target_compile_options) keeps parsing its headers; a mismatch
-# left over is an error (-Winvalid-pch with -Werror), never a quietly slow
-# build.
+# its own (target_compile_options; warning options aside) keeps parsing its
+# headers; a mismatch left over is an error (-Winvalid-pch with -Werror),
+# never a quietly slow build.
 option(TAVRIN_PCH "Precompile the Qt, GoogleTest and standard headers most files include" ON)
 
 set(TAVRIN_STD_PCH_HEADERS
@@ -30,14 +34,49 @@ set(TAVRIN_WIDGETS_PCH_HEADERS
     ${TAVRIN_GUI_PCH_HEADERS} <QAction> <QApplication> <QComboBox> <QDialog> <QLabel> <QLineEdit>
     <QMainWindow> <QMenu> <QPushButton> <QWidget>)
 
-# _tavrin_pch_owner(NAME HEADERS): the object library whose precompiled
-# header the others reuse; it compiles one empty file.
-function(_tavrin_pch_owner name headers)
+# _tavrin_pch_owner(KIND SANITIZED VAR): sets VAR to the object library whose
+# precompiled header of KIND (gui, widgets or test) the targets reuse, made on
+# first use; with SANITIZED, its header is built with the sanitizers'
+# options, for the program's own code in a sanitized build
+# (cmake/sanitizers.cmake). It compiles one empty file.
+function(_tavrin_pch_owner kind sanitized var)
+    set(name tavrin_${kind}_pch)
+    if(sanitized)
+        set(name tavrin_${kind}_sanitized_pch)
+    endif()
+    set(${var} ${name} PARENT_SCOPE)
+    if(TARGET ${name})
+        return()
+    endif()
     set(anchor ${CMAKE_BINARY_DIR}/${name}.cpp)
     file(CONFIGURE OUTPUT ${anchor} CONTENT "// The precompiled header's own file; empty.\n")
     add_library(${name} OBJECT ${anchor})
     set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
-    target_precompile_headers(${name} PRIVATE ${headers} ${TAVRIN_STD_PCH_HEADERS})
+    if(sanitized)
+        target_compile_options(${name} PRIVATE ${TAVRIN_SANITIZER_OPTIONS})
+    endif()
+    if(kind STREQUAL "test")
+        find_package(GTest REQUIRED)
+        target_precompile_headers(${name} PRIVATE <gtest/gtest.h> ${TAVRIN_STD_PCH_HEADERS})
+        target_link_libraries(${name} PRIVATE GTest::gtest)
+        return()
+    endif()
+    string(TOUPPER ${kind} upper)
+    target_precompile_headers(${name} PRIVATE ${TAVRIN_${upper}_PCH_HEADERS} ${TAVRIN_STD_PCH_HEADERS})
+    # Qt's headers and options without its QT_*_LIB macros: a header built
+    # with a macro defined serves only files that define it too, and each
+    # target defines those of the Qt modules it links, which Qt's Core, Gui
+    # and Widgets headers never test.
+    # Those Qt Core gives every target (QT_NO_DEBUG but in a Debug build) it
+    # keeps.
+    get_target_property(qt_macros Qt6::Core INTERFACE_COMPILE_DEFINITIONS)
+    list(FILTER qt_macros EXCLUDE REGEX "^QT_[A-Z]+_LIB$")
+    foreach(module Core Gui Widgets)
+        target_include_directories(${name} SYSTEM PRIVATE
+            $<TARGET_PROPERTY:Qt6::${module},INTERFACE_INCLUDE_DIRECTORIES>)
+    endforeach()
+    target_compile_options(${name} PRIVATE $<TARGET_PROPERTY:Qt6::Core,INTERFACE_COMPILE_OPTIONS>)
+    target_compile_definitions(${name} PRIVATE ${qt_macros})
 endfunction()
 
 # Sets VAR to the Qt modules TARGET links (Qt6::Core, ...), directly or
@@ -79,7 +118,7 @@ function(_tavrin_use_pch folder)
     foreach(target IN LISTS targets)
         get_target_property(type ${target} TYPE)
         if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY)$"
-           OR target MATCHES "^tavrin_[a-z]+_pch$")
+           OR target MATCHES "^tavrin_[a-z_]+_pch$")
             continue()
         endif()
         _tavrin_qt_modules(${target} modules)
@@ -87,19 +126,52 @@ function(_tavrin_use_pch folder)
             # Nothing to run moc on: spare the target its moc step.
             set_target_properties(${target} PROPERTIES AUTOMOC OFF)
         endif()
+        # The program's code in a sanitized build has the sanitizers'
+        # options besides the project's, and a header of its own.
         get_target_property(options ${target} COMPILE_OPTIONS)
+        set(sanitized OFF)
+        if(TAVRIN_SANITIZE AND options)
+            list(LENGTH options count)
+            list(REMOVE_ITEM options ${TAVRIN_SANITIZER_OPTIONS})
+            list(LENGTH options left)
+            if(left LESS count)
+                set(sanitized ON)
+            endif()
+        endif()
+        # Warnings asked for or turned off (the tests' own folder may turn
+        # one off) do not change what a header compiles to.
+        if(options)
+            list(FILTER options EXCLUDE REGEX "^-W")
+        endif()
         if(NOT "${options}" STREQUAL "${TAVRIN_PCH_OPTIONS}")
             continue()
         endif()
         # Each file sees no more of Qt than its target links: qApp, for one,
         # means a QApplication once QApplication's header is read.
         get_target_property(libraries ${target} LINK_LIBRARIES)
+        set(kind)
         if("Qt6::Widgets" IN_LIST modules)
-            target_precompile_headers(${target} REUSE_FROM tavrin_widgets_pch)
+            set(kind widgets)
         elseif("Qt6::Gui" IN_LIST modules)
-            target_precompile_headers(${target} REUSE_FROM tavrin_gui_pch)
-        elseif(NOT modules AND TARGET tavrin_test_pch AND libraries MATCHES "GTest::")
-            target_precompile_headers(${target} REUSE_FROM tavrin_test_pch)
+            set(kind gui)
+        elseif(NOT modules AND TAVRIN_UNIT_TESTS AND libraries MATCHES "GTest::")
+            # Not worth its own parsing for the one file of the optimised
+            # build's tests alone.
+            set(kind test)
+        endif()
+        if(kind)
+            _tavrin_pch_owner(${kind} "${sanitized}" owner)
+            target_precompile_headers(${target} REUSE_FROM ${owner})
+            # The file moc's output is gathered in is empty in most targets
+            # (their moc files are included where they belong) and takes a
+            # second to load the header into; where it is not empty, it is
+            # moc's plain code, quick to build without.
+            get_target_property(automoc ${target} AUTOMOC)
+            get_target_property(binary_dir ${target} BINARY_DIR)
+            if(automoc)
+                set_source_files_properties(${binary_dir}/${target}_autogen/mocs_compilation.cpp
+                    TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+            endif()
         endif()
     endforeach()
     get_property(folders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
@@ -109,33 +181,8 @@ function(_tavrin_use_pch folder)
 endfunction()
 
 function(tavrin_precompiled_headers)
-    # Qt's headers and options without its QT_*_LIB macros: a header built
-    # with a macro defined serves only files that define it too, and each
-    # target defines those of the Qt modules it links, which Qt's Core, Gui
-    # and Widgets headers never test.
-    # Those Qt Core gives every target (QT_NO_DEBUG but in a Debug build) it
-    # keeps.
-    get_target_property(qt_macros Qt6::Core INTERFACE_COMPILE_DEFINITIONS)
-    list(FILTER qt_macros EXCLUDE REGEX "^QT_[A-Z]+_LIB$")
-    _tavrin_pch_owner(tavrin_gui_pch "${TAVRIN_GUI_PCH_HEADERS}")
-    _tavrin_pch_owner(tavrin_widgets_pch "${TAVRIN_WIDGETS_PCH_HEADERS}")
-    foreach(owner gui widgets)
-        foreach(module Core Gui Widgets)
-            target_include_directories(tavrin_${owner}_pch SYSTEM PRIVATE
-                $<TARGET_PROPERTY:Qt6::${module},INTERFACE_INCLUDE_DIRECTORIES>)
-        endforeach()
-        target_compile_options(tavrin_${owner}_pch PRIVATE
-            $<TARGET_PROPERTY:Qt6::Core,INTERFACE_COMPILE_OPTIONS>)
-        target_compile_definitions(tavrin_${owner}_pch PRIVATE ${qt_macros})
-    endforeach()
-    # Not worth its own parsing for the one file of the optimised build's
-    # tests alone.
-    if(TAVRIN_BUILD_TESTS AND TAVRIN_UNIT_TESTS)
-        find_package(GTest REQUIRED)
-        _tavrin_pch_owner(tavrin_test_pch "<gtest/gtest.h>")
-        target_link_libraries(tavrin_test_pch PRIVATE GTest::gtest)
-    endif()
     get_directory_property(TAVRIN_PCH_OPTIONS DIRECTORY ${PROJECT_SOURCE_DIR} COMPILE_OPTIONS)
+    list(FILTER TAVRIN_PCH_OPTIONS EXCLUDE REGEX "^-W")
     _tavrin_use_pch(${PROJECT_SOURCE_DIR})
 endfunction()
 
