@@ -4,8 +4,27 @@
 
 import TavrinEngine from '../tavrin_engine.js';
 
+// The module compiled while the page's scripts loaded (index.html starts
+// it from the head), instantiated with the imports the engine's code asks
+// for; null where that compile could not be had, and the engine's code
+// fetches and compiles the module itself.
+async function earlyInstantiate() {
+    const compiled = await (window.tavrinWasm ?? null);
+    if (!compiled)
+        return {};
+    return {
+        instantiateWasm(imports, done) {
+            WebAssembly.instantiate(compiled, imports)
+                .then((instance) => done(instance, compiled))
+                .catch(() => WebAssembly.instantiateStreaming(fetch('tavrin_engine.wasm'), imports)
+                    .then(({ instance, module }) => done(instance, module)));
+            return {};
+        },
+    };
+}
+
 export async function loadEngine() {
-    const module = await TavrinEngine();
+    const module = await TavrinEngine(await earlyInstantiate());
     const parse = JSON.parse;
     return {
         createMap: () => parse(module.createMap()),
