@@ -71,16 +71,26 @@ const seedMaps = cliLines('generate', '--seed', '12345', '--count', '3');
 
 // Times are figures to print, never checks: they depend on the machine's load.
 // Cold: a browser that never saw the page; warm: the same browser once the
-// page has kept itself for offline use.
+// page has kept itself for offline use, the median of five loads, with where
+// its time went: the page's document answered and read, the engine ready,
+// the map drawn (its tile bitmaps decoded and painted).
+const WarmLoads = 5;
+
 await step('the first map is drawn on opening the page, cold and warm', async () => {
     const firstMap = async () => {
         const page = await newPage();
         await page.setSize(1280, 800, false);
         await page.goto(base);
         await page.waitFor(`performance.getEntriesByName('tavrin-first-map').length === 1`, 30000);
-        return [page, await page.evaluate(`performance.getEntriesByName('tavrin-first-map')[0].startTime`)];
+        const times = await page.evaluate(`(() => {
+            const at = (name) => performance.getEntriesByName(name)[0].startTime;
+            const document = performance.getEntriesByType('navigation')[0];
+            return { response: document.responseEnd, parsed: document.domInteractive,
+                engine: at('tavrin-engine'), drawn: at('tavrin-first-map') };
+        })()`);
+        return [page, times];
     };
-    const [cold, coldMs] = await firstMap();
+    const [cold, coldTimes] = await firstMap();
     // What came over the network before the first map was drawn, as the
     // page's resource timing counts it (headers and compressed bodies).
     const firstLoad = await cold.evaluate(`(() => {
@@ -95,12 +105,24 @@ await step('the first map is drawn on opening the page, cold and warm', async ()
         .then((keys) => keys.length === 120)`, 60000);
     const kept = sent();
     await cold.close();
-    const [, warmMs] = await firstMap();
-    figures.push(`first map drawn ${coldMs.toFixed(0)} ms after opening the page cold, ` +
-        `${warmMs.toFixed(0)} ms warm (aim: under 300 warm)`);
+    const warm = [];
+    for (let i = 0; i < WarmLoads; ++i) {
+        const [page, times] = await firstMap();
+        warm.push(times);
+        await page.close();
+    }
+    warm.sort((a, b) => a.drawn - b.drawn);
+    const median = warm[(WarmLoads - 1) / 2];
+    const ms = (time) => time.toFixed(0);
+    figures.push(`first map drawn ${ms(coldTimes.drawn)} ms after opening the page cold, ` +
+        `${ms(median.drawn)} ms warm (median of ${WarmLoads}: ${warm.map(({ drawn }) => ms(drawn)).join(', ')}; ` +
+        'aim: under 300 warm)');
+    figures.push(`the warm first map's time: document answered ${ms(median.response)} ms, ` +
+        `read ${ms(median.parsed)} ms, engine ready ${ms(median.engine)} ms, ` +
+        `map drawn ${ms(median.drawn)} ms`);
     figures.push(`bytes sent: ${firstLoad.files} files, ${kB(firstLoad.bytes)} to the first map; ` +
         `${kB(kept.bytes)} with all the tile art and the page kept offline; ` +
-        `${kB(sent().bytes - kept.bytes)} for a warm load`);
+        `${kB(sent().bytes - kept.bytes)} for ${WarmLoads} warm loads`);
 });
 
 await step('seed 12345 and the next two maps equal tavrin-cli generate', async () => {
@@ -476,6 +498,13 @@ await step('the page can be installed, and after the first visit opens offline',
     assert.equal(await shownMap(page), seedMaps[1]);
     await page.waitFor(`tavrinPage.view.tiles.shown.every(({ art }) => art.state !== 'loading')`);
     assert.deepEqual(await page.evaluate('tavrinPage.view.tiles.failed()'), []);
+    // Every address of the page is the page, a query after it too (a link
+    // someone shared from elsewhere), offline as online.
+    await page.goto(`${base}index.html?from=elsewhere#12345/3`);
+    await page.waitFor(`document.body?.dataset.drawn === '#12345/3'`);
+    await page.goto(`${base}?from=elsewhere#12345/1`);
+    await page.waitFor(`document.body?.dataset.drawn === '#12345/1'`);
+    assert.equal(await shownMap(page), seedMaps[0]);
 });
 
 await browser.close();
