@@ -6,10 +6,18 @@
 
 namespace {
 
-const QColor AllowedGround(200, 235, 200);
 const QColor AllowedBar(40, 130, 60);
 const QColor OtherBar(160, 160, 160);
 const QColor UnboundBar(90, 110, 140); // a figure without a criterion
+
+// The ground behind the allowed columns: a tint of the allowed bars' green
+// on the palette's base, so it is light in a light scheme and dark in a
+// dark one.
+QColor AllowedGround(const QColor& base) {
+    const auto mix = [](int a, int b) { return (3 * a + b) / 4; };
+    return QColor(mix(base.red(), AllowedBar.red()), mix(base.green(), AllowedBar.green()),
+                  mix(base.blue(), AllowedBar.blue()));
+}
 
 // A bucket of whole numbers holds one value; a bucket of the mean route is
 // judged by its middle.
@@ -68,7 +76,7 @@ void TFigureHistogram::paintEvent(QPaintEvent*) {
         const bool allowed = !Allowed || BucketAllowed(*Allowed, first, Histogram.Step);
         const QRectF column(static_cast<double>(i) * width, 0, width, bottom);
         if (Allowed && allowed)
-            painter.fillRect(column, AllowedGround);
+            painter.fillRect(column, AllowedGround(palette().color(QPalette::Base)));
         const double bar = most == 0 ? 0 : static_cast<double>(height) * counts[i] / most;
         // A value seen at all gets a bar of at least one pixel.
         const double shown = counts[i] > 0 ? std::max(bar, 1.0) : 0.0;

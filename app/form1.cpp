@@ -266,7 +266,8 @@ void TForm1::createMenus() {
     connect(map, &QMenu::aboutToShow, EditorPart, &TMapEditorPart::KeepWaiting);
     AddMenu(menuBar(), "&View", "View1",
             {A_ZoomIn, A_ZoomOut, A_ActualSize, A_FitMap, nullptr, A_ShowCoordinates, A_ShowCutOff,
-             nullptr, Figures->DockAction()});
+             nullptr, ViewPart->ColoursMenu()->menuAction(), ViewPart->TileBitmapsAction(), nullptr,
+             Figures->DockAction()});
 }
 
 void TForm1::setTabOrders() {

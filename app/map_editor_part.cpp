@@ -128,7 +128,7 @@ void TMapEditorPart::Start() {
                                        frame.OffsetY - Context.State.OffsetY});
     View.SetOverlay([this](QPainter& painter, const QTransform& toView, double scale) {
         tavrin::PaintEditorMarks(painter, toView, scale, *Editor, Findings, Picture.Frame(),
-                                 DropCell);
+                                 DropCell, View.Palette());
     });
     Findings = Editor->Findings();
     lblFinding->setText(QString::fromStdString(tavrin::FindingLine(Findings)));

@@ -24,6 +24,10 @@ constexpr int WheelNotch = 120;
 // that it stays easy to point at on a small map.
 constexpr double MinReachOnScreen = 8.0;
 
+// The largest copy of the art kept, in device pixels (64 MB); a larger view
+// of the map is painted part by part as it shows.
+constexpr qint64 MaxArtCopyPixels = 16'000'000;
+
 } // namespace
 
 TMapView::TMapView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -39,6 +43,8 @@ TMapView::TMapView(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
     MapPicture = picture;
+    ShownState = state;
+    ShownState.Messages = nullptr; // the art is painted quietly
     ListLines.clear();
     try {
         TilePlaces = tavrin::MapPlaces(state);
@@ -99,6 +105,20 @@ void TMapView::SetRouteMarks(tavrin::TRouteMarks marks) {
 
 void TMapView::SetCutOffMarks(std::vector<tavrin::TPoint> points) {
     CutOff = std::move(points);
+    viewport()->update();
+}
+
+void TMapView::SetPalette(tavrin::TPalette palette) {
+    Colours = palette;
+    ScaledCopy = QImage();
+    ScaledCopyWanted();
+    viewport()->update();
+}
+
+void TMapView::SetTileLook(tavrin::TTileLook look) {
+    Look = look;
+    ScaledCopy = QImage();
+    ScaledCopyWanted();
     viewport()->update();
 }
 
@@ -183,22 +203,76 @@ void TMapView::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(20);
 }
 
-// Only a picture scaled down gets a copy: scaled up, a copy of the whole
-// picture would take many times its memory, and only the part on screen is
-// ever needed.
+// Only a picture of bitmaps scaled down gets a copy: scaled up, a copy of
+// the whole picture would take many times its memory, and only the part on
+// screen is ever needed. The art is copied at any zoom while the copy stays
+// small (ArtAtScale).
 void TMapView::ScaledCopyWanted() {
-    if (MapPicture.isNull() || CurrentScale >= 1.0)
+    if (MapPicture.isNull() || (!ShowsArt() && CurrentScale >= 1.0))
         ScaledCopyTimer.stop();
     else
         ScaledCopyTimer.start();
 }
 
 void TMapView::MakeScaledCopy() {
-    if (MapPicture.isNull() || CurrentScale >= 1.0)
+    if (MapPicture.isNull())
         return;
-    ScaledCopy = MapPicture.scaled(ShownSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (ShowsArt()) {
+        ScaledCopy = ArtAtScale();
+        if (ScaledCopy.isNull())
+            return; // too large to keep: painted as it shows
+    } else if (CurrentScale < 1.0)
+        ScaledCopy =
+            MapPicture.scaled(ShownSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    else
+        return;
     ScaledCopyScale = CurrentScale;
     viewport()->update();
+}
+
+// The art needs the tiles' places; a map whose drawing failed before it
+// began has none, and shows the picture as it was drawn.
+bool TMapView::ShowsArt() const {
+    return Look == tavrin::TTileLook::Art && PlacesKnown;
+}
+
+// The art of the whole map at the zoom in use, in the screen's device
+// pixels; null when it would be larger than MaxArtCopyPixels.
+QImage TMapView::ArtAtScale() const {
+    const double ratio = viewport()->devicePixelRatioF();
+    const QSize pixels = (QSizeF(ShownSize()) * ratio).toSize();
+    if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > MaxArtCopyPixels)
+        return {};
+    QImage art(pixels, QImage::Format_RGB32);
+    art.setDevicePixelRatio(ratio);
+    art.fill(Qt::white);
+    QPainter painter(&art);
+    painter.scale(CurrentScale, CurrentScale);
+    tavrin::PaintMap(painter, ShownState, tavrin::TTileLook::Art, MapPicture, Colours);
+    return art;
+}
+
+// The art from its copy when the copy is of this zoom and this screen, else
+// painted for the exposed part alone (clipped to the picture, as the
+// bitmaps are cut at its size).
+void TMapView::PaintArt(QPainter& painter, const QRect& area) {
+    const QPoint origin = Origin();
+    const double ratio = viewport()->devicePixelRatioF();
+    if (!ScaledCopy.isNull() && ScaledCopyScale == CurrentScale &&
+        ScaledCopy.devicePixelRatio() == ratio) {
+        const QRectF source(QPointF(area.topLeft() - origin) * ratio, QSizeF(area.size()) * ratio);
+        painter.drawImage(QRectF(area), ScaledCopy, source);
+        return;
+    }
+    painter.save();
+    painter.setClipRect(area);
+    painter.fillRect(area, Qt::white);
+    painter.setTransform(ToViewTransform());
+    tavrin::PaintMap(painter, ShownState, tavrin::TTileLook::Art, MapPicture, Colours);
+    painter.restore();
+    // Moved to a screen of another pixel ratio: the copy is made again.
+    if (!ScaledCopy.isNull())
+        ScaledCopyWanted();
 }
 
 void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
@@ -206,6 +280,10 @@ void TMapView::PaintPicture(QPainter& painter, const QRect& exposed) {
     const QRect area = exposed & QRect(origin, ShownSize());
     if (area.isEmpty())
         return;
+    if (ShowsArt()) {
+        PaintArt(painter, area);
+        return;
+    }
     if (CurrentScale == 1.0) {
         painter.drawImage(area.topLeft(), MapPicture, area.translated(-origin));
         return;
@@ -242,8 +320,8 @@ void TMapView::paintEvent(QPaintEvent* event) {
         return;
     }
     if (PlacesKnown)
-        tavrin::PaintCutOffMarks(painter, toView, CurrentScale, CutOff);
-    tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks);
+        tavrin::PaintCutOffMarks(painter, toView, CurrentScale, CutOff, Colours);
+    tavrin::PaintRouteMarks(painter, toView, CurrentScale, Marks, Colours);
     if (Coordinates && PlacesKnown)
         tavrin::PaintCoordinates(painter, toView, TilePlaces);
 }

@@ -16,6 +16,12 @@
 // shows), so panning and resizing stay fluid on the largest pictures; scaled
 // up, only the part on screen is scaled, smoothly.
 //
+// Sharp on any screen: the tiles are painted as the program's vector art at
+// the screen's device pixel ratio (a copy at the zoom in use is kept while
+// it is small enough, otherwise the part on show is painted), in the palette
+// chosen; the tile bitmaps are shown instead when the user chooses them.
+// Either way 100% shows a tile 200 device-independent pixels wide.
+//
 // Pointing: hovering a tile shows its listing line in a tooltip, and the
 // clearing under the cursor if there is one; a click on a clearing reports it
 // with the mouse button. Where tiles overlap, the one drawn last is the one
@@ -24,6 +30,8 @@
 // The view's object name is ScrollBox1 and its viewport's Image1: the scroll
 // box and the image control of the window's layout.
 
+#include "colour_palette.h"
+#include "map_art.h"
 #include "map_places.h"
 #include "route_marks.h"
 #include "view_geometry.h"
@@ -68,6 +76,13 @@ public:
     // map keeps them until they are set again.
     void SetCutOffMarks(std::vector<tavrin::TPoint> points);
     const std::vector<tavrin::TPoint>& CutOffMarks() const { return CutOff; }
+
+    // The colours of the art and the marks.
+    tavrin::TPalette Palette() const { return Colours; }
+    void SetPalette(tavrin::TPalette palette);
+    // The tile art (the default) or the tile bitmaps of the picture.
+    tavrin::TTileLook TileLook() const { return Look; }
+    void SetTileLook(tavrin::TTileLook look);
 
     bool ShowsCoordinates() const { return Coordinates; }
     void SetShowCoordinates(bool on);
@@ -120,9 +135,15 @@ private:
     void ScaledCopyWanted();
     void MakeScaledCopy();
     void PaintPicture(QPainter& painter, const QRect& exposed);
+    void PaintArt(QPainter& painter, const QRect& exposed);
+    QImage ArtAtScale() const;
+    bool ShowsArt() const;
     void ShowToolTip(QPoint globalPos, const QString& text);
 
     QImage MapPicture;
+    tavrin::TMapState ShownState{}; // the tiles as drawn, for the art
+    tavrin::TPalette Colours = tavrin::TPalette::Standard;
+    tavrin::TTileLook Look = tavrin::TTileLook::Art;
     tavrin::TMapPlaces TilePlaces;
     bool PlacesKnown = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
@@ -136,7 +157,7 @@ private:
     double CurrentScale = 1.0;
     int WheelTurn = 0; // wheel angle not yet used for a zoom step
 
-    QImage ScaledCopy; // MapPicture at ScaledCopyScale, smoothly scaled
+    QImage ScaledCopy; // MapPicture (or the art) at ScaledCopyScale, on this screen
     double ScaledCopyScale = 0;
     QTimer ScaledCopyTimer;
 };

@@ -3,6 +3,7 @@
 #include "map_string.h"
 #include "picture_export.h"
 #include "picture_export_dialog.h"
+#include "settings_keys.h"
 #include "share_code.h"
 
 TPictureCommands::TPictureCommands(const TCommandContext& context)
@@ -25,7 +26,8 @@ void TPictureCommands::ExportPicture() {
         Context.Session.SeedText()};
     tavrin::ExportMap(path, Context.State, Context.Picture.Image(),
                       tavrin::ExportFormat(path, ExportFilterFormat(SaveDialog3Filter)),
-                      ExportFilterLook(SaveDialog3Filter), metadata);
+                      ExportFilterLook(SaveDialog3Filter), metadata,
+                      StoredPalette(Context.Settings));
 }
 
 void TPictureCommands::Print() {

@@ -18,6 +18,11 @@ const TMovedKey MovedKeys[] = {
 
 } // namespace
 
+tavrin::TPalette StoredPalette(const QSettings& settings) {
+    const QByteArray name = settings.value(SettingsKey::Colours).toString().toLatin1();
+    return tavrin::PaletteNamed(name.toStdString()).value_or(tavrin::TPalette::Standard);
+}
+
 void MigrateSettingsKeys(QSettings& settings) {
     for (const TMovedKey& moved : MovedKeys) {
         const QString old = QString::fromLatin1(moved.Old);

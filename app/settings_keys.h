@@ -4,6 +4,8 @@
 // lower case ("view/mapFigures"); an INI file takes "View" and "view" for two
 // groups, so those are read once and moved to their keys here.
 
+#include "colour_palette.h"
+
 #include <QString>
 
 class QSettings;
@@ -31,6 +33,10 @@ inline const QString Zoom = QStringLiteral("View/Zoom");
 inline const QString Divider = QStringLiteral("View/Divider");
 inline const QString ShowCutOffClearings = QStringLiteral("View/ShowCutOffClearings");
 inline const QString MapFigures = QStringLiteral("View/MapFigures");
+// The palette by its name ("standard", "colour-blind"), and whether the
+// view shows the tile bitmaps rather than the art.
+inline const QString Colours = QStringLiteral("View/Colours");
+inline const QString TileBitmaps = QStringLiteral("View/TileBitmaps");
 
 // Create Map Until's criteria, as tavrin-cli's --where reads them.
 inline const QString CreateUntilCriteria = QStringLiteral("Map/CreateUntilCriteria");
@@ -43,6 +49,10 @@ inline const QString SheetTileBitmaps = QStringLiteral("Sheet/TileBitmaps");
 inline const QString SheetTileMillimetres = QStringLiteral("Sheet/TileMillimetres");
 
 } // namespace SettingsKey
+
+// The palette the settings name; the standard one for none or an unknown
+// name (a settings file edited by hand).
+tavrin::TPalette StoredPalette(const QSettings& settings);
 
 // Moves the keys earlier versions wrote to the keys above. A value already
 // under the new key wins. Harmless to run again.

@@ -32,6 +32,8 @@ QPrinter& TSheetPrinting::ThePrinter() {
 
 void TSheetPrinting::Print(QWidget* parent, IUserDialogs& dialogs, const tavrin::TMapState& state,
                            const QImage& picture, const tavrin::TSheetWords& text) {
+    // The sheet takes the colours the view shows.
+    Options.Palette = StoredPalette(Settings);
     if (!dialogs.ExecPrintDialog(parent, ThePrinter(), Options))
         return;
     Settings.setValue(SettingsKey::SheetTileBitmaps, Options.Look == tavrin::TTileLook::Bitmaps);
@@ -44,6 +46,7 @@ void TSheetPrinting::Preview(QWidget* parent, IUserDialogs& dialogs, const tavri
     // The preview paints from inside Qt's own code, which an exception must
     // not cross: the first failure is kept and raised afterwards.
     std::exception_ptr failure;
+    Options.Palette = StoredPalette(Settings);
     dialogs.ShowPrintPreview(parent, ThePrinter(), [&](QPrinter& printer) {
         try {
             tavrin::PrintSetupSheet(printer, state, picture, text, Options);

@@ -1,12 +1,14 @@
 #pragma once
 // The window's side of the map view: the View menu's zooms and coordinates,
-// the zoom shown in the status bar and remembered between runs, and the
-// divider beside the view, which stays where the user left it.
+// its Colours (Standard or Colour-blind safe) and Tile Bitmaps, the zoom
+// shown in the status bar, all remembered between runs, and the divider
+// beside the view, which stays where the user left it.
 
 #include <QObject>
 
 class QAction;
 class QLabel;
+class QMenu;
 class QSettings;
 class QSplitter;
 class TMapView;
@@ -34,6 +36,11 @@ public:
     // Remembers where the divider is; the window calls it as it closes.
     void KeepDivider();
 
+    // View > Colours, its two choices checked as the settings say.
+    QMenu* ColoursMenu() const { return menuColours; }
+    // View > Show Tile Bitmaps.
+    QAction* TileBitmapsAction() const { return A_TileBitmaps; }
+
 private:
     void ZoomChanged();
 
@@ -42,4 +49,6 @@ private:
     QLabel* lblZoom;
     TViewActions Actions;
     QSettings& Settings;
+    QMenu* menuColours = nullptr;
+    QAction* A_TileBitmaps = nullptr;
 };

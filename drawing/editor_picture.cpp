@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "mark_layout.h"
+#include "route_marks.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,7 +14,7 @@ namespace tavrin {
 
 namespace {
 
-TEditorColours Colours;
+const TEditorColours Colours;
 
 QPointF Q(TPoint p) {
     return {p.X, p.Y};
@@ -59,12 +60,11 @@ void PaintPin(QPainter& painter, QPointF at, double size) {
 
 } // namespace
 
-const TEditorColours& EditorColours() {
-    return Colours;
-}
-
-void SetEditorColours(const TEditorColours& colours) {
-    Colours = colours;
+TEditorColours EditorColours(TPalette palette) {
+    TEditorColours colours;
+    colours.Mismatch = ToQColor(PaletteColours(palette).Disagreement);
+    colours.Unreached = ToQColor(PaletteColours(palette).Unreached);
+    return colours;
 }
 
 QImage TEditorPicture::TileBitmap(int tile, int rotation) {
@@ -122,8 +122,9 @@ void TEditorPicture::Draw(const TMapEditor& editor) {
 
 void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
                       const TMapEditor& editor, const std::vector<TLayoutFinding>& findings,
-                      const TEditorFrame& frame, std::optional<TCell> dropCell) {
-    const TEditorColours& c = Colours;
+                      const TEditorFrame& frame, std::optional<TCell> dropCell,
+                      TPalette palette) {
+    const TEditorColours c = EditorColours(palette);
     const TMapState& state = editor.State();
     const TMarkSizes sizes = MarkSizes(scale);
     painter.save();

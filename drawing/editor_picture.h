@@ -8,6 +8,7 @@
 // A tile whose bitmap is missing is drawn as an outlined hexagon with its
 // name: the editor redraws at every edit and never says so in a message box.
 
+#include "colour_palette.h"
 #include "editor_places.h"
 #include "map_editor.h"
 #include "tile_cache.h"
@@ -23,8 +24,8 @@ class QTransform;
 
 namespace tavrin {
 
-// The editor's colours, in this one place so that a palette can change them.
-// Every mark differs by shape as well: bars, rings, pins, outlines.
+// The editor's colours; the marks of what is wrong take the palette's. Every
+// mark differs by shape as well: bars, rings, pins, outlines.
 struct TEditorColours {
     QColor Table{236, 232, 222};     // the picture round the map
     QColor EmptyCell{200, 194, 180}; // the outline of a cell a tile may go to
@@ -37,8 +38,7 @@ struct TEditorColours {
     QColor DropCell{20, 140, 60}; // where a dragged tile would go
     QColor MissingTile{250, 250, 250};
 };
-const TEditorColours& EditorColours();
-void SetEditorColours(const TEditorColours& colours);
+TEditorColours EditorColours(TPalette palette);
 
 class TEditorPicture {
 public:
@@ -66,9 +66,11 @@ private:
 };
 
 // The marks over the picture; `toView` maps picture coordinates to the
-// device at zoom `scale`. `dropCell` is where a dragged tile would go.
+// device at zoom `scale`, in the colours of `palette`. `dropCell` is where a
+// dragged tile would go.
 void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
                       const TMapEditor& editor, const std::vector<TLayoutFinding>& findings,
-                      const TEditorFrame& frame, std::optional<TCell> dropCell);
+                      const TEditorFrame& frame, std::optional<TCell> dropCell,
+                      TPalette palette);
 
 } // namespace tavrin

@@ -13,7 +13,8 @@ QSizeF MapBoxSize(const TMapState& state) {
     return QSizeF(box.Width(), box.Height());
 }
 
-void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const QImage& picture) {
+void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const QImage& picture,
+              TPalette palette) {
     if (look == TTileLook::Bitmaps) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -27,7 +28,7 @@ void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const Q
         const QPointF at(TileX(tile.Col) + box.OffsetX(),
                          TileY(tile.Col, tile.Row) + box.OffsetY());
         tileart::PaintTileArt(painter, state, t, tile.Rotation,
-                              QRectF(at, QSizeF(TileBoxSide, TileBoxSide)));
+                              QRectF(at, QSizeF(TileBoxSide, TileBoxSide)), palette);
     }
 }
 

@@ -5,6 +5,7 @@
 // Both are painted in picture pixels (the layout box of the map picture,
 // 200 pixels a tile); the caller's transform puts them on the page.
 
+#include "colour_palette.h"
 #include "map_state.h"
 
 #include <QImage>
@@ -22,7 +23,9 @@ enum class TTileLook : std::uint8_t { Art, Bitmaps };
 QSizeF MapBoxSize(const TMapState& state);
 
 // Paints the 20 tiles in tile order at their places in the layout box: as
-// art, or as `picture` (the drawn bitmaps, top-left at the box's origin).
-void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const QImage& picture);
+// art in `palette`, or as `picture` (the drawn bitmaps, top-left at the
+// box's origin).
+void PaintMap(QPainter& painter, const TMapState& state, TTileLook look, const QImage& picture,
+              TPalette palette = TPalette::Standard);
 
 } // namespace tavrin

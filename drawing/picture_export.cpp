@@ -188,13 +188,26 @@ QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
         metadata);
 }
 
+QImage PictureInPalette(const TMapState& state, const QImage& picture, TPalette palette) {
+    if (palette == TPalette::Standard || picture.isNull())
+        return picture;
+    QImage art(picture.size(), QImage::Format_RGB32);
+    art.fill(Qt::white);
+    QPainter painter(&art);
+    PaintMap(painter, state, TTileLook::Art, picture, palette);
+    return art;
+}
+
 QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
-                     TTileLook look, const TPictureMetadata& metadata) {
-    if (!IsDrawing(format) || look == TTileLook::Bitmaps)
+                     TTileLook look, const TPictureMetadata& metadata, TPalette palette) {
+    if (format == TPictureFormat::Bmp || look == TTileLook::Bitmaps)
         return EncodePicture(picture, format, metadata);
+    if (!IsDrawing(format))
+        return EncodePicture(PictureInPalette(state, picture, palette), format, metadata);
     return Drawing(
         MapBoxSize(state), format,
-        [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture); }, metadata);
+        [&](QPainter& painter) { PaintMap(painter, state, TTileLook::Art, picture, palette); },
+        metadata);
 }
 
 void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
@@ -203,8 +216,9 @@ void ExportPicture(const std::string& path, const QImage& picture, TPictureForma
 }
 
 void ExportMap(const std::string& path, const TMapState& state, const QImage& picture,
-               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata) {
-    SavePictureBytes(path, EncodeMap(state, picture, format, look, metadata));
+               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata,
+               TPalette palette) {
+    SavePictureBytes(path, EncodeMap(state, picture, format, look, metadata, palette));
 }
 
 } // namespace tavrin

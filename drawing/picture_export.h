@@ -65,14 +65,23 @@ QByteArray EncodePicture(const QImage& picture, TPictureFormat format,
 void ExportPicture(const std::string& path, const QImage& picture, TPictureFormat format,
                    const TPictureMetadata& metadata = {});
 
+// The drawn `picture` as `palette` colours it: the picture itself in the
+// standard palette (the tile bitmaps' own), otherwise the tile art painted
+// at its scale on white, the same size.
+QImage PictureInPalette(const TMapState& state, const QImage& picture, TPalette palette);
+
 // The whole file for the map of `state` in `format`: raster formats and the
-// bitmaps look as EncodePicture of the drawn `picture`; SVG and PDF with the
-// art look paint the tile art as vectors. Raises EPictureNotEncoded.
+// bitmaps look as EncodePicture of the drawn `picture` (PNG and JPEG as
+// PictureInPalette gives it; a bitmap always the tile bitmaps'); SVG and PDF
+// with the art look paint the tile art as vectors in `palette`. Raises
+// EPictureNotEncoded.
 QByteArray EncodeMap(const TMapState& state, const QImage& picture, TPictureFormat format,
-                     TTileLook look, const TPictureMetadata& metadata = {});
+                     TTileLook look, const TPictureMetadata& metadata = {},
+                     TPalette palette = TPalette::Standard);
 
 // Encodes the map as EncodeMap does and writes it to `path`.
 void ExportMap(const std::string& path, const TMapState& state, const QImage& picture,
-               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata = {});
+               TPictureFormat format, TTileLook look, const TPictureMetadata& metadata = {},
+               TPalette palette = TPalette::Standard);
 
 } // namespace tavrin

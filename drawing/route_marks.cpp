@@ -1,11 +1,13 @@
 #include "route_marks.h"
 
 #include "clearing_layout.h"
+#include "line_cut.h"
 #include "mark_layout.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -16,15 +18,14 @@
 namespace tavrin {
 namespace {
 
-const QColor RouteColour(200, 30, 45);
-const QColor StartColour(20, 140, 60);
-const QColor EndColour(30, 80, 200);
-const QColor NotJoinedColour(220, 20, 20);
+// Casings and label grounds stay light in every palette: they are what sets
+// a mark off from the art beneath.
 const QColor Casing(255, 255, 255, 220);
 const QColor LabelInk(20, 20, 20);
 const QColor LabelGround(255, 255, 255, 215);
-const QColor CutOffColour(120, 20, 160);
 const QColor CutOffCasing(255, 255, 255, 220);
+// The route's dashes and gaps, in line widths.
+const QList<qreal> RouteDashes{2.5, 1.2};
 constexpr double CutOffMinRadius = 9.0; // on the device
 constexpr double CutOffClearance = 5.0;
 
@@ -76,38 +77,6 @@ void PaintRing(QPainter& painter, QPointF centre, double radius, const QColor& c
 // itself shows both.
 double EndRingRadius(const TMarkSizes& sizes) {
     return sizes.RingRadius + sizes.RingWidth + 1;
-}
-
-// The line without its first part inside the circle of `radius` round its
-// first point, so that a road's line stops at the ring of its clearing and
-// leaves the clearing's number readable.
-QPolygonF CutStart(const QPolygonF& line, double radius) {
-    if (line.isEmpty())
-        return line;
-    const QPointF centre = line.front();
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        const QPointF from = line[i - 1] - centre;
-        const QPointF step = line[i] - line[i - 1];
-        if (QPointF::dotProduct(line[i] - centre, line[i] - centre) < radius * radius)
-            continue;
-        // Where |from + t step| = radius, the segment leaving the circle.
-        const double a = QPointF::dotProduct(step, step);
-        const double b = QPointF::dotProduct(from, step);
-        const double c = QPointF::dotProduct(from, from) - radius * radius;
-        const double t = (-b + std::sqrt(std::max(0.0, b * b - a * c))) / a;
-        QPolygonF rest{line[i - 1] + t * step};
-        rest << line.mid(i);
-        return rest;
-    }
-    return {};
-}
-
-QPolygonF CutEnds(const QPolygonF& line, double radius) {
-    QPolygonF cut = CutStart(line, radius);
-    std::reverse(cut.begin(), cut.end());
-    cut = CutStart(cut, radius);
-    std::reverse(cut.begin(), cut.end());
-    return cut;
 }
 
 } // namespace
@@ -176,42 +145,58 @@ std::vector<TRouteLabel> RouteLabels(const TRouteMarks& marks, const QTransform&
     return labels;
 }
 
+QColor ToQColor(TRgb colour) {
+    return {colour.R, colour.G, colour.B};
+}
+
 void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
-                     const TRouteMarks& marks) {
+                     const TRouteMarks& marks, TPalette palette) {
     if (marks.IsEmpty())
         return;
+    const TPaletteColours& colours = PaletteColours(palette);
+    const QColor routeColour = ToQColor(colours.Route);
+    const QColor startColour = ToQColor(colours.From);
+    const QColor endColour = ToQColor(colours.To);
+    const QColor notJoinedColour = ToQColor(colours.NotJoined);
     const TMarkSizes sizes = MarkSizes(scale);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
     painter.setBrush(Qt::NoBrush);
-    // A light casing under the line keeps it readable on any terrain.
+    // A light casing under the line keeps it readable on any terrain; the
+    // line is dashed on it, so the route reads as a route without colour.
     const std::pair<QColor, double> strokes[] = {{Casing, sizes.RoadWidth * 2},
-                                                 {RouteColour, sizes.RoadWidth}};
+                                                 {routeColour, sizes.RoadWidth}};
     for (const auto& [colour, width] : strokes) {
-        painter.setPen(ScreenPen(colour, width));
+        QPen pen = ScreenPen(colour, width);
+        if (colour == routeColour) {
+            pen.setCapStyle(Qt::FlatCap);
+            pen.setDashPattern(RouteDashes);
+        }
+        painter.setPen(pen);
+        // The roads stop at the rings (the view's scale is the same both ways).
         for (const TPolyline& road : marks.Roads) {
             QPolygonF line;
-            for (const TPoint& p : road)
+            for (const TPoint& p : CutLineEnds(road, sizes.RingRadius / std::max(scale, 1e-6)))
                 line << toView.map(ToQt(p));
-            painter.drawPolyline(CutEnds(line, sizes.RingRadius));
+            painter.drawPolyline(line);
         }
     }
 
     for (const TPoint& stop : marks.Stops)
-        PaintRing(painter, toView.map(ToQt(stop)), sizes.RingRadius, RouteColour,
+        PaintRing(painter, toView.map(ToQt(stop)), sizes.RingRadius, routeColour,
                   sizes.RingWidth * 0.75, false);
     const bool joined = marks.Joined;
     if (marks.Start)
         PaintRing(painter, toView.map(ToQt(*marks.Start)), sizes.RingRadius,
-                  joined ? StartColour : NotJoinedColour, sizes.RingWidth, !joined);
+                  joined ? startColour : notJoinedColour, sizes.RingWidth, !joined);
     if (marks.End)
         PaintRing(painter, toView.map(ToQt(*marks.End)), EndRingRadius(sizes),
-                  joined ? EndColour : NotJoinedColour, sizes.RingWidth, !joined);
+                  joined ? endColour : notJoinedColour, sizes.RingWidth, !joined);
     painter.setFont(LabelFont(sizes.LabelPixels));
     for (const TRouteLabel& label : RouteLabels(marks, toView, scale))
         PaintLabel(painter, label.Box, label.Text,
-                   !joined ? NotJoinedColour : (label.End ? EndColour : StartColour));
+                   !joined ? notJoinedColour : (label.End ? endColour : startColour));
     painter.restore();
 }
 
@@ -243,9 +228,10 @@ TRouteMarks RouteAnswerMarks(const TMapState& state, const TMapPlaces& places, T
 }
 
 void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
-                      const std::vector<TPoint>& points) {
+                      const std::vector<TPoint>& points, TPalette palette) {
     if (points.empty())
         return;
+    const QColor cutOffColour = ToQColor(PaletteColours(palette).CutOff);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // The cross sits on the ring's upper right.
@@ -256,7 +242,7 @@ void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
     for (const TPoint& point : points) {
         const QPointF centre = toView.map(ToQt(point));
         for (const auto& [colour, width] :
-             {std::pair{CutOffCasing, 5.5}, std::pair{CutOffColour, 2.5}}) {
+             {std::pair{CutOffCasing, 5.5}, std::pair{cutOffColour, 2.5}}) {
             QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap);
             pen.setCosmetic(true);
             painter.setPen(pen);
@@ -270,14 +256,14 @@ void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
     painter.restore();
 }
 
-void DrawRouteMarks(QImage& picture, const TRouteMarks& marks) {
+void DrawRouteMarks(QImage& picture, const TRouteMarks& marks, TPalette palette) {
     QPainter painter(&picture);
-    PaintRouteMarks(painter, QTransform(), 1.0, marks);
+    PaintRouteMarks(painter, QTransform(), 1.0, marks, palette);
 }
 
-void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points) {
+void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points, TPalette palette) {
     QPainter painter(&picture);
-    PaintCutOffMarks(painter, QTransform(), 1.0, points);
+    PaintCutOffMarks(painter, QTransform(), 1.0, points, palette);
 }
 
 } // namespace tavrin

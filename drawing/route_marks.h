@@ -7,11 +7,13 @@
 // picture on screen, never into it; tavrin-cli render paints them onto the
 // picture it writes.
 
+#include "colour_palette.h"
 #include "map_places.h"
 #include "map_state.h"
 #include "mark_layout.h"
 #include "route_search.h"
 
+#include <QColor>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -50,9 +52,11 @@ TRouteMarks RouteAnswerMarks(const TMapState& state, const TMapPlaces& places, T
 
 // `toView` maps picture coordinates to the painter's device; `scale` is its
 // zoom: rings, lines and labels grow with it and stay readable on a small
-// map (MarkSizes). The From and To labels cover no ring of the route.
+// map (MarkSizes). The From and To labels cover no ring of the route. The
+// route's roads are dashed over a light outline, so they differ from the
+// art's roads without colour; the colours come from `palette`.
 void PaintRouteMarks(QPainter& painter, const QTransform& toView, double scale,
-                     const TRouteMarks& marks);
+                     const TRouteMarks& marks, TPalette palette = TPalette::Standard);
 
 // The rings of the marks on the device, each with its casing.
 std::vector<TCircle> RouteRings(const TRouteMarks& marks, const QTransform& toView, double scale);
@@ -77,10 +81,15 @@ QString CoordinatesText(const TTilePlace& place);
 // A cross in a ring on each cut-off clearing (CutOffPoints); the ring clears
 // the clearing's own circle, so its number stays readable.
 void PaintCutOffMarks(QPainter& painter, const QTransform& toView, double scale,
-                      const std::vector<TPoint>& points);
+                      const std::vector<TPoint>& points, TPalette palette = TPalette::Standard);
 
 // The marks painted onto the picture itself, at its own scale.
-void DrawRouteMarks(QImage& picture, const TRouteMarks& marks);
-void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points);
+void DrawRouteMarks(QImage& picture, const TRouteMarks& marks,
+                    TPalette palette = TPalette::Standard);
+void DrawCutOffMarks(QImage& picture, const std::vector<TPoint>& points,
+                     TPalette palette = TPalette::Standard);
+
+// A palette colour as Qt takes it.
+QColor ToQColor(TRgb colour);
 
 } // namespace tavrin

@@ -15,7 +15,19 @@ namespace {
 constexpr qreal MarginMillimetres = 7;
 const QColor RuleColour(0x80, 0x80, 0x80);
 const QColor StripeColour(0xee, 0xee, 0xee);
-const QColor MarkColour(200, 20, 30);
+
+// The mark's fill from the palette, and an outline that stands out on it
+// (dark on a light fill, light on a dark one), so the arrow's shape shows on
+// any terrain and on paper whatever the colour.
+QColor MarkFill(TPalette palette) {
+    const TRgb c = PaletteColours(palette).RotationMark;
+    return {c.R, c.G, c.B};
+}
+
+QColor MarkOutline(TPalette palette) {
+    const TRgb c = OutlineFor(PaletteColours(palette).RotationMark);
+    return {c.R, c.G, c.B};
+}
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -60,11 +72,11 @@ QPolygonF Polygon(const TMarkShape& corners) {
     return polygon;
 }
 
-void PaintMarks(QPainter& painter, const TSheetPlan& plan) {
+void PaintMarks(QPainter& painter, const TSheetPlan& plan, TPalette palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(MarkColour);
+    painter.setPen(QPen(MarkOutline(palette), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(MarkFill(palette));
     for (const auto& mark : plan.Marks)
         painter.drawPolygon(Polygon(mark));
     painter.restore();
@@ -72,13 +84,14 @@ void PaintMarks(QPainter& painter, const TSheetPlan& plan) {
 
 // The legend's sample: the mark of an upright tile, under a stretch of its
 // top edge.
-void PaintLegendMark(QPainter& painter, const TBox& box, const TMarkShape& mark) {
+void PaintLegendMark(QPainter& painter, const TBox& box, const TMarkShape& mark, TPalette palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 0.8));
     painter.drawLine(QPointF(box.X, box.Y + 0.5), QPointF(box.Right(), box.Y + 0.5));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(MarkColour);
+    // On white paper a light fill needs its outline; a dark one needs none.
+    painter.setPen(MarkOutline(palette) == Qt::black ? QPen(Qt::black, 0.5) : QPen(Qt::NoPen));
+    painter.setBrush(MarkFill(palette));
     painter.drawPolygon(Polygon(mark));
     painter.restore();
 }
@@ -102,7 +115,7 @@ TSheetPlan PlanSetupSheet(const QPageLayout& layout, const TMapState& state,
 }
 
 void PaintSheetPage(QPainter& painter, const TSheetPlan& plan, int index, const TMapState& state,
-                    const QImage& picture, TTileLook look) {
+                    const QImage& picture, TTileLook look, TPalette palette) {
     const TSheetPage& page = plan.Pages[static_cast<std::size_t>(index)];
     painter.save();
     for (const TBox& stripe : page.Stripes)
@@ -116,8 +129,8 @@ void PaintSheetPage(QPainter& painter, const TSheetPlan& plan, int index, const 
         painter.translate(view.Page.X, view.Page.Y);
         painter.scale(plan.Scale, plan.Scale);
         painter.translate(-view.Part.X, -view.Part.Y);
-        PaintMap(painter, state, look, picture);
-        PaintMarks(painter, plan);
+        PaintMap(painter, state, look, picture, palette);
+        PaintMarks(painter, plan, palette);
         painter.restore();
         painter.setPen(QPen(RuleColour, 0.5));
         painter.setBrush(Qt::NoBrush);
@@ -130,7 +143,7 @@ void PaintSheetPage(QPainter& painter, const TSheetPlan& plan, int index, const 
     for (const TSheetText& text : page.Texts)
         PaintText(painter, text);
     if (!page.LegendMark.Empty())
-        PaintLegendMark(painter, page.LegendMark, page.LegendArrow);
+        PaintLegendMark(painter, page.LegendMark, page.LegendArrow, palette);
     if (!page.Qr.Empty())
         PaintQrCode(painter, Rect(page.Qr), QByteArray::fromStdString(plan.QrText), false);
     painter.restore();
@@ -150,7 +163,7 @@ void PrintSetupSheet(QPagedPaintDevice& device, const TMapState& state, const QI
             throw ESheetNotPrinted();
         painter.resetTransform();
         painter.scale(device.logicalDpiX() / 72.0, device.logicalDpiY() / 72.0);
-        PaintSheetPage(painter, plan, i, state, picture, options.Look);
+        PaintSheetPage(painter, plan, i, state, picture, options.Look, options.Palette);
     }
     if (!painter.end())
         throw ESheetNotPrinted();

@@ -32,6 +32,7 @@ public:
 struct TSheetOptions {
     TTileLook Look = TTileLook::Art;
     double TileMillimetres = 0; // a tile's width on paper; 0: as large as the pages allow
+    TPalette Palette = TPalette::Standard; // the art's and the marks' colours
 };
 
 // The sheet's words for the map as it is now, dated today; `seedText` is
@@ -46,9 +47,10 @@ TSheetPlan PlanSetupSheet(const QPageLayout& layout, const TMapState& state,
 
 // Paints page `index` of `plan`, the painter measuring in points from the
 // top-left corner of the page's paintable area. `picture` is the drawn map,
-// painted when `look` asks for the tile bitmaps.
+// painted when `look` asks for the tile bitmaps; the art and the rotation
+// marks take their colours from `palette`.
 void PaintSheetPage(QPainter& painter, const TSheetPlan& plan, int index, const TMapState& state,
-                    const QImage& picture, TTileLook look);
+                    const QImage& picture, TTileLook look, TPalette palette = TPalette::Standard);
 
 // Plans the sheet on the paper of `device` (its page size and margins, as a
 // print dialog left them), turns the page to the plan's orientation and

@@ -12,11 +12,12 @@
 namespace tavrin::tileart {
 namespace {
 
+// The grounds come from the palette.
 const std::array<TTerrainStyle, 4> Styles{{
-    {{92, 108, 66}, TFeature::GrassTuft, 26},
-    {{112, 158, 74}, TFeature::Tree, 16},
-    {{188, 150, 92}, TFeature::Stone, 16},
-    {{142, 138, 132}, TFeature::Peak, 14},
+    {{}, TFeature::GrassTuft, 26},
+    {{}, TFeature::Tree, 16},
+    {{}, TFeature::Stone, 16},
+    {{}, TFeature::Peak, 14},
 }};
 
 int Clamp(int v) {
@@ -45,15 +46,20 @@ QColor Shade(QColor c, int delta) {
     return QColor(Clamp(c.red() + delta), Clamp(c.green() + delta), Clamp(c.blue() + delta));
 }
 
-void PaintTuft(QPainter& p, QPointF at, std::uint32_t v) {
+bool IsDark(TRgb c) {
+    return c.R + c.G + c.B < 200;
+}
+
+void PaintTuft(QPainter& p, QPointF at, std::uint32_t v, TRgb ground) {
     const double h = 5.0 + static_cast<double>(v % 4);
-    p.setPen(QPen(QColor(48, 64, 34), 1.4, Qt::SolidLine, Qt::RoundCap));
+    const TRgb blade = IsDark(ground) ? ContrastShade(ground, 60) : TRgb{48, 64, 34};
+    p.setPen(QPen(QColor(blade.R, blade.G, blade.B), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(at, at + QPointF(-3.0, -h * 0.8));
     p.drawLine(at, at + QPointF(0.0, -h));
     p.drawLine(at, at + QPointF(3.0, -h * 0.8));
     if (v & 0x10u) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70, 84, 52));
+        p.setBrush(IsDark(ground) ? QColor(blade.R, blade.G, blade.B) : QColor(70, 84, 52));
         p.drawEllipse(at + QPointF(6.0, -1.0), 4.0, 1.8);
     }
 }
@@ -108,10 +114,12 @@ void PaintPeak(QPainter& p, QPointF at, std::uint32_t v) {
 
 } // namespace
 
-const TTerrainStyle& StyleForKind(int kind) {
+TTerrainStyle StyleForKind(int kind, TPalette palette) {
     if (kind < 0 || kind >= static_cast<int>(Styles.size()))
         throw std::out_of_range("tile kind outside 0..3");
-    return Styles[static_cast<std::size_t>(kind)];
+    TTerrainStyle style = Styles[static_cast<std::size_t>(kind)];
+    style.Ground = PaletteColours(palette).Terrain[static_cast<std::size_t>(kind)];
+    return style;
 }
 
 void PaintGround(QImage& image, const TTerrainStyle& style, std::uint32_t seed) {
@@ -131,11 +139,19 @@ void PaintGround(QImage& image, const TTerrainStyle& style, std::uint32_t seed) 
     }
 }
 
-void PaintFeature(QPainter& painter, TFeature feature, QPointF at, std::uint32_t variation) {
+TRgb ContrastShade(TRgb ground, int amount) {
+    const int delta = IsDark(ground) ? amount : -amount;
+    return {static_cast<std::uint8_t>(Clamp(ground.R + delta)),
+            static_cast<std::uint8_t>(Clamp(ground.G + delta)),
+            static_cast<std::uint8_t>(Clamp(ground.B + delta))};
+}
+
+void PaintFeature(QPainter& painter, TFeature feature, QPointF at, std::uint32_t variation,
+                  TRgb ground) {
     painter.save();
     switch (feature) {
     case TFeature::GrassTuft:
-        PaintTuft(painter, at, variation);
+        PaintTuft(painter, at, variation, ground);
         break;
     case TFeature::Tree:
         PaintTree(painter, at, variation);

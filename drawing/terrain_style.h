@@ -5,6 +5,7 @@
 // green with round trees; kind 2 is ochre earth with stones; kind 3 is grey
 // rock with peaks.
 
+#include "colour_palette.h"
 #include "rgb.h"
 
 #include <QPointF>
@@ -23,8 +24,9 @@ struct TTerrainStyle {
     int FeatureCount; // how many symbols a tile tries to place
 };
 
-// The look of tile kind 0..3; throws std::out_of_range for any other kind.
-const TTerrainStyle& StyleForKind(int kind);
+// The look of tile kind 0..3, its ground in `palette`'s colour; throws
+// std::out_of_range for any other kind.
+TTerrainStyle StyleForKind(int kind, TPalette palette = TPalette::Standard);
 
 // A well-mixed 32-bit hash: the only source of variation in the artwork, so
 // the pictures depend on their inputs alone.
@@ -42,7 +44,12 @@ constexpr std::uint32_t MixBits(std::uint32_t v) {
 void PaintGround(QImage& image, const TTerrainStyle& style, std::uint32_t seed);
 
 // Draws one symbol of the given kind upright, centred at `at`; `variation`
-// picks its size and shade.
-void PaintFeature(QPainter& painter, TFeature feature, QPointF at, std::uint32_t variation);
+// picks its size and shade. Grass on a dark ground is drawn light.
+void PaintFeature(QPainter& painter, TFeature feature, QPointF at, std::uint32_t variation,
+                  TRgb ground);
+
+// A shade of `ground` that stands out on it: darker, or lighter on a dark
+// ground.
+TRgb ContrastShade(TRgb ground, int amount);
 
 } // namespace tavrin::tileart

@@ -168,7 +168,8 @@ void PaintFeatures(QPainter& painter, const TTerrainStyle& style, int tile, cons
     });
     for (std::size_t i = 0; i < placed.size(); ++i)
         PaintFeature(painter, style.Feature, placed[i],
-                     MixBits(static_cast<std::uint32_t>(tile * 131 + static_cast<int>(i))));
+                     MixBits(static_cast<std::uint32_t>(tile * 131 + static_cast<int>(i))),
+                     style.Ground);
 }
 
 // Keys everything outside the hexagon and draws a thin dark rim just inside
@@ -252,9 +253,9 @@ QPolygonF HexOutline() {
 // (`vector`) keep to it themselves, since not every device clips (SVG files
 // do not).
 void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rotation,
-                      bool vector = false) {
+                      bool vector = false, TPalette palette = TPalette::Standard) {
     const TPlacement place{rotation};
-    const TTerrainStyle& style = StyleForKind(record.Kind);
+    const TTerrainStyle style = StyleForKind(record.Kind, palette);
 
     const auto paths = TileRoadPaths(record, [tile](int c) { return ClearingPosition(tile, c); });
     std::vector<QPointF> clearings;
@@ -304,9 +305,47 @@ void PaintTileContent(QPainter& painter, const TTile& record, int tile, int rota
     painter.drawText(nameBox, Qt::AlignCenter, name);
 }
 
+// One small stroke of a kind's texture, centred at `at`: reeds for hollows,
+// dots for groves, slanting strokes for earth, chevrons for rock. Each kind
+// has its own, so kinds differ without colour.
+void PaintTextureStroke(QPainter& painter, TFeature feature, QPointF at) {
+    switch (feature) {
+    case TFeature::GrassTuft:
+        painter.drawLine(at + QPointF(-4, 0), at + QPointF(4, 0));
+        break;
+    case TFeature::Tree:
+        painter.drawEllipse(at, 1.3, 1.3);
+        break;
+    case TFeature::Stone:
+        painter.drawLine(at + QPointF(-3, 3), at + QPointF(3, -3));
+        break;
+    case TFeature::Peak:
+        painter.drawPolyline(QPolygonF({at + QPointF(-4, 2), at, at + QPointF(4, 2)}));
+        break;
+    }
+}
+
+// The kind's texture over the ground: its stroke on a staggered grid,
+// wholly inside the hexagon.
+void PaintTexture(QPainter& painter, const TTerrainStyle& style) {
+    constexpr double Step = 16.0;
+    const TRgb ink = ContrastShade(style.Ground, 42);
+    painter.save();
+    painter.setPen(
+        QPen(QColor(ink.R, ink.G, ink.B, 170), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(ink.R, ink.G, ink.B, 170));
+    for (int row = 0; row * Step < HexHeight; ++row)
+        for (int column = 0; column * Step < HexWidth; ++column) {
+            const QPointF at(column * Step + (row % 2 ? Step / 2 : 0) + 4, row * Step + 8);
+            if (BoxInsideHex(QRectF(at.x() - 5, at.y() - 5, 10, 10)))
+                PaintTextureStroke(painter, style.Feature, at);
+        }
+    painter.restore();
+}
+
 // The ground of the vector art: the kind's colour, mottled by a few soft
 // patches drawn from the tile's number, so that it reads like the bitmap's
-// texture at a fraction of the size.
+// texture at a fraction of the size, and the kind's own texture over it.
 void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) {
     const QColor ground = Colour(style.Ground);
     painter.setPen(Qt::NoPen);
@@ -325,6 +364,7 @@ void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) 
         if (BoxInsideHex(QRectF(at.x() - r, at.y() - r * 0.7, 2 * r, 1.4 * r)))
             painter.drawEllipse(at, r, r * 0.7);
     }
+    PaintTexture(painter, style);
 }
 
 } // namespace
@@ -332,7 +372,7 @@ void PaintVectorGround(QPainter& painter, const TTerrainStyle& style, int tile) 
 QImage RenderTile(const TMapState& state, int tile, int rotation) {
     const TTile& record = state.Tiles[tile];
     InRange<1, 6>(rotation);
-    const TTerrainStyle& style = StyleForKind(record.Kind);
+    const TTerrainStyle style = StyleForKind(record.Kind);
 
     QImage image(BitmapSize, BitmapSize, QImage::Format_RGB32);
     PaintGround(image, style, static_cast<std::uint32_t>(tile) * 2654435761u);
@@ -369,16 +409,16 @@ QRectF NamePlate(const TMapState& state, int tile, int rotation) {
 }
 
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
-                  const QRectF& box) {
+                  const QRectF& box, TPalette palette) {
     const TTile& record = state.Tiles[tile];
     InRange<1, 6>(rotation);
-    const TTerrainStyle& style = StyleForKind(record.Kind);
+    const TTerrainStyle style = StyleForKind(record.Kind, palette);
 
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / BitmapSize, box.height() / BitmapSize);
     PaintVectorGround(painter, style, tile);
-    PaintTileContent(painter, record, tile, rotation, true);
+    PaintTileContent(painter, record, tile, rotation, true, palette);
     // The rim that sets neighbouring tiles apart, as the bitmap darkens it:
     // a pixel wide inside the hexagon.
     const QColor ground = Colour(style.Ground);
@@ -409,7 +449,7 @@ QByteArray ClippedToHexagon(QByteArray svg) {
 
 } // namespace
 
-QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation) {
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation, TPalette palette) {
     InRange<1, 6>(rotation);
     QBuffer buffer;
     QSvgGenerator generator;
@@ -418,7 +458,7 @@ QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation) {
     generator.setViewBox(QRect(0, 0, BitmapSize, BitmapSize));
     generator.setTitle(QString::fromStdString(TileBitmapStem(tile, rotation)));
     QPainter painter(&generator);
-    PaintTileArt(painter, state, tile, rotation, QRectF(0, 0, BitmapSize, BitmapSize));
+    PaintTileArt(painter, state, tile, rotation, QRectF(0, 0, BitmapSize, BitmapSize), palette);
     painter.end();
     return ClippedToHexagon(buffer.data());
 }

@@ -10,6 +10,7 @@
 // vectors and text at any place and size, for paper and vector files.
 
 #include "clearing_layout.h"
+#include "colour_palette.h"
 #include "rgb.h"
 
 #include <QByteArray>
@@ -31,7 +32,8 @@ inline constexpr TRgb RoadColour{236, 218, 166};
 // tile's box measures): crowded tiles shrink their name down to this.
 inline constexpr int SmallestNamePixels = 10;
 
-// The picture of tile 1..20 with rotation 1..6, in QImage::Format_RGB32.
+// The picture of tile 1..20 with rotation 1..6, in QImage::Format_RGB32, in
+// the standard palette.
 // Throws ERangeError for a tile or rotation outside its range.
 QImage RenderTile(const TMapState& state, int tile, int rotation);
 
@@ -47,12 +49,15 @@ QRectF NamePlate(const TMapState& state, int tile, int rotation);
 // scaled so that `box` is where the 200 x 200 bitmap would lie: the
 // hexagon's left and right corners touch the box's sides and its top edge
 // lies on the box's top. Nothing is painted outside the hexagon (on any
-// device, clipping or not), and the painter's state is as it was afterwards. Throws ERangeError.
+// device, clipping or not), and the painter's state is as it was afterwards.
+// The ground takes its colour from `palette` and carries the kind's own
+// texture. Throws ERangeError.
 void PaintTileArt(QPainter& painter, const TMapState& state, int tile, int rotation,
-                  const QRectF& box);
+                  const QRectF& box, TPalette palette = TPalette::Standard);
 
 // The same art as an SVG document of 200 x 200 units for the web page,
 // clipped to the hexagon. Throws ERangeError.
-QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation);
+QByteArray RenderTileSvg(const TMapState& state, int tile, int rotation,
+                         TPalette palette = TPalette::Standard);
 
 } // namespace tavrin::tileart

@@ -5,6 +5,7 @@
 // pasted code comes in as code points (UTF-32), so nothing is lost either way.
 
 #include "catalogue.h"
+#include "colour_palette.h"
 #include "edge.h"
 #include "json_text.h"
 #include "map_code_text.h"
@@ -187,6 +188,26 @@ std::string ClearingAt(double x, double y, double reach) {
     json.Key("token").Text(tavrin::TileFileNames[at.Tile]).Key("centre");
     Point(json, Session().ClearingCentre(at));
     json.Raw("}");
+    return json.Take();
+}
+
+// The palette `name` names ("standard" or "colour-blind"; any other the
+// standard one): its name, the folder of the tile art in its colours, and
+// every colour by the name the page's style sheet takes it as.
+std::string Palette(const std::string& name) {
+    const tavrin::TPalette palette =
+        tavrin::PaletteNamed(name).value_or(tavrin::TPalette::Standard);
+    const std::string_view paletteName = tavrin::PaletteName(palette);
+    TJsonText json;
+    json.Raw("{").Key("name").Text(std::string(paletteName)).Key("tileFolder");
+    json.Text(palette == tavrin::TPalette::Standard ? std::string("tiles/")
+                                                    : "tiles/" + std::string(paletteName) + "/");
+    json.Key("colours").Raw("{");
+    for (const tavrin::TNamedColour& colour : tavrin::NamedColours(palette))
+        json.Key(std::string(colour.Name)).Text(tavrin::HexText(colour.Colour).data());
+    const tavrin::TRgb outline = tavrin::OutlineFor(tavrin::PaletteColours(palette).RotationMark);
+    json.Key("rotation-mark-outline").Text(tavrin::HexText(outline).data());
+    json.Raw("}}");
     return json.Take();
 }
 
@@ -433,6 +454,7 @@ EMSCRIPTEN_BINDINGS(tavrin) {
     emscripten::function("rerollUnpinned", &RerollUnpinned);
     emscripten::function("clearingAt", &ClearingAt);
     emscripten::function("clearingCentre", &ClearingCentre);
+    emscripten::function("palette", &Palette);
     emscripten::function("startSearch", &StartSearch);
     emscripten::function("searchOn", &SearchOn);
     emscripten::function("explainWish", &ExplainWish);

@@ -1,9 +1,11 @@
 #include "page_session.h"
 
 #include "acceptance.h"
+#include "clearing_layout.h"
 #include "editor_places.h"
 #include "errors.h"
 #include "layout_check.h"
+#include "line_cut.h"
 #include "listing.h"
 #include "map_editor.h"
 #include "map_search.h"
@@ -210,7 +212,9 @@ TPageRoute TPageSession::Route(TLocation from, TLocation to) const {
     const TMapPlaces places = MapPlaces(*State);
     for (int k = 1; k <= route.Count; ++k)
         answer.Stops.push_back(tavrin::ClearingCentre(places, route.Locations[k]));
-    answer.Roads = RouteTrace(*State, places, route);
+    // The roads stop at the clearings' edges, leaving their numbers clear.
+    for (const TPolyline& road : RouteTrace(*State, places, route))
+        answer.Roads.push_back(CutLineEnds(road, tileart::ClearingRadius + 1));
     return answer;
 }
 

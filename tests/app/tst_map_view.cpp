@@ -245,6 +245,23 @@ private slots:
         QCOMPARE(View()->viewport()->grab().toImage(), plain);
     }
 
+    // View > Colours repaints the map in the palette chosen, and the next
+    // window starts with it; Show Tile Bitmaps shows the bitmaps again.
+    void coloursAndTileBitmapsRemembered() {
+        CreateMap();
+        View()->SetZoomMode(tavrin::FitZoom);
+        const QImage standard = View()->viewport()->grab().toImage();
+        Child<QAction>("A_ColoursColourBlind")->trigger();
+        QCOMPARE(View()->Palette(), tavrin::TPalette::ColourBlind);
+        QTRY_VERIFY(View()->viewport()->grab().toImage() != standard);
+        Child<QAction>("A_TileBitmaps")->trigger();
+        QCOMPARE(View()->TileLook(), tavrin::TTileLook::Bitmaps);
+        TForm1 second(*State, *Dialogs, *Settings);
+        const auto* view = second.findChild<TMapView*>("ScrollBox1");
+        QCOMPARE(view->Palette(), tavrin::TPalette::ColourBlind);
+        QCOMPARE(view->TileLook(), tavrin::TTileLook::Bitmaps);
+    }
+
     // A window manager hands the focus back after moving or resizing the
     // window, as it does when the user comes back from another program: the
     // focus comes from no window of the program, and a restored window is

@@ -132,6 +132,32 @@ private slots:
         QVERIFY(!svg.contains("<image"));
     }
 
+    // The colour-blind palette repaints PNG and the art in vector files; a
+    // bitmap stays the tile bitmaps' picture, byte for byte, and the standard
+    // palette leaves PNG as it always was.
+    void paletteColoursAllButTheBitmap() {
+        auto state = test::FreshState(7);
+        CreateMap(*state);
+        const QImage picture = Picture();
+        const auto encode = [&](TPictureFormat format, TPalette palette) {
+            return EncodeMap(*state, picture, format, TTileLook::Art, {}, palette);
+        };
+        QCOMPARE(encode(TPictureFormat::Bmp, TPalette::ColourBlind),
+                 EncodePicture(picture, TPictureFormat::Bmp));
+        QCOMPARE(encode(TPictureFormat::Png, TPalette::Standard),
+                 EncodePicture(picture, TPictureFormat::Png));
+        const QImage recoloured =
+            QImage::fromData(encode(TPictureFormat::Png, TPalette::ColourBlind));
+        QCOMPARE(recoloured.size(), picture.size());
+        QVERIFY(recoloured.convertToFormat(QImage::Format_RGB32) !=
+                picture.convertToFormat(QImage::Format_RGB32));
+        const TRgb grove = PaletteColours(TPalette::ColourBlind).Terrain[1];
+        QVERIFY(encode(TPictureFormat::Svg, TPalette::ColourBlind)
+                    .contains(QColor(grove.R, grove.G, grove.B).name().toLatin1()));
+        QVERIFY(!encode(TPictureFormat::Svg, TPalette::Standard)
+                     .contains(QColor(grove.R, grove.G, grove.B).name().toLatin1()));
+    }
+
     // The map's code and naming travel inside the file: PNG and JPEG text
     // entries, the SVG title and description, the PDF title and subject (the
     // latter read by pdfinfo, where installed, from a file still whole).

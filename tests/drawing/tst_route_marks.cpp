@@ -3,12 +3,14 @@
 // their route, and coordinates labels cover no clearing.
 
 #include "acceptance.h"
+#include "colour_palette.h"
 #include "map_places.h"
 #include "route_marks.h"
 #include "test_state.h"
 
 #include <QTest>
 #include <QTransform>
+#include <algorithm>
 
 using namespace tavrin;
 
@@ -88,6 +90,42 @@ private slots:
                             QVERIFY2(!Covers(label.Box, ring), qPrintable(label.Text));
                 }
             }
+        }
+    }
+
+    // The route reads without its colour: along its roads the line breaks
+    // into dashes on its light casing, in either palette.
+    void routeIsDashedOnItsCasing() {
+        auto state = test::FreshState(7);
+        CreateMap(*state);
+        const TMapPlaces places = MapPlaces(*state);
+        TRoute route{};
+        FindShortestPath(*state, {11, 1}, {12, 3}, route);
+        const TRouteMarks marks = RouteAnswerMarks(*state, places, {11, 1}, {12, 3}, route);
+        QVERIFY(!marks.Roads.empty());
+        for (const TPalette palette : {TPalette::Standard, TPalette::ColourBlind}) {
+            QImage picture(1200, 1200, QImage::Format_RGB32);
+            picture.fill(Qt::black);
+            DrawRouteMarks(picture, marks, palette);
+            const TRgb c = PaletteColours(palette).Route;
+            const QRgb routeColour = qRgb(c.R, c.G, c.B);
+            // Sample the middle of the longest road; count changes between
+            // the route's colour and anything else.
+            const TPolyline& road = *std::max_element(
+                marks.Roads.begin(), marks.Roads.end(),
+                [](const TPolyline& a, const TPolyline& b) { return a.size() < b.size(); });
+            int changes = 0;
+            bool wasRoute = false;
+            for (std::size_t i = 0; i + 1 < road.size(); ++i)
+                for (int k = 0; k < 10; ++k) {
+                    const double t = k / 10.0;
+                    const QPoint at(qRound(road[i].X + t * (road[i + 1].X - road[i].X)),
+                                    qRound(road[i].Y + t * (road[i + 1].Y - road[i].Y)));
+                    const bool isRoute = picture.pixel(at) == routeColour;
+                    changes += isRoute != wasRoute;
+                    wasRoute = isRoute;
+                }
+            QVERIFY2(changes >= 12, qPrintable(QString::number(changes)));
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include "cli.h"
 #include "cli_run.h"
+#include "colour_palette.h"
 #include "map_code_text.h"
 #include "map_figures.h"
 #include "map_link.h"
@@ -164,6 +165,7 @@ TEST(CliErrors, BadInputGivesOneLineAndStatusTwo) {
         {"generate", "--where", "reach>=95"},
         // Refused at once, not after a million maps.
         {"generate", "--where", "reachable>=96"},
+        {"render", "--map", Map12345, "--out", "map.png", "--palette", "colour blind"},
         {"figures"},
         {"figures", "--map", Map12345, "--file", "map.tvm"},
         // Pins are refused before any map is made (pin_list_test holds the texts).
@@ -374,6 +376,26 @@ TEST(CliRender, MarksAreDrawnOnThePicture) {
     const auto both = markPixels({"--cut-off", "--route", "MarchLand", "1", "5", "1"});
     EXPECT_GT(both.first, 100);
     EXPECT_GT(both.second, 20);
+}
+
+// --palette colour-blind colours the art's ground and the route in the
+// palette the core holds apart; the palette itself is tested in the core.
+TEST(CliRender, ColourBlindPaletteColoursGroundAndRoute) {
+    const TTempDir dir;
+    const TResult r = RunTool({"render", "--map", Map12345, "--out", dir / "cb.png", "--palette",
+                               "colour-blind", "--route", "MarchLand", "1", "5", "1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const tavrin::TPaletteColours& colours = tavrin::PaletteColours(tavrin::TPalette::ColourBlind);
+    const auto rgb = [](tavrin::TRgb c) { return qRgb(c.R, c.G, c.B) & 0xffffff; };
+    const QImage image = ReadImage(dir / "cb.png");
+    long hollow = 0, route = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            hollow += (image.pixel(x, y) & 0xffffff) == rgb(colours.Terrain[0]);
+            route += (image.pixel(x, y) & 0xffffff) == rgb(colours.Route);
+        }
+    EXPECT_GT(hollow, 1000);
+    EXPECT_GT(route, 100);
 }
 
 // render writes the format the extension names, sheet writes a PDF; which

@@ -39,9 +39,11 @@ constexpr const char* Usage =
     "       tavrin-cli list (--map MAPSTRING | --file FILE)\n"
     "       tavrin-cli route (--map MAPSTRING | --file FILE) FROM FROMCLEARING TO TOCLEARING\n"
     "       tavrin-cli render (--map MAPSTRING | --file FILE) --out FILE.(bmp|png|jpg|svg|pdf) "
-    "[--tiles art|bitmaps|DIR] [--cut-off] [--route FROM FROMCLEARING TO TOCLEARING]\n"
+    "[--tiles art|bitmaps|DIR] [--palette standard|colour-blind] [--cut-off]\n"
+    "                [--route FROM FROMCLEARING TO TOCLEARING]\n"
     "       tavrin-cli sheet (--map MAPSTRING | --file FILE) --out FILE.pdf "
-    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR] [--web-address URL]\n"
+    "[--paper A4|Letter|A3] [--tile-size MM] [--tiles art|bitmaps|DIR]\n"
+    "                [--palette standard|colour-blind] [--web-address URL]\n"
     "       tavrin-cli figures (--map MAPSTRING | --file FILE) [--json]\n"
     "       tavrin-cli stats --seeds A..B [--threads N] [--csv FILE] [--where CRITERIA]\n"
     "       tavrin-cli share (--map MAPSTRING | --file FILE)\n"
@@ -234,6 +236,7 @@ int Route(const TArguments& args, std::ostream& out, std::ostream& err) {
 int Render(const TArguments& args, std::ostream& err) {
     TRenderMarks marks;
     marks.CutOff = args.Flag("--cut-off");
+    marks.Palette = ParsePalette(args.Option("--palette"));
     if (args.Flag("--route"))
         marks.Route = RouteWords(args.Positional(), "render --route");
     else if (!args.Positional().empty())
@@ -273,7 +276,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         if (command == "figures")
             return Figures(TArguments(args, 1, {"--map", "--file"}, {"--json"}), out, err, LoadMap);
         if (command == "render")
-            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles"},
+            return Render(TArguments(args, 1, {"--map", "--file", "--out", "--tiles", "--palette"},
                                      {"--route", "--cut-off"}),
                           err);
         if (command == "sheet")

@@ -35,6 +35,14 @@ TTileChoice ParseTiles(const std::optional<std::string>& value) {
     return {TTileLook::Bitmaps, *value};
 }
 
+TPalette ParsePalette(const std::optional<std::string>& value) {
+    if (!value)
+        return TPalette::Standard;
+    if (const auto palette = PaletteNamed(*value))
+        return *palette;
+    throw ETavrinError(PaletteText);
+}
+
 void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
                const TRenderMarks& marks) {
     const auto format = PictureFormatForPath(outPath);
@@ -48,19 +56,24 @@ void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& ou
     // The tile art needs fonts for its names and numbers.
     const TFontsReady fonts;
     if (!marks.CutOff && !marks.Route) {
-        ExportMap(outPath, state, picture.Image(), *format, tiles.Look, metadata);
+        ExportMap(outPath, state, picture.Image(), *format, tiles.Look, metadata, marks.Palette);
         return;
     }
-    // The marks are drawn on the picture of the tile bitmaps, the route's
-    // over the cut-off clearings', as the window paints them.
+    // The marks are drawn on the picture (of the tile bitmaps, or the art in
+    // another palette), the route's over the cut-off clearings', as the
+    // window paints them.
     const TMapPlaces places = MapPlaces(state);
-    QImage marked = picture.Image().convertToFormat(QImage::Format_RGB32);
+    const bool art = tiles.Look == TTileLook::Art && *format != TPictureFormat::Bmp;
+    QImage marked =
+        (art ? PictureInPalette(state, picture.Image(), marks.Palette) : picture.Image())
+            .convertToFormat(QImage::Format_RGB32);
     if (marks.CutOff)
-        DrawCutOffMarks(marked, CutOffPoints(places, MeasureMap(state)));
+        DrawCutOffMarks(marked, CutOffPoints(places, MeasureMap(state)), marks.Palette);
     if (const auto& route = marks.Route) {
         TRoute found{};
         FindShortestPath(state, route->From, route->To, found);
-        DrawRouteMarks(marked, RouteAnswerMarks(state, places, route->From, route->To, found));
+        DrawRouteMarks(marked, RouteAnswerMarks(state, places, route->From, route->To, found),
+                       marks.Palette);
     }
     ExportPicture(outPath, marked, *format, metadata);
 }

@@ -2,6 +2,7 @@
 // tavrin-cli render: draws a map exactly as the window does, with the same
 // drawing code and the same tile bitmaps, and writes it as a picture file.
 
+#include "colour_palette.h"
 #include "location.h"
 #include "map_art.h"
 #include "map_state.h"
@@ -36,6 +37,11 @@ struct TTileChoice {
 TTileChoice ParseTiles(const std::optional<std::string>& value);
 inline constexpr const char* EmptyTilesText = "--tiles must be art, bitmaps or a folder's name";
 
+// What --palette chose: "standard" (also when not given) or "colour-blind";
+// any other value is refused with PaletteText.
+TPalette ParsePalette(const std::optional<std::string>& value);
+inline constexpr const char* PaletteText = "--palette must be standard or colour-blind";
+
 // Draws the tiles of `state` with the bitmaps of the chosen folder and saves
 // the map to `outPath` in the format its extension names (".bmp": 24-bit
 // Windows bitmap, byte for byte as Save Map as .bmp writes it; .svg and .pdf
@@ -48,7 +54,8 @@ inline constexpr const char* EmptyTilesText = "--tiles must be art, bitmaps or a
 // them over the map: with `CutOff` a cross in a ring on each clearing no road
 // joins to the start; with `Route` the answer to the query from its first
 // clearing to its second, the route traced and ringed or both ends marked as
-// not joined.
+// not joined. `Palette` colours the art and the marks; a .bmp file and the
+// tile bitmaps keep their own colours.
 struct TRouteQuery {
     TLocation From;
     TLocation To;
@@ -56,6 +63,7 @@ struct TRouteQuery {
 struct TRenderMarks {
     bool CutOff = false;
     std::optional<TRouteQuery> Route;
+    TPalette Palette = TPalette::Standard;
 };
 void RenderMap(TMapState& state, const TTileChoice& tiles, const std::string& outPath,
                const TRenderMarks& marks = {});

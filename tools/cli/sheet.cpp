@@ -34,7 +34,8 @@ QPageSize Paper(const std::optional<std::string>& name) {
 } // namespace
 
 std::vector<std::string> SheetOptions() {
-    return {"--map", "--file", "--out", "--tiles", "--paper", "--tile-size", "--web-address"};
+    return {"--map",     "--file",  "--out",       "--tiles",
+            "--palette", "--paper", "--tile-size", "--web-address"};
 }
 
 int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
@@ -51,6 +52,7 @@ int Sheet(const TArguments& args, std::ostream& err, TMapLoader loadMap) {
     TSheetOptions options;
     const TTileChoice tiles = ParseTiles(args.Option("--tiles"));
     options.Look = tiles.Look;
+    options.Palette = ParsePalette(args.Option("--palette"));
     if (const auto size = args.Option("--tile-size"))
         options.TileMillimetres = static_cast<double>(
             ParseNumber(*size, MinTileMillimetres, MaxTileMillimetres, "--tile-size"));

@@ -22,7 +22,8 @@ using TMapLoader = bool (*)(TSession& session, const TArguments& args);
 inline constexpr int RefusedMapStatus = 2;
 
 // sheet (--map MAPSTRING | --file FILE) --out FILE.pdf [--paper A4|Letter|A3]
-// [--tile-size MM] [--tiles art|bitmaps|DIR] [--web-address URL]: writes the sheet to FILE.pdf,
+// [--tile-size MM] [--tiles art|bitmaps|DIR] [--palette standard|colour-blind]
+// [--web-address URL]: writes the sheet to FILE.pdf,
 // replacing an existing file only once the new one is whole. The tiles are
 // the program's art unless --tiles chooses bitmaps; --tile-size prints the
 // map at MM millimetres a tile, over several pages when it needs them;

@@ -37,8 +37,8 @@ copyTree(tileDir, join(siteDir, 'tiles'), (name) => name.endsWith('.svg'));
 // The page keeps bitmaps of the tile art between visits, marked with a
 // digest of the art: new art, new bitmaps.
 const art = createHash('sha256');
-for (const name of readdirSync(join(siteDir, 'tiles')).sort())
-    art.update(name).update(readFileSync(join(siteDir, 'tiles', name)));
+for (const path of listTree(join(siteDir, 'tiles')).sort())
+    art.update(relative(siteDir, path)).update(readFileSync(path));
 const page = join(siteDir, 'index.html');
 writeFileSync(page, readFileSync(page, 'utf8').replace('@TILE_ART@', art.digest('hex').slice(0, 16)));
 

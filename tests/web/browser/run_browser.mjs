@@ -421,7 +421,7 @@ await step('WebAssembly and JavaScript under 300 KB gzipped, tile art aside', as
     const code = ['tavrin_engine.wasm', 'tavrin_engine.js', 'sw.js',
         ...readdirSync(join(site, 'js')).map((name) => `js/${name}`)];
     const bytes = code.reduce((sum, file) => sum + gzipSync(readFileSync(join(site, file)), { level: 9 }).length, 0);
-    const tiles = readdirSync(join(site, 'tiles'))
+    const tiles = readdirSync(join(site, 'tiles')).filter((file) => file.endsWith('.svg'))
         .reduce((sum, file) => sum + gzipSync(readFileSync(join(site, 'tiles', file)), { level: 9 }).length, 0);
     figures.push(`WebAssembly + JavaScript ${(bytes / 1024).toFixed(1)} KB gzipped; tile art ${(tiles / 1024).toFixed(0)} KB gzipped`);
     assert.ok(bytes < 300 * 1024, `${bytes} bytes`);
@@ -505,6 +505,33 @@ await step('the page can be installed, and after the first visit opens offline',
     await page.goto(`${base}?from=elsewhere#12345/1`);
     await page.waitFor(`document.body?.dataset.drawn === '#12345/1'`);
     assert.equal(await shownMap(page), seedMaps[0]);
+});
+
+// The frame follows the system's colour scheme, the map keeps its art; the
+// palette is the reader's choice, for the marks and the tiles, kept for the
+// next visit.
+await step('dark mode darkens the frame; the colour-blind palette colours the map and is kept', async () => {
+    const page = await open('#12345/1', 1280, 800, false);
+    const frame = `JSON.stringify(['body', '.bar', 'button', '.view']
+        .map((s) => getComputedStyle(document.querySelector(s)).backgroundColor))`;
+    const light = JSON.parse(await page.evaluate(frame));
+    await page.send('Emulation.setEmulatedMedia',
+        { features: [{ name: 'prefers-color-scheme', value: 'dark' }] });
+    const dark = JSON.parse(await page.evaluate(frame));
+    const lightness = (rgb) => rgb.match(/\d+/g).slice(0, 3).reduce((sum, c) => sum + Number(c), 0);
+    light.forEach((colour, i) => assert.ok(lightness(dark[i]) < lightness(colour), `${colour} -> ${dark[i]}`));
+
+    const route = `getComputedStyle(document.documentElement).getPropertyValue('--route')`;
+    const standard = await page.evaluate(route);
+    await page.evaluate(`document.querySelector('#palette').value = 'colour-blind';
+        document.querySelector('#palette').dispatchEvent(new Event('change')); true`);
+    assert.notEqual(await page.evaluate(route), standard);
+    await page.waitFor(`[...document.querySelectorAll('#map .tiles image')]
+        .every((image) => image.getAttribute('href').startsWith('tiles/colour-blind/'))`);
+    writeFileSync(join(artefacts, 'dark-colour-blind.png'), await page.screenshot());
+    await page.send('Page.reload', { ignoreCache: false });
+    await page.waitFor(`document.body?.dataset.drawn === '#12345/1'`);
+    assert.equal(await page.evaluate(`document.querySelector('#palette').value`), 'colour-blind');
 });
 
 await browser.close();

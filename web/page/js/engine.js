@@ -35,6 +35,8 @@ export async function loadEngine() {
         route: (from, to) => parse(module.route(from.tile, from.clearing, to.tile, to.clearing)),
         clearingAt: (point, reach) => parse(module.clearingAt(point.x, point.y, reach)),
         clearingCentre: (location) => parse(module.clearingCentre(location.tile, location.clearing)),
+        // The colours of a palette by name, and the folder of its tile art.
+        palette: (name) => parse(module.palette(name)),
         startSearch: (criteria) => parse(module.startSearch(criteria)),
         searchOn: (maps) => parse(module.searchOn(maps)),
         explainWish: (criteria, grow) => parse(module.explainWish(criteria, grow)),

@@ -5,6 +5,7 @@
 import { addressOf, addressText } from './address.js';
 import { loadEngine } from './engine.js';
 import { showEditBar } from './layout_marks.js';
+import { setTileFolder } from './map_svg.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { changeList, readList } from './stored_lists.js';
@@ -496,11 +497,26 @@ function bindKeys() {
     });
 }
 
+// The palette chosen, remembered for the next visit: the engine's colours
+// become the style sheet's custom properties (--route, --from, ...), and the
+// tiles on show take the art in its colours.
+function usePalette(name) {
+    const palette = page.engine.palette(name);
+    for (const [key, colour] of Object.entries(palette.colours))
+        document.documentElement.style.setProperty(`--${key}`, colour);
+    setTileFolder(palette.tileFolder);
+    page.view.tiles.useFolder(palette.tileFolder);
+    $('#palette').value = palette.name;
+    localStorage.setItem('tavrin-palette', palette.name);
+}
+
 async function start() {
     // The view first: it opens the kept tile bitmaps while the engine loads.
     page.view = new MapView($('#map'), $('#tiles'), tapped);
     page.engine = await loadEngine();
     performance.mark('tavrin-engine');
+    usePalette(localStorage.getItem('tavrin-palette') ?? 'standard');
+    $('#palette').addEventListener('change', (event) => usePalette(event.target.value));
     $('#create').addEventListener('click', createMap);
     $('#complete-map').addEventListener('click', () => showAnswer(page.engine.completeMap()));
     $('#reroll').addEventListener('click', () => showAnswer(page.engine.rerollUnpinned()));

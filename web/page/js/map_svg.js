@@ -6,6 +6,13 @@ const SvgNs = 'http://www.w3.org/2000/svg';
 export const TileSide = 200;
 const RingRadius = 17;
 
+// Where the tile art of the palette in use lies (the engine's palette
+// answer names it).
+let tileFolder = 'tiles/';
+export function setTileFolder(folder) {
+    tileFolder = folder;
+}
+
 export function svgElement(name, attributes = {}) {
     const element = document.createElementNS(SvgNs, name);
     for (const [key, value] of Object.entries(attributes))
@@ -25,7 +32,7 @@ export function tileGroup(map, onLoaded = () => {}) {
     };
     for (const tile of map.tiles) {
         const image = svgElement('image', {
-            href: `tiles/${tile.file}.svg`,
+            href: `${tileFolder}${tile.file}.svg`,
             x: tile.x,
             y: tile.y,
             width: TileSide,
@@ -72,9 +79,11 @@ function ring(point, className, label) {
 export function routeGroup(from, to, route) {
     const group = svgElement('g', { class: 'route' });
     if (route && route.found) {
+        // Each road dashed on a light casing, as the program draws it.
         for (const road of route.roads) {
             const points = road.map((p) => `${p.x},${p.y}`).join(' ');
-            group.append(svgElement('polyline', { class: 'road', points }));
+            group.append(svgElement('polyline', { class: 'casing', points }),
+                svgElement('polyline', { class: 'road', points }));
         }
         for (const stop of route.stops.slice(1, -1))
             group.append(ring(stop, 'stop'));

@@ -5,7 +5,6 @@
 
 import { svgElement, tileGroup } from './map_svg.js';
 
-const MarkColour = '#c8141e';
 const Faces = ['DejaVu Sans, sans-serif', 'DejaVu Sans, sans-serif', 'DejaVu Sans Mono, monospace'];
 const Anchors = ['start', 'middle', 'end'];
 const PartNames = ['header', 'legend', 'grid', 'page-label', 'table'];
@@ -72,7 +71,7 @@ function mapView(view, plan) {
     const tiles = svgElement('g', { class: 'sheet-tiles' });
     const marks = svgElement('g', { class: 'marks' });
     for (const mark of plan.marks)
-        marks.append(polygon(mark, { fill: MarkColour, stroke: '#fff', 'stroke-width': 1.2 / plan.scale }));
+        marks.append(polygon(mark, { class: 'rotation-mark', 'stroke-width': 1.2 / plan.scale }));
     picture.append(tiles, marks);
     return [picture, rect(box, { fill: 'none', stroke: '#808080', 'stroke-width': 0.5 })];
 }
@@ -97,7 +96,7 @@ function paintPage(page, plan, paper) {
     if (page.legendMark.w > 0) {
         const box = page.legendMark;
         svg.append(line([box.x, box.y + 0.5, box.x + box.w, box.y + 0.5], { stroke: '#000', 'stroke-width': 0.8 }));
-        svg.append(polygon(page.legendArrow, { fill: MarkColour }));
+        svg.append(polygon(page.legendArrow, { class: 'rotation-mark', 'stroke-width': 0.5 }));
     }
     if (page.qr.w > 0)
         svg.append(qrCode(plan.qrText, page.qr));

@@ -63,10 +63,9 @@ async function drawArt(art, pixels = ArtPixels) {
     }
 }
 
-// A bitmap of the art of `file`, or null when the art cannot be had.
-async function bitmapOf(file, kept) {
+// A bitmap of the art at `address`, or null when the art cannot be had.
+async function bitmapOf(address, kept) {
     try {
-        const address = `tiles/${file}.svg`;
         const cached = kept && ArtKnown && await kept.match(address);
         if (cached && cached.headers.get('x-art') === ArtDigest)
             return await createImageBitmap(await cached.blob());
@@ -91,6 +90,7 @@ export class TileLayer {
     constructor(canvas) {
         this.canvas = canvas;
         this.group = svgElement('g', { class: 'tiles' });
+        this.folder = 'tiles/'; // the art in the palette's colours
         this.art = new Map(); // file -> { bitmap, ready, state }
         this.shown = []; // the map's tiles: { tile, art, outline }
         this.transform = null;
@@ -110,8 +110,9 @@ export class TileLayer {
         if (art)
             return art;
         art = { bitmap: null, state: 'loading' };
-        const bitmap = this.opened ? bitmapOf(file, this.opened.kept)
-            : this.kept.then((kept) => bitmapOf(file, kept));
+        const address = `${this.folder}${file}.svg`;
+        const bitmap = this.opened ? bitmapOf(address, this.opened.kept)
+            : this.kept.then((kept) => bitmapOf(address, kept));
         art.ready = bitmap.then((bitmap) => {
             art.bitmap = bitmap;
             art.state = bitmap ? 'loaded' : 'failed';
@@ -150,6 +151,31 @@ export class TileLayer {
                 return;
             this.paint();
             onLoaded();
+        });
+    }
+
+    // Takes the art from `folder` (another palette's) from now on: the tiles
+    // shown are drawn again once their new art is at hand, and the bitmaps of
+    // the old art are let go.
+    useFolder(folder) {
+        if (folder === this.folder)
+            return;
+        const old = [...this.art.values()];
+        this.folder = folder;
+        this.art = new Map();
+        this.sharpening = null;
+        const shown = this.shown.map(({ tile }) => ({ tile, art: this.picture(tile.file) }));
+        Promise.all(shown.map(({ art }) => art.ready)).then(() => {
+            const same = shown.length === this.shown.length
+                && shown.every(({ tile }, i) => tile === this.shown[i].tile);
+            if (same) {
+                this.shown = shown;
+                this.paint();
+            }
+            for (const art of old) {
+                art.bitmap?.close();
+                art.sharp?.bitmap.close();
+            }
         });
     }
 
@@ -221,7 +247,7 @@ export class TileLayer {
                 if (art.sharp?.pixels >= pixels || !art.bitmap)
                     continue;
                 try {
-                    const response = await fetch(`tiles/${tile.file}.svg`);
+                    const response = await fetch(`${this.folder}${tile.file}.svg`);
                     const bitmap = await createImageBitmap(await drawArt(await response.blob(), pixels));
                     art.sharp?.bitmap.close();
                     art.sharp = { pixels, bitmap };
