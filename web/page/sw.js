@@ -20,8 +20,8 @@ function addRoutes(event) {
     const scope = new URL(self.registration.scope);
     const kept = { cacheName: CacheName };
     return event.addRoutes([
-        // The page at its own address from the cache; with a query, the
-        // handler finds it.
+        // The page at its own address from the cache; any other page (one
+        // with a query, a picture opened alone), from the handler.
         { condition: { requestMode: 'navigate',
                        urlPattern: new URLPattern({ pathname: scope.pathname, search: '' }) },
           source: kept },
@@ -47,21 +47,18 @@ self.addEventListener('activate', (event) => {
 
 let kept = null;
 
-// Kept files come from the cache; anything else from the network. The
-// address's fragment never reaches here, and every address of the page
-// (a query after it too) is the one page, kept as './'.
+// Kept files come from the cache, by their exact address; anything else
+// from the network. The address's fragment never reaches here; offline, an
+// address with a query (a link shared from elsewhere) finds the file kept
+// without it.
 async function answer(request) {
     const cache = await (kept ??= caches.open(CacheName));
-    const page = request.mode === 'navigate'
-        ? new URL('./', self.registration.scope).href : request;
-    const found = await cache.match(page);
+    const found = await cache.match(request);
     if (found)
         return found;
     try {
         return await fetch(request);
     } catch (error) {
-        // Offline, and asked with a query the kept file was not: the
-        // slower lookup that ignores it.
         const near = await cache.match(request, { ignoreSearch: true });
         if (near)
             return near;
