@@ -511,6 +511,11 @@ await step('the page can be installed, and after the first visit opens offline',
     assert.equal(await shownMap(page), seedMaps[1]);
     await page.waitFor(`tavrinPage.view.tiles.shown.every(({ art }) => art.state !== 'loading')`);
     assert.deepEqual(await page.evaluate('tavrinPage.view.tiles.failed()'), []);
+    // The tile art itself, not the bitmap kept of it under the same address
+    // (the sharper tiles of a zoom and the printed sheet are drawn from it).
+    const art = await page.evaluate(`fetch('tiles/' + tavrinPage.map.tiles[0].file + '.svg')
+        .then((response) => response.headers.get('content-type'))`);
+    assert.equal(art, 'image/svg+xml');
     // Every address of the page is the page, a query after it too (a link
     // someone shared from elsewhere), offline as online.
     await page.goto(`${base}index.html?from=elsewhere#12345/3`);
