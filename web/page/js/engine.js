@@ -10,10 +10,30 @@ import TavrinEngine from '../tavrin_engine.js';
 const SaidFields = ['error', 'estimate', 'noMatch', 'keyFigures', 'findingLine'];
 const SaidLists = ['messages', 'lines'];
 
+// The module compiled while the page's scripts loaded (index.html starts
+// it from the head), instantiated with the imports the engine's code asks
+// for; null where that compile could not be had, and the engine's code
+// fetches and compiles the module itself.
+async function earlyInstantiate() {
+    const compiled = await (window.tavrinWasm ?? null);
+    if (!compiled)
+        return {};
+    return {
+        instantiateWasm(imports, done) {
+            WebAssembly.instantiate(compiled, imports)
+                .then((instance) => done(instance, compiled))
+                .catch(() => WebAssembly.instantiateStreaming(fetch('tavrin_engine.wasm'), imports)
+                    .then(({ instance, module }) => done(instance, module)));
+            return {};
+        },
+    };
+}
+
 // `coreTextsReady`: the catalogue's "Core" texts ({} for English), once
 // the catalogue is read; the engine loads meanwhile.
 export async function loadEngine(coreTextsReady = Promise.resolve({})) {
-    const [module, coreTexts] = await Promise.all([TavrinEngine(), coreTextsReady]);
+    const [module, coreTexts] = await Promise.all([
+        earlyInstantiate().then((options) => TavrinEngine(options)), coreTextsReady]);
     module.useCoreTexts(coreTexts);
     const said = (text) => module.coreText(text);
     const parse = (json) => {

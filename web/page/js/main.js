@@ -9,7 +9,6 @@ import { coreTexts, loadLanguage, translatePage, tr } from './language.js';
 import { setTileFolder } from './map_svg.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
-import { drawSheetMap, fillSheet } from './sheet.js';
 import { changeList, readList } from './stored_lists.js';
 import { afterFrame, timeToFrame, whenIdle } from './timing.js';
 
@@ -68,6 +67,12 @@ function showAnswer(answer, how = 'push', asked = {}) {
             record(addressOf(answer), how);
         changeStored('history', (text) => page.engine.addToHistory(text, answer));
     });
+    // The texts first: the map's view may lay the page out, once, with them.
+    showEditBar($('#edit-bar'), answer);
+    $('#listing').textContent = answer.listing.join('\n');
+    showRouteText(null);
+    showFigures(answer);
+    status(`${answer.name} · ${answer.keyFigures}`);
     page.view.show(answer, () => timeToFrame(asked.what, asked.start, () => {
         if (page.map !== answer)
             return;
@@ -78,16 +83,23 @@ function showAnswer(answer, how = 'push', asked = {}) {
             // art wait for the first map: they would only hold it up.
             setTimeout(explainWish, 0);
             refreshLists();
+            whenIdle(() => loadSheet().catch(() => {}));
+            whenIdle(showIcon);
             whenIdle(keepAllArt);
         }
         document.body.dataset.drawn = addressOf(answer);
     }));
-    showEditBar($('#edit-bar'), answer);
-    $('#listing').textContent = answer.listing.join('\n');
-    showRouteText(null);
-    showFigures(answer);
-    status(`${answer.name} · ${answer.keyFigures}`);
     return true;
+}
+
+// The page's icon, an SVG the browser draws on the page's own thread: after
+// the first map, not before it.
+function showIcon() {
+    const icon = document.createElement('link');
+    icon.rel = 'icon';
+    icon.type = 'image/svg+xml';
+    icon.href = 'icon.svg';
+    document.head.append(icon);
 }
 
 // After the first map: every tile's art, loaded while the player looks, so
@@ -100,13 +112,53 @@ function keepAllArt() {
     });
 }
 
+// The set-up sheet's code and its QR codes' library: not needed for the
+// first map, so loaded once it is drawn (or at the first print before).
+let sheetCode = null;
+
+function loadScript(src) {
+    return new Promise((resolve, reject) => {
+        const script = document.createElement('script');
+        script.src = src;
+        script.onload = resolve;
+        script.onerror = reject;
+        document.head.append(script);
+    });
+}
+
+function loadSheet() {
+    sheetCode ??= Promise.all([import('./sheet.js'), loadScript('js/qrcode.js')])
+        .then(([sheet]) => {
+            page.sheet = sheet;
+            return sheet;
+        })
+        .catch((error) => {
+            sheetCode = null; // asked again at the next print
+            throw error;
+        });
+    return sheetCode;
+}
+
 // The set-up sheet of the map shown, painted when the page is about to
-// print (its QR code alone takes longer than drawing a map).
-function fillSheetNow() {
-    if (!page.map || page.sheetMap === page.map)
+// print (its QR code alone takes longer than drawing a map). The browser's
+// own print, asked before the sheet's code is there, paints it as soon as
+// the code comes.
+function printSheet() {
+    if (!page.sheet) {
+        loadSheet().then(printSheet, () => {});
         return;
-    page.sheetMap = page.map;
-    fillSheet($('#sheet'), page.engine.sheetPlan('A4', today(), location.origin + location.pathname));
+    }
+    if (page.map && page.sheetMap !== page.map) {
+        page.sheetMap = page.map;
+        const plan = page.engine.sheetPlan('A4', today(), location.origin + location.pathname);
+        page.sheet.fillSheet($('#sheet'), plan);
+    }
+    page.sheet.drawSheetMap($('#sheet'), page.map);
+}
+
+// The Print button: the sheet's code first, then the browser's print.
+function printPage() {
+    loadSheet().then(() => window.print(), () => window.print());
 }
 
 // Every map shown is an entry of the browser's history, numbered in
@@ -478,7 +530,7 @@ async function start() {
     $('#zoom-in').addEventListener('click', (event) => zoom(1.25, event));
     $('#zoom-out').addEventListener('click', (event) => zoom(0.8, event));
     $('#copy-link').addEventListener('click', copyLink);
-    $('#print').addEventListener('click', () => window.print());
+    $('#print').addEventListener('click', printPage);
     $('#paste-form').addEventListener('submit', pasteCode);
     $('#until-form').addEventListener('submit', searchUntil);
     $('#criteria').addEventListener('input', explainWish);
@@ -494,10 +546,6 @@ async function start() {
     window.addEventListener('popstate', openEntry);
     $('#back').addEventListener('click', (event) => walk(-1, event));
     $('#forward').addEventListener('click', (event) => walk(1, event));
-    const printSheet = () => {
-        fillSheetNow();
-        drawSheetMap($('#sheet'), page.map);
-    };
     window.addEventListener('beforeprint', printSheet);
     matchMedia('print').addEventListener('change', printSheet);
     bindKeys();

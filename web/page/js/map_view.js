@@ -61,7 +61,13 @@ export class MapView {
         this.setMarks('layout', layoutMarksGroup(map));
         this.setMarks('route', null);
         this.tiles.show(map, onDrawn);
-        this.fit();
+        // Before the view's size is first known, the size watcher fits the
+        // map as the page is laid out; asking for it now would lay the page
+        // out at once, ahead of everything else (the tiles' bitmaps).
+        if (this.size)
+            this.fit();
+        else
+            this.fitted = true;
     }
 
     showRoute(from, to, route) {

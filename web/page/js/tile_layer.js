@@ -36,9 +36,11 @@ const BitmapCache = 'tile-bitmaps';
 const ArtDigest = document.querySelector('meta[name="tile-art"]')?.content ?? '';
 const ArtKnown = /^[0-9a-f]+$/.test(ArtDigest); // not in a page that was never built
 
+// The page opens the cache as it starts (index.html), long before this
+// module runs.
 async function keptBitmaps() {
     try {
-        return await caches.open(BitmapCache);
+        return await (window.tavrinKept ?? caches.open(BitmapCache));
     } catch {
         return null; // no cache storage here (an insecure origin, a private window)
     }
@@ -93,7 +95,13 @@ export class TileLayer {
         this.shown = []; // the map's tiles: { tile, art, outline }
         this.transform = null;
         this.size = null;
+        this.blank = true; // nothing drawn on the canvas since it was cleared
         this.kept = keptBitmaps();
+        // Once open, the cache is asked at once, so that the bitmaps are on
+        // their way while the page lays itself out for the map.
+        this.kept.then((kept) => {
+            this.opened = { kept };
+        });
     }
 
     // The art of `file`, asked for if it is not yet.
@@ -103,7 +111,9 @@ export class TileLayer {
             return art;
         art = { bitmap: null, state: 'loading' };
         const address = `${this.folder}${file}.svg`;
-        art.ready = this.kept.then((kept) => bitmapOf(address, kept)).then((bitmap) => {
+        const bitmap = this.opened ? bitmapOf(address, this.opened.kept)
+            : this.kept.then((kept) => bitmapOf(address, kept));
+        art.ready = bitmap.then((bitmap) => {
             art.bitmap = bitmap;
             art.state = bitmap ? 'loaded' : 'failed';
         });
@@ -180,6 +190,14 @@ export class TileLayer {
         const ratio = window.devicePixelRatio || 1;
         const width = Math.round(size.width * ratio);
         const height = Math.round(size.height * ratio);
+        const scale = transform.scale * ratio;
+        const pictures = this.shown.map(({ tile, art }) => [tile, art.sharp?.bitmap ?? art.bitmap])
+            .filter(([, bitmap]) => bitmap);
+        // A blank canvas with nothing to draw on it yet (the first map, its
+        // art still on its way) stays as it is, at any size: the browser
+        // would only send an empty picture to the screen again.
+        if (pictures.length === 0 && this.blank)
+            return { scale };
         if (this.canvas.width !== width || this.canvas.height !== height) {
             this.canvas.width = width;
             this.canvas.height = height;
@@ -187,14 +205,11 @@ export class TileLayer {
         const context = this.canvas.getContext('2d');
         context.setTransform(1, 0, 0, 1, 0, 0);
         context.clearRect(0, 0, width, height);
-        const scale = transform.scale * ratio;
         context.setTransform(scale, 0, 0, scale, transform.x * ratio, transform.y * ratio);
         context.imageSmoothingQuality = 'high';
-        for (const { tile, art } of this.shown) {
-            const bitmap = art.sharp?.bitmap ?? art.bitmap;
-            if (bitmap)
-                context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
-        }
+        for (const [tile, bitmap] of pictures)
+            context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
+        this.blank = pictures.length === 0;
         return { scale };
     }
 
