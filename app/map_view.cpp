@@ -43,6 +43,7 @@ TMapView::TMapView(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
     MapPicture = picture;
+    Editing = false;
     ShownState = state;
     ShownState.Messages = nullptr; // the art is painted quietly
     ListLines.clear();
@@ -64,6 +65,7 @@ void TMapView::SetMap(const QImage& picture, const tavrin::TMapState& state) {
 void TMapView::ShowEditing(const QImage& picture, QPoint shift) {
     const QPoint scroll = ScrollPosition() + (QPointF(shift) * CurrentScale).toPoint();
     MapPicture = picture;
+    Editing = true;
     ShowPictureAt(scroll);
 }
 
@@ -233,7 +235,7 @@ void TMapView::MakeScaledCopy() {
 // The art needs the tiles' places; a map whose drawing failed before it
 // began has none, and shows the picture as it was drawn.
 bool TMapView::ShowsArt() const {
-    return Look == tavrin::TTileLook::Art && PlacesKnown;
+    return Look == tavrin::TTileLook::Art && PlacesKnown && !Editing;
 }
 
 // The art of the whole map at the zoom in use, in the screen's device

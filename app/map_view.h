@@ -146,6 +146,9 @@ private:
     tavrin::TTileLook Look = tavrin::TTileLook::Art;
     tavrin::TMapPlaces TilePlaces;
     bool PlacesKnown = false;
+    // The editor's picture is on show: it has a frame of its own (the map
+    // with a margin), which the editor's marks are placed by.
+    bool Editing = false;
     QStringList ListLines; // the tile listing of the map on show, tile 1 first
     tavrin::TRouteMarks Marks;
     std::vector<tavrin::TPoint> CutOff;
