@@ -230,6 +230,18 @@ void TForm1::createWidgets() {
     // Enter that no control took presses Create Map, Esc presses Exit; the
     // listing keeps both keys.
     new TDefaultButtons(this, btnCreateMap, btnExit, Memo1);
+    // The fixed widths suit the English captions; a translated caption that
+    // needs more room widens its button, and Save Map moves along. English
+    // keeps its geometry to the pixel.
+    if (tr("&File") != QLatin1String("&File")) {
+        for (QPushButton* button : {btnCreateMap, btnSaveMap}) {
+            if (button == btnSaveMap)
+                button->move(std::max(button->x(), btnCreateMap->geometry().right() + 6),
+                             button->y());
+            button->resize(std::max(button->width(), button->sizeHint().width()),
+                           button->height());
+        }
+    }
 
     // The status bar shows the key figures, tells where the map shown stands
     // in the history and where it came from, names it by its seed when it

@@ -57,6 +57,9 @@ TRouteQuery::TRouteQuery(QWidget* panel, TMapView& view, const TCommandContext& 
 
     btnFindPath = Named(new QPushButton(tr("Find shortest path"), panel), "btnFindPath");
     btnFindPath->setGeometry(248, 40, 121, 25);
+    // A translated caption may need more room than the English one.
+    if (btnFindPath->text() != QLatin1String("Find shortest path"))
+        btnFindPath->resize(std::max(121, btnFindPath->sizeHint().width()), 25);
     btnFindPath->setEnabled(false);
     // The button has no hint; the status bar says what it does.
     btnFindPath->setStatusTip(
