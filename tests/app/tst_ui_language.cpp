@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTranslator>
 
 class TUiLanguageTest : public TFormTest {
@@ -37,6 +38,14 @@ private slots:
         QCOMPARE(MenuTitles(), QStringList({"&Datei", "B&earbeiten", "&Karte", "&Ansicht"}));
         QCOMPARE(Form->findChild<QAction*>("A_CreateMap")->text(),
                  QStringLiteral("&Karte erstellen"));
+        // Longer captions widen their buttons rather than being cut, side by side.
+        const auto* create = Child<QPushButton>("btnCreateMap");
+        const auto* save = Child<QPushButton>("btnSaveMap");
+        for (const char* name : {"btnCreateMap", "btnSaveMap", "btnFindPath"}) {
+            const auto* button = Child<QPushButton>(name);
+            QVERIFY2(button->width() >= button->sizeHint().width(), name);
+        }
+        QVERIFY(save->x() > create->geometry().right());
         Ctrl(Qt::Key_S);
         QCOMPARE(Dialogs->Messages, QStringList{QStringLiteral("Es ist keine Karte im Speicher")});
         CreateMap();
@@ -80,6 +89,8 @@ private slots:
         InstallTranslation(*QCoreApplication::instance(), LoadTranslation(folder, languages));
         StartForm();
         QCOMPARE(MenuTitles(), QStringList({"&File", "E&dit", "&Map", "&View"}));
+        QCOMPARE(Child<QPushButton>("btnCreateMap")->geometry(), QRect(8, 8, 75, 25));
+        QCOMPARE(Child<QPushButton>("btnSaveMap")->geometry(), QRect(88, 8, 121, 25));
         QCOMPARE(CoreText("Stopped after 7 maps."), QStringLiteral("Stopped after 7 maps."));
     }
 };
