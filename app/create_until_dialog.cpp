@@ -43,10 +43,6 @@ constexpr TRowKind RowKinds[] = {
 };
 // clang-format on
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 tavrin::TCriteria TCreateMapUntilDialog::DefaultCriteria() {
@@ -69,11 +65,11 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
         const tavrin::TFigureInfo& info = tavrin::InfoOf(kind.Figure);
         TRow row{kind.Figure, kind.Comparison, nullptr, nullptr, nullptr};
         row.On = new QCheckBox(CoreText(info.Label), this);
-        row.On->setObjectName(QStringLiteral("chk_") + Text(info.Name));
+        row.On->setObjectName(QStringLiteral("chk_") + QString::fromUtf8(info.Name));
         auto* how = new QLabel(
             kind.Comparison == TComparison::AtLeast ? tr("at least") : tr("at most"), this);
         row.Value = new QDoubleSpinBox(this);
-        row.Value->setObjectName(QStringLiteral("ed_") + Text(info.Name));
+        row.Value->setObjectName(QStringLiteral("ed_") + QString::fromUtf8(info.Name));
         row.Value->setAccessibleName(CoreText(info.Label) + QLatin1Char(' ') + how->text());
         row.Value->setDecimals(info.Whole ? 0 : 1);
         row.Value->setSingleStep(info.Whole ? 1 : 0.5);
@@ -81,7 +77,7 @@ TCreateMapUntilDialog::TCreateMapUntilDialog(const tavrin::TCriteria& criteria, 
         row.Value->setRange(possible.Least, std::min(kind.Most, possible.Most));
         row.Value->setValue(kind.Offered);
         row.Histogram = new TFigureHistogram(this);
-        row.Histogram->setObjectName(QStringLiteral("hist_") + Text(info.Name));
+        row.Histogram->setObjectName(QStringLiteral("hist_") + QString::fromUtf8(info.Name));
         row.Histogram->setAccessibleName(tr("Histogram of %1").arg(CoreText(info.Label)));
         grid->addWidget(row.On, line, 0);
         grid->addWidget(how, line, 1);
@@ -182,7 +178,8 @@ void TCreateMapUntilDialog::UpdateHistograms() {
 void TCreateMapUntilDialog::Update() {
     const tavrin::TCriteria criteria = Criteria();
     const std::string text = tavrin::CriteriaText(criteria);
-    lblCriteria->setText(tr("Criteria: %1").arg(text.empty() ? tr("none") : Text(text)));
+    lblCriteria->setText(
+        tr("Criteria: %1").arg(text.empty() ? tr("none") : QString::fromUtf8(text)));
     for (const TRow& row : Rows) {
         row.Value->setEnabled(row.On->isChecked());
         row.Histogram->SetAllowed(

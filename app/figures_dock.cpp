@@ -9,14 +9,10 @@
 
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString CutOffText(const tavrin::TMapFigures& figures) {
     QStringList names;
     for (const tavrin::TLocation location : figures.CutOffList())
-        names << Text(tavrin::LocationText(location));
+        names << QString::fromUtf8(tavrin::LocationText(location));
     return names.isEmpty() ? TFiguresDock::tr("none") : names.join(QStringLiteral(", "));
 }
 
@@ -46,7 +42,8 @@ void TFiguresDock::ShowFigures(const tavrin::TMapFigures* figures) {
     int row = 0;
     for (const tavrin::TFigureInfo& info : tavrin::Figures)
         Table->item(row++, 1)->setText(
-            figures ? Text(tavrin::FigureValueText(*figures, info.Figure)) : QString());
+            figures ? QString::fromUtf8(tavrin::FigureValueText(*figures, info.Figure))
+                    : QString());
     Table->item(row, 1)->setText(figures ? CutOffText(*figures) : QString());
     Table->resizeRowsToContents();
 }

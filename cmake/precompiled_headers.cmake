@@ -22,6 +22,8 @@
 # its own (target_compile_options; warning options aside) keeps parsing its
 # headers; a mismatch left over is an error (-Winvalid-pch with -Werror),
 # never a quietly slow build.
+include(${CMAKE_CURRENT_LIST_DIR}/compiled_targets.cmake)
+
 option(TAVRIN_PCH "Precompile the Qt, GoogleTest and standard headers most files include" ON)
 
 set(TAVRIN_STD_PCH_HEADERS
@@ -111,16 +113,11 @@ function(_tavrin_qt_modules target var)
     set(${var} ${modules} PARENT_SCOPE)
 endfunction()
 
-# Gives every C++ target of FOLDER and the folders below it its precompiled
-# header, and those that do not link Qt no moc step.
-function(_tavrin_use_pch folder)
-    get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+# Gives every C++ target of the project its precompiled header, and those
+# that do not link Qt no moc step.
+function(_tavrin_use_pch)
+    tavrin_compiled_targets(${PROJECT_SOURCE_DIR} targets)
     foreach(target IN LISTS targets)
-        get_target_property(type ${target} TYPE)
-        if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY)$"
-           OR target MATCHES "^tavrin_[a-z_]+_pch$")
-            continue()
-        endif()
         _tavrin_qt_modules(${target} modules)
         if(NOT modules)
             # Nothing to run moc on: spare the target its moc step.
@@ -174,16 +171,12 @@ function(_tavrin_use_pch folder)
             endif()
         endif()
     endforeach()
-    get_property(folders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
-    foreach(sub IN LISTS folders)
-        _tavrin_use_pch(${sub})
-    endforeach()
 endfunction()
 
 function(tavrin_precompiled_headers)
     get_directory_property(TAVRIN_PCH_OPTIONS DIRECTORY ${PROJECT_SOURCE_DIR} COMPILE_OPTIONS)
     list(FILTER TAVRIN_PCH_OPTIONS EXCLUDE REGEX "^-W")
-    _tavrin_use_pch(${PROJECT_SOURCE_DIR})
+    _tavrin_use_pch()
 endfunction()
 
 # GCC only: it takes a header built without a target's own macros; the fuzz

@@ -13,6 +13,8 @@
 # outside tests/ and fuzz/ is instrumented, and of those defined inside, the
 # files that live outside them; a new library or test program needs no line
 # here.
+include(${CMAKE_CURRENT_LIST_DIR}/compiled_targets.cmake)
+
 set(TAVRIN_SANITIZER_OPTIONS -fsanitize=address,undefined -fno-sanitize-recover=all
                              -fno-omit-frame-pointer)
 
@@ -30,13 +32,10 @@ function(_tavrin_program_file file dir var)
     set(${var} ${program} PARENT_SCOPE)
 endfunction()
 
-function(_tavrin_instrument folder)
-    get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+function(_tavrin_instrument)
+    tavrin_compiled_targets(${PROJECT_SOURCE_DIR} targets)
     foreach(target IN LISTS targets)
-        get_target_property(type ${target} TYPE)
-        if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY)$")
-            continue()
-        endif()
+        get_target_property(folder ${target} SOURCE_DIR)
         _tavrin_program_file(${folder}/CMakeLists.txt ${folder} program_target)
         if(program_target)
             target_compile_options(${target} PRIVATE ${TAVRIN_SANITIZER_OPTIONS})
@@ -54,15 +53,11 @@ function(_tavrin_instrument folder)
             endif()
         endforeach()
     endforeach()
-    get_property(folders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
-    foreach(sub IN LISTS folders)
-        _tavrin_instrument(${sub})
-    endforeach()
 endfunction()
 
 if(TAVRIN_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
     # Before the precompiled headers are handed out (cmake/precompiled_headers.cmake),
     # which give each target the header built with its options.
-    cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL _tavrin_instrument ${PROJECT_SOURCE_DIR})
+    cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL _tavrin_instrument)
 endif()

@@ -1,20 +1,15 @@
 #include "map_link.h"
 
 #include "share_code.h"
+#include "trimmed.h"
 
 #include <algorithm>
 
 namespace tavrin {
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// The blanks a pasted address may carry around it.
+constexpr std::string_view AddressBlanks = " \t\n\r";
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
@@ -36,7 +31,7 @@ std::string_view DefaultWebAddress() {
 }
 
 std::string WebAddress(std::string_view address) {
-    address = Trimmed(address);
+    address = Trimmed(address, AddressBlanks);
     if (address.empty())
         return {};
     std::string text;

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "map_figures.h"
 #include "translatable.h"
+#include "trimmed.h"
 
 #include <algorithm>
 #include <charconv>
@@ -29,12 +30,8 @@ bool SameNoCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
+// The blanks a pin may have around its words.
+constexpr std::string_view PinBlanks = " \t";
 
 std::optional<std::int64_t> Whole(std::string_view text) {
     std::int64_t value = 0;
@@ -79,8 +76,8 @@ TPin ParsePin(std::string_view entry) {
     if (colon == std::string_view::npos)
         throw bad();
     TPin pin;
-    pin.Tile = TileNamed(Names(), Trimmed(entry.substr(0, colon)));
-    const std::string_view place = Trimmed(entry.substr(colon + 1));
+    pin.Tile = TileNamed(Names(), Trimmed(entry.substr(0, colon), PinBlanks));
+    const std::string_view place = Trimmed(entry.substr(colon + 1), PinBlanks);
     const auto slash1 = place.find('/');
     const auto slash2 = slash1 == std::string_view::npos ? slash1 : place.find('/', slash1 + 1);
     if (slash2 == std::string_view::npos || place.find('/', slash2 + 1) != std::string_view::npos)
@@ -113,7 +110,7 @@ std::vector<TPin> ParsePins(std::string_view text) {
     while (true) {
         const auto comma = text.find(',', at);
         const std::string_view entry =
-            Trimmed(text.substr(at, comma == text.npos ? text.npos : comma - at));
+            Trimmed(text.substr(at, comma == text.npos ? text.npos : comma - at), PinBlanks);
         if (entry.empty())
             throw ETavrinError(TAVRIN_TEXT("Core", "--pin: an empty entry; give "
                                                    "TILE:COL/ROW/ROT, ... such as 'March "

@@ -6,7 +6,6 @@ namespace tavrin {
 namespace {
 
 constexpr double TitlePoints = 14;
-constexpr double BodyPoints = 9;
 constexpr double QrModule = 0.5 / 25.4 * 72; // half a millimetre
 constexpr int QrQuietModules = 4;
 constexpr double Space = 6; // between the text and the QR code, in points
@@ -24,23 +23,24 @@ constexpr std::array<int, 40> QrCapacity{
 // the room after the label, then under it.
 void Labelled(std::vector<TSheetText>& texts, double& y, double width, std::string_view label,
               std::string_view value, TSheetFont font) {
-    const double labelWidth = TextWidth(label, TSheetFont::Sans, BodyPoints);
-    const double line = LineHeight(BodyPoints);
+    const double labelWidth = TextWidth(label, TSheetFont::Sans, SheetBodyPoints);
+    const double line = LineHeight(SheetBodyPoints);
     texts.push_back({{0, y, labelWidth, line}, std::string(label)});
-    for (const std::string& part : WrapText(value, font, BodyPoints, width - labelWidth)) {
-        texts.push_back({{labelWidth, y, TextWidth(part, font, BodyPoints), line}, part, font});
+    for (const std::string& part : WrapText(value, font, SheetBodyPoints, width - labelWidth)) {
+        texts.push_back(
+            {{labelWidth, y, TextWidth(part, font, SheetBodyPoints), line}, part, font});
         y += line;
     }
 }
 
 void Wrapped(std::vector<TSheetText>& texts, double& y, double x, double width,
              std::string_view text, TSheetPart part) {
-    const double line = LineHeight(BodyPoints);
-    for (const std::string& piece : WrapText(text, TSheetFont::Sans, BodyPoints, width)) {
-        texts.push_back({{x, y, TextWidth(piece, TSheetFont::Sans, BodyPoints), line},
+    const double line = LineHeight(SheetBodyPoints);
+    for (const std::string& piece : WrapText(text, TSheetFont::Sans, SheetBodyPoints, width)) {
+        texts.push_back({{x, y, TextWidth(piece, TSheetFont::Sans, SheetBodyPoints), line},
                          piece,
                          TSheetFont::Sans,
-                         BodyPoints,
+                         SheetBodyPoints,
                          TSheetAlign::Left,
                          part});
         y += line;
@@ -60,7 +60,7 @@ double QrSide(std::string_view text, double least) {
 TSheetHeader SheetHeader(const TSheetWords& words, double width, bool dashes) {
     TSheetHeader header;
     std::vector<TSheetText>& texts = header.Texts;
-    const double line = LineHeight(BodyPoints);
+    const double line = LineHeight(SheetBodyPoints);
     // The QR code's side is settled first, from the text it holds and the
     // lines beside it at their fewest (one each).
     const double lines = static_cast<double>(3 + (words.Figures.size() + 3) / 4 + 1);
@@ -70,7 +70,7 @@ TSheetHeader SheetHeader(const TSheetWords& words, double width, bool dashes) {
 
     double y = 0;
     const double titleWidth = TextWidth(words.Title, TSheetFont::Bold, TitlePoints);
-    const double dateWidth = TextWidth(words.Date, TSheetFont::Sans, BodyPoints);
+    const double dateWidth = TextWidth(words.Date, TSheetFont::Sans, SheetBodyPoints);
     texts.push_back({{0, y, std::min(titleWidth, room), LineHeight(TitlePoints)},
                      words.Title,
                      TSheetFont::Bold,
@@ -80,7 +80,7 @@ TSheetHeader SheetHeader(const TSheetWords& words, double width, bool dashes) {
         texts.push_back({{room - dateWidth, 0, dateWidth, line},
                          words.Date,
                          TSheetFont::Sans,
-                         BodyPoints,
+                         SheetBodyPoints,
                          TSheetAlign::Right});
     else
         Wrapped(texts, y, 0, room, words.Date, TSheetPart::Header);

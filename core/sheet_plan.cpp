@@ -16,10 +16,9 @@ namespace tavrin {
 namespace {
 
 constexpr double PointsPerMillimetre = 72 / 25.4;
-constexpr double Gap = 10;        // between the header, the maps and the table
-constexpr double BodyPoints = 9;  // page labels
-constexpr double GridPoints = 7;  // grid numbers
-constexpr double GridSpace = 2;   // between a grid number and the map
+constexpr double Gap = 10;       // between the header, the maps and the table
+constexpr double GridPoints = 7; // grid numbers
+constexpr double GridSpace = 2;  // between a grid number and the map
 
 // Room for the grid numbers round a view: row numbers to its left, column
 // numbers above and below.
@@ -203,25 +202,26 @@ void AddDashes(TSheetPage& page, const TCut& cut, int r, int c, double scale) {
 // The label at the foot of every page: the map's name and the page's place.
 double LabelHeight(const TSheetWords& words, double width) {
     const std::string longest = words.MapName + ": page 99 of 99, map part row 99, column 99";
-    return static_cast<double>(WrapText(longest, TSheetFont::Sans, BodyPoints, width).size()) *
-           LineHeight(BodyPoints);
+    return static_cast<double>(WrapText(longest, TSheetFont::Sans, SheetBodyPoints, width).size()) *
+           LineHeight(SheetBodyPoints);
 }
 
 void AddPageLabels(TSheetPlan& plan, const TSheetWords& words,
                    const std::vector<std::string>& extras) {
-    const double line = LineHeight(BodyPoints);
+    const double line = LineHeight(SheetBodyPoints);
     const double height = LabelHeight(words, plan.Width);
     const std::size_t count = plan.Pages.size();
     for (std::size_t i = 0; i < count; ++i) {
         const std::string text = words.MapName + ": page " + std::to_string(i + 1) + " of " +
                                  std::to_string(count) + extras[i];
         double y = plan.Height - height;
-        for (const std::string& piece : WrapText(text, TSheetFont::Sans, BodyPoints, plan.Width)) {
+        for (const std::string& piece :
+             WrapText(text, TSheetFont::Sans, SheetBodyPoints, plan.Width)) {
             plan.Pages[i].Texts.push_back(
-                {{0, y, TextWidth(piece, TSheetFont::Sans, BodyPoints), line},
+                {{0, y, TextWidth(piece, TSheetFont::Sans, SheetBodyPoints), line},
                  piece,
                  TSheetFont::Sans,
-                 BodyPoints,
+                 SheetBodyPoints,
                  TSheetAlign::Left,
                  TSheetPart::PageLabel});
             y += line;

@@ -31,11 +31,14 @@ namespace tavrin {
 enum class TSheetPart : unsigned char { Header, Legend, Grid, PageLabel, Table };
 enum class TSheetAlign : unsigned char { Left, Centre, Right };
 
+// The size of the sheet's body text, in points: its header and page labels.
+constexpr double SheetBodyPoints = 9;
+
 struct TSheetText {
     TBox Box; // the text stands on the box's top line, its baseline Ascent lower
     std::string Text;
     TSheetFont Font = TSheetFont::Sans;
-    double Points = 9;
+    double Points = SheetBodyPoints;
     TSheetAlign Align = TSheetAlign::Left;
     TSheetPart Part = TSheetPart::Header;
 };

@@ -5,6 +5,7 @@
 #include "map_string.h"
 #include "old_share_code.h"
 #include "share_code.h"
+#include "trimmed.h"
 
 #include <memory>
 
@@ -46,12 +47,6 @@ bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view wo
         if (Lower(text[at + i]) != word[i])
             return false;
     return true;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    text.remove_prefix(std::min(text.find_first_not_of(Blanks), text.size()));
-    text.remove_suffix(text.size() - (text.find_last_not_of(Blanks) + 1));
-    return text;
 }
 
 // Whether a word that failed as a share code still looks like one, so that
@@ -368,7 +363,7 @@ TMapCodeSearch FindMapCode(std::string_view text) {
         text = text.substr(0, end);
         cut = true;
     }
-    const std::string_view whole = Trimmed(text);
+    const std::string_view whole = Trimmed(text, Blanks);
     TMet met;
     ScanWords(text, met);
     if (met.Link) {

@@ -1,6 +1,7 @@
 #include "map_criteria.h"
 
 #include "translatable.h"
+#include "trimmed.h"
 
 #include <array>
 #include <charconv>
@@ -22,14 +23,8 @@ constexpr std::array<TComparisonText, 5> Comparisons{{
     {TComparison::Above, ">"},
 }};
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// The blanks a wish may have around its words.
+constexpr std::string_view WishBlanks = " \t";
 
 std::string FigureNameList() {
     std::string names;
@@ -76,7 +71,7 @@ TCriterion ParseCriterion(std::string_view criterion) {
     while (at < criterion.size() && criterion[at] != '<' && criterion[at] != '>' &&
            criterion[at] != '=')
         ++at;
-    const std::string_view name = Trimmed(criterion.substr(0, at));
+    const std::string_view name = Trimmed(criterion.substr(0, at), WishBlanks);
     const TFigureInfo* info = nullptr;
     for (const TFigureInfo& candidate : Figures)
         if (candidate.Name == name)
@@ -94,7 +89,7 @@ TCriterion ParseCriterion(std::string_view criterion) {
     for (const TComparisonText& comparison : Comparisons) {
         if (!rest.starts_with(comparison.Text))
             continue;
-        const std::string_view number = Trimmed(rest.substr(comparison.Text.size()));
+        const std::string_view number = Trimmed(rest.substr(comparison.Text.size()), WishBlanks);
         double value = 0;
         if (!ReadNumber(number, value))
             Refuse(criterion,
@@ -143,11 +138,11 @@ std::string MeetingEstimateText(std::int64_t meeting, std::int64_t sampled) {
 
 TCriteria ParseCriteria(std::string_view text) {
     TCriteria criteria;
-    if (Trimmed(text).empty())
+    if (Trimmed(text, WishBlanks).empty())
         return criteria;
     while (true) {
         const std::size_t comma = text.find(',');
-        const std::string_view criterion = Trimmed(text.substr(0, comma));
+        const std::string_view criterion = Trimmed(text.substr(0, comma), WishBlanks);
         if (criterion.empty())
             throw ECriteriaError(
                 TAVRIN_TEXT("Core", "bad criteria: an empty criterion between commas"));

@@ -17,27 +17,27 @@ namespace tavrin {
 namespace {
 
 // GF(32) modulo x^5 + x^2 + 1.
-constexpr TGaloisField<5, 0x25> Field;
-static_assert(Field.Primitive, "x must generate every non-zero element");
+constexpr TGaloisField<5, 0x25> OldField;
+static_assert(OldField.Primitive, "x must generate every non-zero element");
 
 // The symbols x_i, i counted from the last one, satisfy sum x_i = 0 and
 // sum x^i x_i = 0.
-std::pair<std::uint8_t, std::uint8_t> CheckSums(const std::vector<std::uint8_t>& symbols) {
+std::pair<std::uint8_t, std::uint8_t> OldCheckSums(const std::vector<std::uint8_t>& symbols) {
     std::uint8_t plain = 0;
     std::uint8_t weighted = 0;
     for (std::size_t j = 0; j < symbols.size(); ++j) {
         plain ^= symbols[j];
         weighted ^= static_cast<std::uint8_t>(
-            Field.Multiply(Field.Weight(symbols.size() - 1 - j), symbols[j]));
+            OldField.Multiply(OldField.Weight(symbols.size() - 1 - j), symbols[j]));
     }
     return {plain, weighted};
 }
 
-void AppendCheck(std::vector<std::uint8_t>& symbols) {
+void AppendOldCheck(std::vector<std::uint8_t>& symbols) {
     symbols.push_back(0);
     symbols.push_back(0);
-    const auto [a, b] = CheckSums(symbols);
-    const auto c1 = static_cast<std::uint8_t>(Field.Divide(a ^ b, 1 ^ Field.Weight(1)));
+    const auto [a, b] = OldCheckSums(symbols);
+    const auto c1 = static_cast<std::uint8_t>(OldField.Divide(a ^ b, 1 ^ OldField.Weight(1)));
     symbols[symbols.size() - 2] = c1;
     symbols[symbols.size() - 1] = a ^ c1;
 }
@@ -61,7 +61,7 @@ std::vector<std::uint8_t> Symbols(std::string_view mapString) {
         w.Append(ByteDigits(mapString));
     }
     std::vector<std::uint8_t> symbols = w.Base32(MinPayloadSymbols);
-    AppendCheck(symbols);
+    AppendOldCheck(symbols);
     return symbols;
 }
 
@@ -83,7 +83,7 @@ std::optional<std::string> MapStringOfOldShareCode(std::string_view code) {
     const bool hyphens = code.find('-') != std::string_view::npos;
     if (symbols.size() < MinPayloadSymbols + 2 ||
         (hyphens && GroupShareSymbols(std::string(symbols.size(), 'x')) != shape) ||
-        CheckSums(symbols) != std::pair<std::uint8_t, std::uint8_t>{0, 0})
+        OldCheckSums(symbols) != std::pair<std::uint8_t, std::uint8_t>{0, 0})
         return std::nullopt;
     using namespace share_payload;
     TMixedRadixReader r(std::vector<std::uint8_t>(symbols.begin(), symbols.end() - 2));

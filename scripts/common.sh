@@ -80,7 +80,7 @@ configure_and_build() {
 # sanitizers) does not stay.
 configure_program_build() {
     configure "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRIN_WERROR=OFF -DTAVRIN_SANITIZE=OFF \
-        -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCH=OFF
+        -DTAVRIN_BUILD_TESTS=OFF -DTAVRIN_BUILD_BENCH=OFF -DTAVRIN_UNITY=ON
 }
 
 # The web page's toolchain: emscripten and node (the system's own node is kept
@@ -112,6 +112,6 @@ build_web() {
     build "$native" tile_svgs tavrin-ts-catalogue "$@"
     emcmake cmake -S "$ROOT/web" -B "$web" -DCMAKE_BUILD_TYPE=Release \
         -DTAVRIN_TILE_SVG_DIR="$native/bin/svg" -DTAVRIN_CLI="$native/bin/tavrin-cli" \
-        -DTAVRIN_TS_CATALOGUE="$native/bin/tavrin-ts-catalogue" >/dev/null
+        -DTAVRIN_TS_CATALOGUE="$native/bin/tavrin-ts-catalogue" -DTAVRIN_UNITY=ON >/dev/null
     cmake --build "$web" -j "$JOBS"
 }

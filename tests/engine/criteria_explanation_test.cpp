@@ -1,6 +1,7 @@
 #include "acceptance.h"
 #include "criteria_explanation.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -121,6 +122,8 @@ TEST(CriteriaExplanation, RefusesAWishOutsideAFiguresRangeInOneLine) {
     EXPECT_EQ(CountText(20000), "20,000");
     EXPECT_EQ(CountText(1234567), "1,234,567");
     EXPECT_EQ(CountText(999), "999");
+    EXPECT_EQ(CountText(-1000), "-1,000");
+    EXPECT_EQ(CountText(INT64_MIN), "-9,223,372,036,854,775,808");
 }
 
 // Laws over real maps: every figure lies in its possible range, and the

@@ -22,7 +22,7 @@ std::unique_ptr<TMapState> Catalogue() {
     return state;
 }
 
-double Distance(TPoint a, TPoint b) {
+double DistanceBetween(TPoint a, TPoint b) {
     return std::hypot(a.X - b.X, a.Y - b.Y);
 }
 
@@ -46,7 +46,7 @@ std::vector<TPoint> Samples(const TRoadPath& path) {
 std::vector<TPoint> AwayFrom(const std::vector<TPoint>& points, TPoint shared) {
     std::vector<TPoint> kept;
     for (TPoint p : points)
-        if (Distance(p, shared) > ClearingRadius + 3)
+        if (DistanceBetween(p, shared) > ClearingRadius + 3)
             kept.push_back(p);
     return kept;
 }
@@ -55,7 +55,7 @@ int Crossings(const TRoadPath& a, const TRoadPath& b) {
     std::vector<TPoint> pa = Samples(a);
     std::vector<TPoint> pb = Samples(b);
     for (TPoint end : {a.Start, a.End}) {
-        if (Distance(end, b.Start) < 1e-9 || Distance(end, b.End) < 1e-9) {
+        if (DistanceBetween(end, b.Start) < 1e-9 || DistanceBetween(end, b.End) < 1e-9) {
             pa = AwayFrom(pa, end);
             pb = AwayFrom(pb, end);
         }
@@ -70,7 +70,7 @@ int Crossings(const TRoadPath& a, const TRoadPath& b) {
 double DistanceToPath(TPoint p, const TRoadPath& path) {
     double best = 1e9;
     for (int i = 0; i <= 200; ++i)
-        best = std::min(best, Distance(p, PointOnPath(path, i / 200.0)));
+        best = std::min(best, DistanceBetween(p, PointOnPath(path, i / 200.0)));
     return best;
 }
 
@@ -113,12 +113,13 @@ TEST(ClearingLayout, ClearingsStayApartInsideAndClearOfOtherRoads) {
             }
             for (int other = c + 1; other <= 6; ++other) {
                 if (record.Clearings[other].Present) {
-                    EXPECT_GT(Distance(p, ClearingPosition(tile, other)), 2 * ClearingRadius + 10)
+                    EXPECT_GT(DistanceBetween(p, ClearingPosition(tile, other)),
+                              2 * ClearingRadius + 10)
                         << "tile " << tile << " clearings " << c << ", " << other;
                 }
             }
             for (const TRoadPath& path : paths) {
-                if (Distance(path.Start, p) < 1e-9 || Distance(path.End, p) < 1e-9)
+                if (DistanceBetween(path.Start, p) < 1e-9 || DistanceBetween(path.End, p) < 1e-9)
                     continue;
                 EXPECT_GT(DistanceToPath(p, path), ClearingRadius + 6)
                     << "tile " << tile << " clearing " << c;
