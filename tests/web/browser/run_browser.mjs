@@ -135,6 +135,22 @@ await step('the first map is drawn on opening the page, cold and warm', async ()
         assert.deepEqual(times.notKept, []);
         assert.deepEqual(times.art, []);
     }
+    // A kept sheet spoilt (its index wrong) costs the map no tile: each is
+    // drawn from its art, and the sheet is kept whole again.
+    const [spoilt] = await firstMap();
+    await spoilt.evaluate(`caches.open('tile-sheets').then(async (cache) => {
+        const sheet = await cache.match('tiles/bitmaps');
+        const files = Object.keys(JSON.parse(sheet.headers.get('x-files')));
+        const headers = new Headers(sheet.headers);
+        headers.set('x-files', JSON.stringify(Object.fromEntries(files.map((file) => [file, [0, 9]]))));
+        await cache.put('tiles/bitmaps', new Response(await sheet.blob(), { headers }));
+    })`);
+    await spoilt.send('Page.reload', { ignoreCache: false });
+    await spoilt.waitFor(`performance.getEntriesByName('tavrin-first-map').length === 1`, 30000);
+    assert.deepEqual(await spoilt.evaluate('tavrinPage.view.tiles.failed()'), []);
+    await spoilt.waitFor(`caches.open('tile-sheets').then((cache) => cache.match('tiles/bitmaps'))
+        .then((sheet) => sheet !== undefined && !sheet.headers.get('x-files').includes('[0,9]'))`, 60000);
+    await spoilt.close();
     warm.sort((a, b) => a.drawn - b.drawn);
     const median = warm[(WarmLoads - 1) / 2];
     const ms = (time) => time.toFixed(0);

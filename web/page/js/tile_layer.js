@@ -88,10 +88,18 @@ async function drawArt(art, pixels = ArtPixels) {
 // sheet, or else drawn from its art at `address`, with its PNG to keep
 // (`png`, a promise); null when the art cannot be had.
 async function bitmapOf(file, address, sheet) {
-    try {
-        const at = sheet?.files[file];
-        if (Array.isArray(at))
+    const at = sheet?.files[file];
+    if (Array.isArray(at)) {
+        try {
             return { bitmap: await createImageBitmap(sheet.blob.slice(at[0], at[1], 'image/png')) };
+        } catch {
+            // A sheet spoilt in the cache: the tile is drawn from its art,
+            // and the sheet dropped, to be kept whole again.
+            caches.open(SheetCache).then((cache) => cache.delete(`${sheet.folder}${SheetName}`))
+                .catch(() => {});
+        }
+    }
+    try {
         const response = await fetch(address);
         if (!response.ok)
             return null;
