@@ -85,7 +85,7 @@ configure_program_build() {
 
 # The web page's toolchain: emscripten and node (the system's own node is kept
 # when there is one), and Chromium for its browser test.
-WEB_PACKAGES=(emscripten node-qrcode-generator)
+WEB_PACKAGES=(emscripten node-qrcode-generator esbuild)
 
 ensure_node() {
     command -v node >/dev/null 2>&1 || ensure_packages nodejs

@@ -3,6 +3,7 @@
 // leaves the map shown as it was.
 
 import TavrinEngine from '../tavrin_engine.js';
+import { markOnce } from './timing.js';
 
 // The fields of the engine's answers that people read: translated by the
 // engine from the catalogue it was given (the core's texts, which are
@@ -33,7 +34,10 @@ async function earlyInstantiate() {
 // the catalogue is read; the engine loads meanwhile.
 export async function loadEngine(coreTextsReady = Promise.resolve({})) {
     const [module, coreTexts] = await Promise.all([
-        earlyInstantiate().then((options) => TavrinEngine(options)), coreTextsReady]);
+        earlyInstantiate().then((options) => TavrinEngine(options)).then((module) => {
+            markOnce('tavrin-engine-instantiated');
+            return module;
+        }), coreTextsReady]);
     module.useCoreTexts(coreTexts);
     const said = (text) => module.coreText(text);
     const parse = (json) => {

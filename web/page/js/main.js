@@ -10,7 +10,7 @@ import { setTileFolder } from './map_svg.js';
 import { MapView } from './map_view.js';
 import { RoutePicker } from './route_picker.js';
 import { changeList, readList } from './stored_lists.js';
-import { afterFrame, timeToFrame, whenIdle } from './timing.js';
+import { afterFrame, markOnce, timeToFrame, whenIdle } from './timing.js';
 
 const $ = (selector) => document.querySelector(selector);
 
@@ -20,6 +20,7 @@ const page = {
     map: null,
     picker: new RoutePicker(),
     firstDrawn: false,
+    untilDrawn: [], // what waits for the first map drawn
     addresses: [], // the address of each history entry the page made
 };
 // The browser test reads the page's state and times the engine through this.
@@ -62,11 +63,21 @@ function showAnswer(answer, how = 'push', asked = {}) {
     }
     page.map = answer;
     page.picker.clear();
-    afterFrame(() => {
+    // The tiles' bitmaps first: they decode away from the page's thread
+    // while it shows the map's texts.
+    for (const tile of answer.tiles)
+        page.view.tiles.picture(tile.file);
+    const remember = () => {
         if (how !== 'walk')
             record(addressOf(answer), how);
         changeStored('history', (text) => page.engine.addToHistory(text, answer));
-    });
+    };
+    // Until the first map is drawn, its tiles' bitmaps need the page's
+    // thread more than the history does.
+    if (page.firstDrawn)
+        afterFrame(remember);
+    else
+        page.untilDrawn.push(remember);
     // The texts first: the map's view may lay the page out, once, with them.
     showEditBar($('#edit-bar'), answer);
     $('#listing').textContent = answer.listing.join('\n');
@@ -79,6 +90,8 @@ function showAnswer(answer, how = 'push', asked = {}) {
         if (!page.firstDrawn) {
             page.firstDrawn = true;
             performance.mark('tavrin-first-map');
+            for (const remember of page.untilDrawn.splice(0))
+                remember();
             // The estimate's sample, the stored lists and the rest of the
             // art wait for the first map: they would only hold it up.
             setTimeout(explainWish, 0);
@@ -102,9 +115,10 @@ function showIcon() {
     document.head.append(icon);
 }
 
-// After the first map: every tile's art, loaded while the player looks, so
-// that no later map waits for a file; then the page kept for offline use,
-// which fetches every file again (from the browser's cache by then).
+// After the first map (and for each palette chosen): every tile's art,
+// loaded while the player looks, so that no later map waits for a file, and
+// kept for the next visit; then the page kept for offline use, which
+// fetches every file again (from the browser's cache by then).
 function keepAllArt() {
     page.view.tiles.preload(page.engine.tileArtFiles()).then(() => {
         if ('serviceWorker' in navigator)
@@ -512,6 +526,7 @@ function usePalette(name) {
 }
 
 async function start() {
+    markOnce('tavrin-modules');
     // The view first: it opens the kept tile bitmaps while the engine loads.
     page.view = new MapView($('#map'), $('#tiles'), tapped);
     // The reader's language loads beside the engine (English needs nothing).
@@ -522,7 +537,12 @@ async function start() {
     page.engine = await loadEngine(texts);
     performance.mark('tavrin-engine');
     usePalette(localStorage.getItem('tavrin-palette') ?? 'standard');
-    $('#palette').addEventListener('change', (event) => usePalette(event.target.value));
+    $('#palette').addEventListener('change', (event) => {
+        usePalette(event.target.value);
+        // The new palette's art kept too, for a visit that opens in it.
+        if (page.firstDrawn)
+            keepAllArt();
+    });
     $('#create').addEventListener('click', createMap);
     $('#complete-map').addEventListener('click', () => showAnswer(page.engine.completeMap()));
     $('#reroll').addEventListener('click', () => showAnswer(page.engine.rerollUnpinned()));
@@ -551,6 +571,7 @@ async function start() {
     bindKeys();
     if (!openAddress())
         showAnswer(page.engine.createMap(), 'replace');
+    markOnce('tavrin-map-shown');
 }
 
 start();

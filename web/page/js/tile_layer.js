@@ -7,7 +7,7 @@
 // tooltip, so the tiles still take up their place in the picture.
 
 import { svgElement, TileSide } from './map_svg.js';
-import { whenIdle } from './timing.js';
+import { markOnce, whenIdle } from './timing.js';
 import { squareInView } from './view_math.js';
 
 // How many files are asked for at a time while the page preloads.
@@ -27,22 +27,43 @@ const SharpPixels = 1600;
 const Outline = '0,87.5 50,0 150,0 200,87.5 150,175 50,175';
 
 // The bitmaps drawn on an earlier visit, kept in the browser's cache storage
-// by file, each marked with the digest of the tile art it was drawn from
-// (stamped into the page when it is built): a warm load decodes them, away
-// from the page's own thread, instead of fetching the art and drawing its
-// paths again. A name of its own: the service worker's caches come and go
-// with each build of the page, the tile art far less often.
-const BitmapCache = 'tile-bitmaps';
+// as one entry for each folder of art (a palette's): the PNGs one after
+// another, with where each file's lies (x-files: { file: [start, end] }),
+// the folder (x-folder) and the digest of the tile art they were drawn from
+// (x-art, stamped into the page when it is built). The page reads the
+// entries as it starts (index.html), before it knows its first map: one
+// read, not one for each tile, done while the engine loads; the map's twenty
+// are then decoded side by side, away from the page's own thread, instead
+// of fetching the art and drawing its paths again. A cache of its own: the
+// service worker's caches come and go with each build of the page, the tile
+// art far less often.
+const SheetCache = 'tile-sheets';
+const SheetName = 'bitmaps'; // the entry's address in its folder
 const ArtDigest = document.querySelector('meta[name="tile-art"]')?.content ?? '';
 const ArtKnown = /^[0-9a-f]+$/.test(ArtDigest); // not in a page that was never built
 
-// The page opens the cache as it starts (index.html), long before this
-// module runs.
-async function keptBitmaps() {
+// The sheet a kept entry holds, { blob, files }, or null when it is not of
+// this art or not whole.
+async function sheetOf(response) {
     try {
-        return await (window.tavrinKept ?? caches.open(BitmapCache));
+        const files = JSON.parse(response.headers.get('x-files'));
+        if (response.headers.get('x-art') !== ArtDigest || typeof files !== 'object' || !files)
+            return null;
+        return { folder: response.headers.get('x-folder'), blob: await response.blob(), files };
     } catch {
-        return null; // no cache storage here (an insecure origin, a private window)
+        return null;
+    }
+}
+
+// The sheets kept, by folder: none where there is no cache storage (an
+// insecure origin, a private window) or nothing was kept yet.
+async function keptSheets() {
+    try {
+        const kept = await (window.tavrinKept ?? caches.open(SheetCache).then((cache) => cache.matchAll()));
+        const sheets = await Promise.all((ArtKnown && kept ? [...kept] : []).map(sheetOf));
+        return new Map(sheets.filter(Boolean).map((sheet) => [sheet.folder, sheet]));
+    } catch {
+        return new Map();
     }
 }
 
@@ -63,23 +84,28 @@ async function drawArt(art, pixels = ArtPixels) {
     }
 }
 
-// A bitmap of the art at `address`, or null when the art cannot be had.
-async function bitmapOf(address, kept) {
+// The bitmap of `file`, { bitmap, png }: decoded from the folder's kept
+// sheet, or else drawn from its art at `address`, with its PNG to keep
+// (`png`, a promise); null when the art cannot be had.
+async function bitmapOf(file, address, sheet) {
+    const at = sheet?.files[file];
+    if (Array.isArray(at)) {
+        try {
+            return { bitmap: await createImageBitmap(sheet.blob.slice(at[0], at[1], 'image/png')) };
+        } catch {
+            // A sheet spoilt in the cache: the tile is drawn from its art,
+            // and the sheet dropped, to be kept whole again.
+            caches.open(SheetCache).then((cache) => cache.delete(`${sheet.folder}${SheetName}`))
+                .catch(() => {});
+        }
+    }
     try {
-        const cached = kept && ArtKnown && await kept.match(address);
-        if (cached && cached.headers.get('x-art') === ArtDigest)
-            return await createImageBitmap(await cached.blob());
         const response = await fetch(address);
         if (!response.ok)
             return null;
         const canvas = await drawArt(await response.blob());
-        if (kept && ArtKnown)
-            canvas.toBlob((png) => {
-                const headers = { 'content-type': 'image/png', 'x-art': ArtDigest };
-                if (png)
-                    kept.put(address, new Response(png, { headers })).catch(() => {});
-            }, 'image/png');
-        return await createImageBitmap(canvas);
+        const png = ArtKnown ? new Promise((done) => canvas.toBlob(done, 'image/png')) : null;
+        return { bitmap: await createImageBitmap(canvas), png };
     } catch {
         return null;
     }
@@ -91,16 +117,16 @@ export class TileLayer {
         this.canvas = canvas;
         this.group = svgElement('g', { class: 'tiles' });
         this.folder = 'tiles/'; // the art in the palette's colours
-        this.art = new Map(); // file -> { bitmap, ready, state }
+        this.art = new Map(); // file -> { bitmap, ready, state, png }
         this.shown = []; // the map's tiles: { tile, art, outline }
         this.transform = null;
         this.size = null;
         this.blank = true; // nothing drawn on the canvas since it was cleared
-        this.kept = keptBitmaps();
-        // Once open, the cache is asked at once, so that the bitmaps are on
-        // their way while the page lays itself out for the map.
-        this.kept.then((kept) => {
-            this.opened = { kept };
+        this.sheets = keptSheets();
+        // Once read, the sheets are at hand at once, so that the bitmaps are
+        // on their way while the page lays itself out for the map.
+        this.sheets.then((sheets) => {
+            this.read = sheets;
         });
     }
 
@@ -110,12 +136,14 @@ export class TileLayer {
         if (art)
             return art;
         art = { bitmap: null, state: 'loading' };
-        const address = `${this.folder}${file}.svg`;
-        const bitmap = this.opened ? bitmapOf(address, this.opened.kept)
-            : this.kept.then((kept) => bitmapOf(address, kept));
-        art.ready = bitmap.then((bitmap) => {
-            art.bitmap = bitmap;
-            art.state = bitmap ? 'loaded' : 'failed';
+        const { folder } = this;
+        const address = `${folder}${file}.svg`;
+        const bitmap = this.read ? bitmapOf(file, address, this.read.get(folder))
+            : this.sheets.then((sheets) => bitmapOf(file, address, sheets.get(folder)));
+        art.ready = bitmap.then((drawn) => {
+            art.bitmap = drawn?.bitmap ?? null;
+            art.png = drawn?.png;
+            art.state = drawn ? 'loaded' : 'failed';
         });
         this.art.set(file, art);
         return art;
@@ -143,12 +171,14 @@ export class TileLayer {
         this.shown = shown;
         const waiting = shown.filter(({ art }) => art.state === 'loading');
         if (waiting.length === 0) {
+            markOnce('tavrin-bitmaps-decoded');
             onLoaded();
             return;
         }
         Promise.all(waiting.map(({ art }) => art.ready)).then(() => {
             if (this.shown !== shown)
                 return;
+            markOnce('tavrin-bitmaps-decoded');
             this.paint();
             onLoaded();
         });
@@ -210,6 +240,8 @@ export class TileLayer {
         for (const [tile, bitmap] of pictures)
             context.drawImage(bitmap, tile.x, tile.y, TileSide, TileSide);
         this.blank = pictures.length === 0;
+        if (!this.blank)
+            markOnce('tavrin-painted');
         return { scale };
     }
 
@@ -270,7 +302,9 @@ export class TileLayer {
     }
 
     // Has every file named drawn, a batch at a time whenever the browser is
-    // idle; resolves once every one is at hand or failed.
+    // idle, and keeps them as the folder's sheet for the next visit when
+    // they were drawn from their art; resolves once every one is at hand or
+    // failed (and kept).
     preload(files) {
         const rest = [...files];
         return new Promise((resolve) => {
@@ -280,11 +314,40 @@ export class TileLayer {
                     if (rest.length > 0)
                         whenIdle(next);
                     else
-                        resolve();
+                        this.keepSheet(files).then(resolve);
                 });
             };
             next();
         });
+    }
+
+    // Keeps the bitmaps of `files` (every file of the art) as the sheet of
+    // the folder shown, when each was drawn from its art here; the PNGs are
+    // let go once kept.
+    async keepSheet(files) {
+        const { folder, art } = this;
+        try {
+            const pngs = await Promise.all(files.map((file) => art.get(file)?.png));
+            if (folder !== this.folder || pngs.some((png) => !png))
+                return;
+            const index = {};
+            let at = 0;
+            files.forEach((file, i) => {
+                index[file] = [at, at += pngs[i].size];
+            });
+            const headers = { 'content-type': 'application/octet-stream', 'x-art': ArtDigest,
+                'x-folder': folder, 'x-files': JSON.stringify(index) };
+            const cache = await caches.open(SheetCache);
+            await cache.put(`${folder}${SheetName}`, new Response(new Blob(pngs), { headers }));
+            // An earlier page kept the bitmaps one entry a file: no longer read.
+            await caches.delete('tile-bitmaps');
+        } catch {
+            // Not kept (no cache storage, or it is full): drawn again next time.
+        } finally {
+            for (const file of files)
+                if (art.get(file))
+                    art.get(file).png = undefined;
+        }
     }
 
     // The files of the map shown whose art could not be had.

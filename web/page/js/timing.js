@@ -34,3 +34,10 @@ export function whenIdle(callback) {
     else
         setTimeout(callback, 50);
 }
+
+// Marks `name` on the page's timeline the first time only: the stages of the
+// first map (the browser test prints where its time went), never again.
+export function markOnce(name) {
+    if (performance.getEntriesByName(name, 'mark').length === 0)
+        performance.mark(name);
+}
