@@ -114,6 +114,29 @@ private slots:
         QVERIFY(Child<QLabel>("lblMapPlace")->text().contains(QStringLiteral("edited from ")));
     }
 
+    // While editing, the view shows the editor's picture, not the art of the
+    // map as it was before editing: at actual size, a tile shows exactly as
+    // the editor drew it, where the editor's marks are placed.
+    void theEditorsPictureIsWhatShows() {
+        Form->SetTileFolder(QCoreApplication::applicationDirPath());
+        CreateMap();
+        EditMap();
+        View()->SetZoomMode(tavrin::ActualSizeZoom);
+        const int other = Editor().Selected() == 1 ? 2 : 1; // clear of the selection's marks
+        const tavrin::TTile& tile = Editor().State().Tiles[other];
+        const tavrin::TPoint centre =
+            tavrin::CellCentre({tile.Col, tile.Row}, tavrin::EditorFrame(Editor().State()));
+        const QRect inside(QPoint(static_cast<int>(centre.X) - 30, static_cast<int>(centre.Y) - 30),
+                           QSize(60, 60));
+        View()->EnsureVisible(inside);
+        const QPointF at = View()->ToViewport(centre);
+        const QPoint shift(qRound(at.x() - centre.X), qRound(at.y() - centre.Y));
+        const QImage shown =
+            View()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(inside.translated(shift)),
+                 View()->Picture().convertToFormat(QImage::Format_RGB32).copy(inside));
+    }
+
     // Turns timed from the key to the repainted view, with the tile art the
     // build renders beside the tests when it is there; printed, not asserted.
     void turnToRedrawnFrame() {
