@@ -474,6 +474,15 @@ await step('WebAssembly and JavaScript under 300 KB gzipped, tile art aside', as
 // rotation mark on every tile.
 await step('printing shows the set-up sheet alone, the plan tavrin-cli prints', async () => {
     const page = await open('#12345/1', 1280, 800, false);
+    // Ctrl+P is the page's: the sheet's code first, then the print, which
+    // paints the sheet as the browser's does.
+    await page.evaluate(`window.print = () => {
+        dispatchEvent(new Event('beforeprint'));
+        window.printedPages = document.querySelectorAll('#sheet .sheet-page').length;
+    }`);
+    await page.evaluate(`document.dispatchEvent(new KeyboardEvent('keydown',
+        { key: 'p', ctrlKey: true, bubbles: true, cancelable: true }))`);
+    await page.waitFor(`window.printedPages > 0`);
     await page.send('Emulation.setEmulatedMedia', { media: 'print' });
     // The sheet is painted as the page turns to paper.
     await page.waitFor(`document.querySelectorAll('#sheet .sheet-page').length > 0`);

@@ -499,6 +499,11 @@ function bindKeys() {
         } else if (ctrl && event.key.toLowerCase() === 'd') {
             event.preventDefault();
             keepMap();
+        } else if (ctrl && event.key.toLowerCase() === 'p') {
+            // The page's own print: the browser's, pressed before the sheet's
+            // code has come, would print the page without its sheet.
+            event.preventDefault();
+            printPage();
         } else if (ctrl && event.key === '0') {
             event.preventDefault();
             zoom(0, event);
