@@ -88,6 +88,14 @@ TMapEditorPart::TMapEditorPart(TMapView& view, TCommandContext& context,
     connect(Tray, &TEditorTray::TileDropped, this,
             [this](int tile, QPoint globalPos) { Context.Run([&] { DropAt(tile, globalPos); }); });
 
+    // The edited map looks as the map's view does, palette and all.
+    connect(&View, &TMapView::LookChanged, this, [this] {
+        if (!Editor)
+            return;
+        Picture.SetLook(View.TileLook(), View.Palette());
+        Redraw();
+    });
+
     View.installEventFilter(this);
     View.viewport()->installEventFilter(this);
     Context.Window.installEventFilter(this);
@@ -123,6 +131,7 @@ void TMapEditorPart::Start() {
     A_RerollUnpinned->setEnabled(true);
 
     // The tiles stay where they were on screen as the editor's margin comes.
+    Picture.SetLook(View.TileLook(), View.Palette());
     Picture.Draw(*Editor);
     const tavrin::TEditorFrame& frame = Picture.Frame();
     View.ShowEditing(Picture.Image(), {frame.OffsetX - Context.State.OffsetX,
@@ -244,7 +253,7 @@ void TMapEditorPart::ShowTray() {
         const std::string_view name = state.Tiles[tile].Name.View();
         items.push_back({tile,
                          QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                         Picture.TileBitmap(tile, state.Tiles[tile].Rotation)});
+                         Picture.TileImage(state, tile, state.Tiles[tile].Rotation)});
     }
     Tray->SetItems(std::move(items), Editor->Selected());
 }

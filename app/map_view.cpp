@@ -115,6 +115,7 @@ void TMapView::SetPalette(tavrin::TPalette palette) {
     ScaledCopy = QImage();
     ScaledCopyWanted();
     viewport()->update();
+    emit LookChanged();
 }
 
 void TMapView::SetTileLook(tavrin::TTileLook look) {
@@ -122,6 +123,7 @@ void TMapView::SetTileLook(tavrin::TTileLook look) {
     ScaledCopy = QImage();
     ScaledCopyWanted();
     viewport()->update();
+    emit LookChanged();
 }
 
 void TMapView::SetShowCoordinates(bool on) {

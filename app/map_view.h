@@ -114,6 +114,8 @@ public:
 
 signals:
     void ZoomChanged();
+    // The palette or the tile look changed.
+    void LookChanged();
     // A left or right click on a clearing.
     void ClearingClicked(tavrin::TLocation clearing, Qt::MouseButton button);
 

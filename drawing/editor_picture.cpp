@@ -1,8 +1,10 @@
 #include "editor_picture.h"
 
 #include "catalogue.h"
+#include "map_layout.h"
 #include "mark_layout.h"
 #include "route_marks.h"
+#include "tile_painter.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -79,6 +81,31 @@ QImage TEditorPicture::TileBitmap(int tile, int rotation) {
     }
 }
 
+void TEditorPicture::SetLook(TTileLook look, TPalette palette) {
+    if (palette != Palette)
+        ArtTiles.clear();
+    Look = look;
+    Palette = palette;
+}
+
+const QImage& TEditorPicture::ArtTile(const TMapState& state, int tile, int rotation) {
+    QImage& art = ArtTiles[{tile, rotation}];
+    if (art.isNull()) {
+        art = QImage(TileBoxSide, TileBoxSide, QImage::Format_ARGB32_Premultiplied);
+        if (art.isNull())
+            throw std::bad_alloc();
+        art.fill(Qt::transparent);
+        QPainter painter(&art);
+        tileart::PaintTileArt(painter, state, tile, rotation,
+                              QRectF(0, 0, TileBoxSide, TileBoxSide), Palette);
+    }
+    return art;
+}
+
+QImage TEditorPicture::TileImage(const TMapState& state, int tile, int rotation) {
+    return Look == TTileLook::Art ? ArtTile(state, tile, rotation) : TileBitmap(tile, rotation);
+}
+
 void TEditorPicture::Draw(const TMapEditor& editor) {
     const TMapState& state = editor.State();
     PictureFrame = EditorFrame(state);
@@ -103,6 +130,10 @@ void TEditorPicture::Draw(const TMapEditor& editor) {
         if (!tile.Placed)
             continue;
         const TCell cell{tile.Col, tile.Row};
+        if (Look == TTileLook::Art) {
+            painter.drawImage(Q(CellCorner(cell, PictureFrame)), ArtTile(state, t, tile.Rotation));
+            continue;
+        }
         const QImage bitmap = TileBitmap(t, tile.Rotation);
         if (!bitmap.isNull()) {
             painter.drawImage(Q(CellCorner(cell, PictureFrame)), bitmap);
@@ -122,8 +153,7 @@ void TEditorPicture::Draw(const TMapEditor& editor) {
 
 void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
                       const TMapEditor& editor, const std::vector<TLayoutFinding>& findings,
-                      const TEditorFrame& frame, std::optional<TCell> dropCell,
-                      TPalette palette) {
+                      const TEditorFrame& frame, std::optional<TCell> dropCell, TPalette palette) {
     const TEditorColours c = EditorColours(palette);
     const TMapState& state = editor.State();
     const TMarkSizes sizes = MarkSizes(scale);

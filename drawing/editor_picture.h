@@ -5,16 +5,20 @@
 // road reaches, a pin on every pinned tile, the selected tile outlined and,
 // while a tile is dragged, the cell it would go to.
 //
-// A tile whose bitmap is missing is drawn as an outlined hexagon with its
-// name: the editor redraws at every edit and never says so in a message box.
+// The tiles look as they do in the map's view: the program's art in the
+// palette chosen, or the tile bitmaps beside the program. A tile whose bitmap
+// is missing is drawn as an outlined hexagon with its name: the editor
+// redraws at every edit and never says so in a message box.
 
 #include "colour_palette.h"
 #include "editor_places.h"
+#include "map_art.h"
 #include "map_editor.h"
 #include "tile_cache.h"
 
 #include <QColor>
 #include <QImage>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +47,8 @@ TEditorColours EditorColours(TPalette palette);
 class TEditorPicture {
 public:
     void SetTileFolder(std::string folder) { TileFolder = std::move(folder); }
+    // How the tiles look from the next Draw on.
+    void SetLook(TTileLook look, TPalette palette);
 
     // Draws the laid tiles of the editor's map; the frame says where the
     // grid lies on the picture.
@@ -50,9 +56,9 @@ public:
     const QImage& Image() const { return Pictures[Shown]; }
     const TEditorFrame& Frame() const { return PictureFrame; }
 
-    // The keyed bitmap of a tile in a rotation (null when it is missing),
-    // for the tray.
-    QImage TileBitmap(int tile, int rotation);
+    // A tile in a rotation as the picture draws it (null when its bitmap is
+    // missing), for the tray.
+    QImage TileImage(const TMapState& state, int tile, int rotation);
 
 private:
     std::string TileFolder;
@@ -63,6 +69,14 @@ private:
     int Shown = 0;
     TEditorFrame PictureFrame;
     TTileCache Tiles;
+    TTileLook Look = TTileLook::Bitmaps;
+    TPalette Palette = TPalette::Standard;
+    // The art of each tile in each rotation, painted once for the palette:
+    // an edit redraws every tile.
+    std::map<std::pair<int, int>, QImage> ArtTiles;
+    const QImage& ArtTile(const TMapState& state, int tile, int rotation);
+    // The keyed bitmap of a tile in a rotation; null when it is missing.
+    QImage TileBitmap(int tile, int rotation);
 };
 
 // The marks over the picture; `toView` maps picture coordinates to the
@@ -70,7 +84,6 @@ private:
 // dragged tile would go.
 void PaintEditorMarks(QPainter& painter, const QTransform& toView, double scale,
                       const TMapEditor& editor, const std::vector<TLayoutFinding>& findings,
-                      const TEditorFrame& frame, std::optional<TCell> dropCell,
-                      TPalette palette);
+                      const TEditorFrame& frame, std::optional<TCell> dropCell, TPalette palette);
 
 } // namespace tavrin

@@ -9,6 +9,7 @@
 #include "map_view.h"
 #include "share_code.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -116,7 +117,8 @@ private slots:
 
     // While editing, the view shows the editor's picture, not the art of the
     // map as it was before editing: at actual size, a tile shows exactly as
-    // the editor drew it, where the editor's marks are placed.
+    // the editor drew it, where the editor's marks are placed; and the
+    // editor draws the tiles in the view's palette.
     void theEditorsPictureIsWhatShows() {
         Form->SetTileFolder(QCoreApplication::applicationDirPath());
         CreateMap();
@@ -133,8 +135,16 @@ private slots:
         const QPoint shift(qRound(at.x() - centre.X), qRound(at.y() - centre.Y));
         const QImage shown =
             View()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.copy(inside.translated(shift)),
-                 View()->Picture().convertToFormat(QImage::Format_RGB32).copy(inside));
+        const QImage drawn = View()->Picture().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(inside.translated(shift)), drawn.copy(inside));
+
+        // In the map's look and palette: another palette redraws the tiles.
+        Form->findChild<QAction*>("A_ColoursColourBlind")->trigger();
+        QVERIFY(View()->Picture().convertToFormat(QImage::Format_RGB32).copy(inside) !=
+                drawn.copy(inside));
+        Form->findChild<QAction*>("A_ColoursStandard")->trigger();
+        QCOMPARE(View()->Picture().convertToFormat(QImage::Format_RGB32).copy(inside),
+                 drawn.copy(inside));
     }
 
     // Turns timed from the key to the repainted view, with the tile art the
