@@ -447,7 +447,7 @@ CRITERIA: Kennwert, Vergleich (&gt;= &lt;= = &lt; &gt;) und Zahl, durch Kommas g
     </message>
     <message>
         <source>Re-roll Unpinned</source>
-        <translation>Lose neu auslegen</translation>
+        <translation>Übrige neu auslegen</translation>
     </message>
     <message>
         <source>No finding: every tile is laid, every road meets a road, and every tile is reached from March Land.</source>
@@ -742,11 +742,11 @@ CRITERIA: Kennwert, Vergleich (&gt;= &lt;= = &lt; &gt;) und Zahl, durch Kommas g
     </message>
     <message>
         <source>Re-roll Unpinned</source>
-        <translation>Lose neu auslegen</translation>
+        <translation>Übrige neu auslegen</translation>
     </message>
     <message>
         <source>%1 is pinned: Re-roll Unpinned keeps it</source>
-        <translation>%1 ist festgesteckt: Lose neu auslegen behält es</translation>
+        <translation>%1 ist festgesteckt: Übrige neu auslegen behält es</translation>
     </message>
 </context>
 <context>
@@ -1200,7 +1200,7 @@ CRITERIA: Kennwert, Vergleich (&gt;= &lt;= = &lt; &gt;) und Zahl, durch Kommas g
     </message>
     <message>
         <source>Re-r&amp;oll Unpinned</source>
-        <translation>L&amp;ose neu auslegen</translation>
+        <translation>Übrige neu a&amp;uslegen</translation>
     </message>
     <message>
         <source>Lay every tile that is not pinned anew</source>
