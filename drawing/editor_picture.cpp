@@ -130,13 +130,9 @@ void TEditorPicture::Draw(const TMapEditor& editor) {
         if (!tile.Placed)
             continue;
         const TCell cell{tile.Col, tile.Row};
-        if (Look == TTileLook::Art) {
-            painter.drawImage(Q(CellCorner(cell, PictureFrame)), ArtTile(state, t, tile.Rotation));
-            continue;
-        }
-        const QImage bitmap = TileBitmap(t, tile.Rotation);
-        if (!bitmap.isNull()) {
-            painter.drawImage(Q(CellCorner(cell, PictureFrame)), bitmap);
+        const QImage image = TileImage(state, t, tile.Rotation);
+        if (!image.isNull()) {
+            painter.drawImage(Q(CellCorner(cell, PictureFrame)), image);
             continue;
         }
         painter.setPen(QPen(Qt::black, 1.5));
